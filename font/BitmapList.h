@@ -1,0 +1,33 @@
+#pragma once
+// The glyph list: owned glyph bitmaps with one pad-colour byte each, grown in fixed steps.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "font/GlyphBitmap.h"
+
+class TBitmapList {
+public:
+    explicit TBitmapList(int growBy);
+
+    // Copies Bitmap; the caller keeps it.
+    int Add(const TGlyphBitmap& bitmap, uint8_t padColor);
+    // Takes Bitmap over.
+    int Add(std::unique_ptr<TGlyphBitmap> bitmap, uint8_t padColor);
+    // Frees every bitmap; the capacity stays.
+    void Clear();
+
+    int Count() const { return FCount; }
+    int Capacity() const { return FCapacity; }
+    int GrowBy() const { return FGrowBy; }
+    TGlyphBitmap* Item(int index) const;
+    uint8_t PadColor(int index) const;
+
+private:
+    std::vector<std::unique_ptr<TGlyphBitmap>> FItems;
+    std::vector<uint8_t> FPadColors;
+    int FCount = 0;
+    int FCapacity = 0;
+    int FGrowBy;
+};

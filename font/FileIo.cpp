@@ -1,0 +1,86 @@
+#include "font/FileIo.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include "font/Errors.h"
+#include "font/Format.h"
+
+namespace {
+
+QString ToQString(const std::string& fileName)
+{
+    return QString::fromStdString(fileName);
+}
+
+std::string Reason(const QFileDevice& file)
+{
+    return file.errorString().toStdString();
+}
+
+} // namespace
+
+std::vector<uint8_t> ReadWholeFile(const std::string& fileName)
+{
+    QFile file(ToQString(fileName));
+    if (!file.open(QIODevice::ReadOnly))
+        throw EFOpenError(StrFormat("Cannot open file \"%s\". %s", fileName.c_str(), Reason(file).c_str()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw EFOpenError(StrFormat("Cannot open file \"%s\". %s", fileName.c_str(), Reason(file).c_str()));
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
+void WriteFileAtomically(const std::string& fileName, std::span<const uint8_t> data)
+{
+    QSaveFile file(ToQString(fileName));
+    if (!file.open(QIODevice::WriteOnly))
+        throw EFCreateError(StrFormat("Cannot create file \"%s\". %s", fileName.c_str(), Reason(file).c_str()));
+    const qint64 size = static_cast<qint64>(data.size());
+    if (size > 0 && file.write(reinterpret_cast<const char*>(data.data()), size) != size) {
+        const std::string reason = Reason(file);
+        file.cancelWriting();
+        throw EWriteError(StrFormat("Error writing file \"%s\". %s", fileName.c_str(), reason.c_str()));
+    }
+    if (!file.commit())
+        throw EWriteError(StrFormat("Error writing file \"%s\". %s", fileName.c_str(), Reason(file).c_str()));
+}
+
+std::vector<std::string> SplitLines(std::span<const uint8_t> text)
+{
+    std::vector<std::string> lines;
+    std::string current;
+    bool pending = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = static_cast<char>(text[i]);
+        if (c == '\r' || c == '\n') {
+            lines.push_back(std::move(current));
+            current.clear();
+            pending = false;
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else {
+            current.push_back(c);
+            pending = true;
+        }
+    }
+    if (pending)
+        lines.push_back(std::move(current));
+    return lines;
+}
+
+std::vector<std::string> LoadTextLines(const std::string& fileName)
+{
+    const std::vector<uint8_t> bytes = ReadWholeFile(fileName);
+    return SplitLines(bytes);
+}
+
+void SaveTextLines(const std::string& fileName, const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    WriteFileAtomically(fileName, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+}

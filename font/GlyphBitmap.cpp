@@ -1,0 +1,47 @@
+#include "font/GlyphBitmap.h"
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+void CheckSize(int width, int height)
+{
+    if (width < 0 || height < 0)
+        throw std::invalid_argument("negative glyph size");
+}
+
+} // namespace
+
+TGlyphBitmap::TGlyphBitmap(int width, int height, TPaletteKind palette, uint8_t fill)
+    : FWidth(width), FHeight(height), FPalette(palette)
+{
+    CheckSize(width, height);
+    FBits.assign(static_cast<size_t>(width) * height, fill);
+}
+
+void TGlyphBitmap::Fill(uint8_t value)
+{
+    std::fill(FBits.begin(), FBits.end(), value);
+}
+
+void TGlyphBitmap::Resize(int width, int height, uint8_t fill)
+{
+    CheckSize(width, height);
+    if (width == FWidth && height == FHeight)
+        return;
+    if (width == FWidth) {
+        FBits.resize(static_cast<size_t>(width) * height, fill);
+        FHeight = height;
+        return;
+    }
+    std::vector<uint8_t> bits(static_cast<size_t>(width) * height, fill);
+    const int rows = std::min(height, FHeight);
+    const int columns = std::min(width, FWidth);
+    for (int y = 0; y < rows && columns > 0; ++y)
+        std::memcpy(bits.data() + static_cast<size_t>(y) * width, Row(y), static_cast<size_t>(columns));
+    FBits.swap(bits);
+    FWidth = width;
+    FHeight = height;
+}
