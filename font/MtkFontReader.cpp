@@ -1,0 +1,218 @@
+// Mediatek font file reader.
+//
+// Damaged and hostile files: the reader never looks outside the buffer.
+// - Shorter than the 11-byte header, or not starting with "FON": "Not a Mediatek FON file."
+//   with no detail; the store is left as after any such refusal.
+// - A width table or offset table that does not fit the file: "Not a Mediatek FON file."
+//   with a detail naming the table; no glyphs, header values as read.
+// - Glyph data that is short, or that an offset entry places past the end: every missing bit
+//   reads as 0, so missing pixels become index 0. Positions are 64-bit, so neither 65535 glyphs
+//   nor offsets near 4 GiB can wrap.
+// - Fourteen zero bits where a run starts stand for 256 pixels (an 8-bit count that wrapped), so
+//   decoding always advances.
+
+#include <algorithm>
+#include <cstring>
+
+#include "font/FileIo.h"
+#include "font/Format.h"
+#include "font/MtkFont.h"
+
+namespace {
+
+constexpr size_t HeaderSize = 11;
+constexpr size_t FixedWidthOffsetTable = 12;
+constexpr int WrappedRunLength = 256;
+
+class TBitCursor {
+public:
+    TBitCursor(std::span<const uint8_t> data, uint64_t bytePosition)
+        : FData(data.data()), FSize(data.size()), FBitPosition(bytePosition * 8)
+    {
+    }
+
+    // N = 1..8, most significant bit first; bits at or past the end read as 0.
+    unsigned ReadBits(int count)
+    {
+        const unsigned window = Peek16();
+        FBitPosition += static_cast<uint64_t>(count);
+        return window >> (16 - count);
+    }
+
+    void SkipBits(int64_t delta) { FBitPosition += static_cast<uint64_t>(delta); }
+
+    int ReadRunLength()
+    {
+        unsigned value = ReadBits(2);
+        if (value != 0)
+            return static_cast<int>(value);
+        value = ReadBits(2);
+        if (value != 0) {
+            SkipBits(-2);
+            return static_cast<int>(ReadBits(4));
+        }
+        value = ReadBits(2);
+        if (value != 0) {
+            SkipBits(-2);
+            return static_cast<int>(ReadBits(6));
+        }
+        value = ReadBits(8);
+        return value != 0 ? static_cast<int>(value) : WrappedRunLength;
+    }
+
+    uint8_t ReadColor() { return static_cast<uint8_t>(ReadBits(2)); }
+
+private:
+    // The 16 bits from the cursor on, without moving it.
+    unsigned Peek16() const
+    {
+        const uint64_t byte = FBitPosition >> 3;
+        const unsigned shift = static_cast<unsigned>(FBitPosition & 7);
+        uint32_t window;
+        if (byte + 2 < FSize) {
+            window = (uint32_t{FData[byte]} << 16) | (uint32_t{FData[byte + 1]} << 8) | FData[byte + 2];
+        } else {
+            window = 0;
+            for (uint64_t i = 0; i < 3; ++i)
+                window = (window << 8) | (byte + i < FSize ? FData[byte + i] : 0u);
+        }
+        return ((window << shift) >> 8) & 0xFFFF;
+    }
+
+    const uint8_t* FData;
+    uint64_t FSize;
+    uint64_t FBitPosition;
+};
+
+unsigned ReadWord(std::span<const uint8_t> data, size_t offset)
+{
+    return data[offset] | (unsigned{data[offset + 1]} << 8);
+}
+
+uint32_t ReadLongWord(std::span<const uint8_t> data, uint64_t offset)
+{
+    return data[offset] | (uint32_t{data[offset + 1]} << 8) | (uint32_t{data[offset + 2]} << 16) |
+           (uint32_t{data[offset + 3]} << 24);
+}
+
+uint64_t DataStart(std::span<const uint8_t> data)
+{
+    return uint64_t{ReadWord(data, 4)} + 1;
+}
+
+int PaddedWidth(int width)
+{
+    return (width + 3) & ~3;
+}
+
+// Runs cover the padded rows; padding pixels are dropped except the last one of row 0,
+// which carries the pad colour.
+std::unique_ptr<TGlyphBitmap> DecodeCompressedGlyph(TBitCursor& cursor, int width, int height,
+                                                     uint8_t& padColor)
+{
+    auto glyph = std::make_unique<TGlyphBitmap>(width, height, TPaletteKind::FourColor);
+    const int padded = PaddedWidth(width);
+    padColor = 0;
+    int column = 0;
+    int row = 0;
+    while (row < height && column < padded) {
+        int remaining = cursor.ReadRunLength();
+        const uint8_t color = cursor.ReadColor();
+        while (remaining > 0 && row < height) {
+            const int span = std::min(remaining, padded - column);
+            const int inkEnd = std::min(column + span, width);
+            if (column < inkEnd)
+                std::memset(glyph->Row(row) + column, color, static_cast<size_t>(inkEnd - column));
+            if (row == 0 && column + span == padded && padded > width)
+                padColor = color;
+            remaining -= span;
+            column += span;
+            if (column == padded) {
+                column = 0;
+                ++row;
+            }
+        }
+    }
+    return glyph;
+}
+
+} // namespace
+
+bool TMtkFont::LoadFromFile(const std::string& fileName)
+{
+    const std::vector<uint8_t> data = ReadWholeFile(fileName);
+    return LoadFromStream(data);
+}
+
+bool TMtkFont::LoadFromStream(std::span<const uint8_t> data)
+{
+    DiscardGlyphList();
+    FCompression = 0;
+    FHeight = 0;
+    FBitsPerPixel = 0;
+
+    if (data.size() < HeaderSize || std::memcmp(data.data(), "FON", 3) != 0) {
+        ShowError(mfeNotMediatek, "");
+        return false;
+    }
+    const uint8_t compression = data[3];
+    const uint8_t bitsPerPixel = data[6];
+    const int count = static_cast<int>(ReadWord(data, 7));
+    const uint8_t charWidth = data[9];
+    const int height = data[10];
+    FCompression = compression;
+    FBitsPerPixel = bitsPerPixel;
+    FHeight = static_cast<uint8_t>(height);
+    FVariableWidth = charWidth == 0;
+
+    if (compression == 0) {
+        if (bitsPerPixel != 1 || charWidth == 0) {
+            ShowError(mfeUnknownFontType,
+                      StrFormat("Uncompressed | Bit/Pixel=%d | CharWidth=%d", bitsPerPixel, charWidth));
+            return false;
+        }
+        TBitCursor cursor(data, DataStart(data));
+        NewGlyphList(count);
+        for (int k = 0; k < count; ++k) {
+            auto glyph = std::make_unique<TGlyphBitmap>(charWidth, height, TPaletteKind::TwoColor);
+            for (int row = 0; row < height; ++row) {
+                uint8_t* pixels = glyph->Row(row);
+                for (int column = 0; column < charWidth; ++column)
+                    pixels[column] = static_cast<uint8_t>(cursor.ReadBits(1));
+            }
+            FGlyphs->Add(std::move(glyph), 0);
+        }
+        return true;
+    }
+
+    if (compression != 1) {
+        ShowError(mfeUnknownCompression, StrFormat("COMPR_ID=%d", compression));
+        return false;
+    }
+    if (bitsPerPixel != 2) {
+        ShowError(mfeUnknownFontType, StrFormat("Compressed | Bit/Pixel=%d | CharWidth=%d", bitsPerPixel, charWidth));
+        return false;
+    }
+
+    const bool variableWidth = charWidth == 0;
+    const uint64_t tableOffset = variableWidth ? ((uint64_t(count) + 14) & ~uint64_t{3}) : FixedWidthOffsetTable;
+    if (variableWidth && HeaderSize + uint64_t(count) > data.size()) {
+        ShowError(mfeNotMediatek, "Width table truncated");
+        return false;
+    }
+    if (tableOffset + 4 * uint64_t(count) > data.size()) {
+        ShowError(mfeNotMediatek, "Offset table truncated");
+        return false;
+    }
+
+    const uint64_t dataStart = DataStart(data);
+    NewGlyphList(count);
+    for (int k = 0; k < count; ++k) {
+        TBitCursor cursor(data, dataStart + ReadLongWord(data, tableOffset + 4 * uint64_t(k)));
+        const int width = variableWidth ? data[HeaderSize + static_cast<size_t>(k)] : charWidth;
+        uint8_t padColor;
+        auto glyph = DecodeCompressedGlyph(cursor, width, height, padColor);
+        FGlyphs->Add(std::move(glyph), padColor);
+    }
+    return true;
+}
