@@ -77,7 +77,7 @@ public:
     // for a store the format cannot hold.
     void SaveToStream(std::vector<uint8_t>& stream, bool newMode, const std::string& programStamp,
                       std::span<const uint8_t> fontInfo) const;
-    // Exact length SaveToStream would write.
+    // Exact length SaveToStream would write, without building the file; refuses the same stores.
     size_t SavedSize(bool newMode, const std::string& programStamp, std::span<const uint8_t> fontInfo) const;
     void SaveToFile(const std::string& fileName, bool newMode, const std::string& programStamp,
                     std::span<const uint8_t> fontInfo) const;

@@ -1,0 +1,402 @@
+// Mediatek font file writer, and the byte count it would produce.
+//
+// Stores the format cannot hold are refused before a byte is written: too many glyphs, glyphs
+// too wide for the one-byte width or padded row length, glyphs not as high as the font, and
+// bit depths other than 1 and 2. A compressed fixed-width font is laid out with its offset table
+// at byte 12, where a CharWidth other than 0 tells every reader to look for it.
+
+#include <algorithm>
+#include <array>
+
+#include "font/Errors.h"
+#include "font/FileIo.h"
+#include "font/Format.h"
+#include "font/MtkFont.h"
+
+namespace {
+
+constexpr int MaxGlyphs = 65535;
+// Beyond this the data offset of a variable-width font no longer fits its 16-bit field.
+constexpr int MaxCompressedGlyphs = 13104;
+constexpr int MaxWidth = 255;
+constexpr int MaxPaddedWidth = 252;
+constexpr int MaxRunLength = 255;
+constexpr size_t HeaderSize = 11;
+constexpr uint64_t FixedWidthOffsetTable = 12;
+
+int PaddedWidth(int width)
+{
+    return (width + 3) & ~3;
+}
+
+uint64_t OffsetTableStart(uint64_t count, bool variableWidth)
+{
+    return variableWidth ? (count + 14) & ~uint64_t{3} : FixedWidthOffsetTable;
+}
+
+uint64_t CompressedDataStart(uint64_t count, bool variableWidth)
+{
+    return OffsetTableStart(count, variableWidth) + 4 * (count + 1);
+}
+
+// Zero bits that end each 2-colour row in OLD mode, up to a multiple of 4 bits.
+int TwoColorRowFill(int charWidth, bool newMode)
+{
+    return newMode ? 0 : PaddedWidth(charWidth) - charWidth;
+}
+
+// Run-length code of every length 1..255: the leading zero pairs make each form just the
+// length in 2, 6, 10 or 14 bits.
+struct TRunCode {
+    uint16_t Bits = 0;
+    uint8_t Count = 0;
+};
+
+constexpr std::array<TRunCode, MaxRunLength + 1> RunCodes = [] {
+    std::array<TRunCode, MaxRunLength + 1> codes{};
+    for (int length = 1; length <= MaxRunLength; ++length) {
+        const uint8_t count = length < 4 ? 2 : length < 16 ? 6 : length < 64 ? 10 : 14;
+        codes[static_cast<size_t>(length)] = {static_cast<uint16_t>(length), count};
+    }
+    return codes;
+}();
+
+// Packs bits most significant first and appends whole bytes to the output.
+class TBitWriter {
+public:
+    explicit TBitWriter(std::vector<uint8_t>& out) : FOut(out) {}
+
+    // Count = 0..32.
+    void Put(uint32_t bits, int count)
+    {
+        FPending = (FPending << count) | bits;
+        FCount += count;
+        if (FCount >= 32)
+            Drain(8);
+    }
+
+    void PutZeros(int count)
+    {
+        for (; count > 0; count -= 32)
+            Put(0, std::min(count, 32));
+    }
+
+    // Completes the last byte with zero bits.
+    void Flush()
+    {
+        Drain(8);
+        if (FCount > 0) {
+            FOut.push_back(static_cast<uint8_t>(FPending << (8 - FCount)));
+            FCount = 0;
+        }
+        FPending = 0;
+    }
+
+private:
+    void Drain(int keepBelow)
+    {
+        while (FCount >= keepBelow) {
+            FCount -= 8;
+            FOut.push_back(static_cast<uint8_t>(FPending >> FCount));
+        }
+    }
+
+    std::vector<uint8_t>& FOut;
+    uint64_t FPending = 0;
+    int FCount = 0;
+};
+
+// Run sink that writes the codes; each glyph ends on a byte boundary.
+class TRunWriter {
+public:
+    explicit TRunWriter(std::vector<uint8_t>& out) : FBits(out) {}
+    void Run(int length, uint8_t color)
+    {
+        const TRunCode code = RunCodes[static_cast<size_t>(length)];
+        FBits.Put((uint32_t{code.Bits} << 2) | color, code.Count + 2);
+    }
+    void EndGlyph() { FBits.Flush(); }
+
+private:
+    TBitWriter FBits;
+};
+
+// Run sink that only counts the bytes the writer would produce.
+class TRunCounter {
+public:
+    void Run(int length, uint8_t) { FBits += RunCodes[static_cast<size_t>(length)].Count + 2u; }
+    void EndGlyph()
+    {
+        FBytes += (FBits + 7) / 8;
+        FBits = 0;
+    }
+    uint64_t Bytes() const { return FBytes; }
+
+private:
+    uint64_t FBits = 0;
+    uint64_t FBytes = 0;
+};
+
+// Gathers pixels into runs of at most 255; runs carry on across row ends.
+template <typename TSink>
+class TRunBuilder {
+public:
+    explicit TRunBuilder(TSink& sink) : FSink(sink) {}
+
+    void Add(uint8_t color, int count)
+    {
+        if (FLength > 0 && color != FColor)
+            Close();
+        FColor = color;
+        FLength += count;
+        for (; FLength >= MaxRunLength; FLength -= MaxRunLength)
+            FSink.Run(MaxRunLength, FColor);
+    }
+
+    void Close()
+    {
+        if (FLength > 0)
+            FSink.Run(FLength, FColor);
+        FLength = 0;
+    }
+
+private:
+    TSink& FSink;
+    uint8_t FColor = 0;
+    int FLength = 0;
+};
+
+// One compressed glyph: its own pixels up to SourceWidth, then the pad colour up to RowLength.
+template <typename TSink>
+void EncodeCompressedGlyph(const TMtkFont& font, int index, bool newMode, TSink& sink)
+{
+    const TGlyphBitmap& glyph = *font.GetGlyph(index);
+    const int width = font.FVariableWidth ? glyph.Width() : font.GetGlyph(0)->Width();
+    const int sourceWidth = std::min(glyph.Width(), width);
+    const int rowLength = newMode ? width : PaddedWidth(width);
+    const uint8_t padColor = font.GetPadColor(index) & 3;
+
+    TRunBuilder<TSink> runs(sink);
+    for (int r = 0; r < font.FHeight; ++r) {
+        const uint8_t* row = glyph.Row(r);
+        for (int i = 0; i < sourceWidth;) {
+            const uint8_t color = row[i] & 3;
+            int end = i + 1;
+            while (end < sourceWidth && (row[end] & 3) == color)
+                ++end;
+            runs.Add(color, end - i);
+            i = end;
+        }
+        if (rowLength > sourceWidth)
+            runs.Add(padColor, rowLength - sourceWidth);
+    }
+    runs.Close();
+    sink.EndGlyph();
+}
+
+[[noreturn]] void Refuse(const std::string& message)
+{
+    throw EFontLimitError(message);
+}
+
+void CheckWritable(const TMtkFont& font, bool newMode)
+{
+    const int count = font.GlyphCount();
+    if (font.FBitsPerPixel != 1 && font.FBitsPerPixel != 2)
+        Refuse(StrFormat("Cannot save a font of %d bits per pixel: only 1 (2 colours) and 2 (4 colours) are "
+                         "possible.",
+                         font.FBitsPerPixel));
+    if (count > MaxGlyphs)
+        Refuse(StrFormat("The font has %d glyphs; a Mediatek font holds at most %d.", count, MaxGlyphs));
+    const bool compressed = font.FBitsPerPixel == 2;
+    if (compressed && count > MaxCompressedGlyphs)
+        Refuse(StrFormat("The font has %d glyphs; a compressed Mediatek font holds at most %d.", count,
+                         MaxCompressedGlyphs));
+
+    for (int k = 0; k < count; ++k) {
+        const TGlyphBitmap& glyph = *font.GetGlyph(k);
+        if (glyph.Height() != font.FHeight)
+            Refuse(StrFormat("Glyph %d is %d pixels high; every glyph of this font must be %d pixels high.", k,
+                             glyph.Height(), font.FHeight));
+        // Only glyph 0 sets the width of a fixed-width font; the others are written at its width.
+        if (k > 0 && !(compressed && font.FVariableWidth))
+            continue;
+        const int width = glyph.Width();
+        if (!compressed && width > MaxWidth)
+            Refuse(StrFormat("Glyph 0 is %d pixels wide; a 2-colour glyph can be at most %d pixels wide.", width,
+                             MaxWidth));
+        if (compressed && width > MaxWidth)
+            Refuse(StrFormat("Glyph %d is %d pixels wide; a compressed glyph can be at most %d pixels wide.", k,
+                             width, MaxWidth));
+        if (compressed && !newMode && width > MaxPaddedWidth)
+            Refuse(StrFormat("Glyph %d is %d pixels wide; in OLD compatibility mode a compressed glyph can be at "
+                             "most %d pixels wide.",
+                             k, width, MaxPaddedWidth));
+    }
+}
+
+uint64_t TwoColorPixelBytes(const TMtkFont& font, int charWidth, bool newMode)
+{
+    const uint64_t rowBits = uint64_t(charWidth) + TwoColorRowFill(charWidth, newMode);
+    return (uint64_t(font.GlyphCount()) * font.FHeight * rowBits + 7) / 8;
+}
+
+void WriteTwoColor(const TMtkFont& font, std::vector<uint8_t>& stream, bool newMode)
+{
+    TFontHeader header;
+    font.BuildHeader(false, header);
+    const int charWidth = header.Bytes[9];
+    stream.reserve(stream.size() + HeaderSize + TwoColorPixelBytes(font, charWidth, newMode));
+    stream.insert(stream.end(), header.Bytes.begin(), header.Bytes.begin() + HeaderSize);
+
+    const int fill = TwoColorRowFill(charWidth, newMode);
+    TBitWriter bits(stream);
+    for (int k = 0; k < font.GlyphCount(); ++k) {
+        const TGlyphBitmap& glyph = *font.GetGlyph(k);
+        // Columns beyond a narrower glyph's own width are background.
+        const int sourceWidth = std::min(glyph.Width(), charWidth);
+        for (int r = 0; r < font.FHeight; ++r) {
+            const uint8_t* row = glyph.Row(r);
+            for (int c = 0; c < sourceWidth; ++c)
+                bits.Put(row[c] != 0, 1);
+            bits.PutZeros(charWidth - sourceWidth + fill);
+        }
+    }
+    bits.Flush();
+}
+
+void PutLongWord(uint8_t* at, uint32_t value)
+{
+    at[0] = static_cast<uint8_t>(value);
+    at[1] = static_cast<uint8_t>(value >> 8);
+    at[2] = static_cast<uint8_t>(value >> 16);
+    at[3] = static_cast<uint8_t>(value >> 24);
+}
+
+// Each run costs at most 4 bits per pixel, so this bounds the glyph data from above.
+uint64_t CompressedDataBound(const TMtkFont& font, bool newMode)
+{
+    uint64_t bound = 0;
+    for (int k = 0; k < font.GlyphCount(); ++k) {
+        const int width = font.FVariableWidth ? font.GetGlyph(k)->Width() : font.GetGlyph(0)->Width();
+        const uint64_t rowLength = newMode ? width : PaddedWidth(width);
+        bound += (rowLength * font.FHeight + 1) / 2;
+    }
+    return bound;
+}
+
+void WriteCompressed(const TMtkFont& font, std::vector<uint8_t>& stream, bool newMode)
+{
+    const uint64_t count = static_cast<uint64_t>(font.GlyphCount());
+    const uint64_t tableStart = OffsetTableStart(count, font.FVariableWidth);
+    const uint64_t dataStart = CompressedDataStart(count, font.FVariableWidth);
+    stream.reserve(stream.size() + dataStart + CompressedDataBound(font, newMode));
+
+    TFontHeader header;
+    font.BuildHeader(true, header);
+    const size_t fileStart = stream.size();
+    stream.insert(stream.end(), header.Bytes.begin(), header.Bytes.begin() + static_cast<ptrdiff_t>(tableStart));
+    stream.resize(fileStart + dataStart, 0); // offset table, filled in below
+    const size_t glyphDataStart = stream.size();
+
+    std::vector<uint32_t> offsets(count + 1);
+    TRunWriter runs(stream);
+    for (uint64_t k = 0; k < count; ++k) {
+        offsets[k] = static_cast<uint32_t>(stream.size() - glyphDataStart);
+        EncodeCompressedGlyph(font, static_cast<int>(k), newMode, runs);
+    }
+    offsets[count] = static_cast<uint32_t>(stream.size() - glyphDataStart);
+
+    uint8_t* table = stream.data() + fileStart + tableStart;
+    for (uint64_t k = 0; k <= count; ++k)
+        PutLongWord(table + 4 * k, offsets[k]);
+}
+
+uint64_t RoundUpTo4(uint64_t size)
+{
+    return (size + 3) & ~uint64_t{3};
+}
+
+} // namespace
+
+void TMtkFont::BuildHeader(bool compressed, TFontHeader& header) const
+{
+    auto& bytes = header.Bytes;
+    const int count = GlyphCount();
+    const TGlyphBitmap* first = GetGlyph(0);
+    const auto firstWidth = static_cast<uint8_t>(first ? first->Width() : 0);
+    const auto putWord = [&bytes](size_t at, uint64_t value) {
+        bytes[at] = static_cast<uint8_t>(value);
+        bytes[at + 1] = static_cast<uint8_t>(value >> 8);
+    };
+
+    bytes[0] = 'F';
+    bytes[1] = 'O';
+    bytes[2] = 'N';
+    putWord(7, static_cast<uint64_t>(count));
+    bytes[10] = FHeight;
+    if (!compressed) {
+        bytes[3] = 0;
+        putWord(4, HeaderSize - 1);
+        bytes[6] = 1;
+        bytes[9] = firstWidth;
+        return;
+    }
+    bytes[3] = 1;
+    putWord(4, CompressedDataStart(static_cast<uint64_t>(count), FVariableWidth) - 1);
+    bytes[6] = 2;
+    bytes[9] = FVariableWidth ? 0 : firstWidth;
+    if (!FVariableWidth)
+        return;
+    const int tableEntries = std::min(count, static_cast<int>(bytes.size() - HeaderSize));
+    for (int k = 0; k < tableEntries; ++k)
+        bytes[HeaderSize + static_cast<size_t>(k)] = static_cast<uint8_t>(GetGlyph(k)->Width());
+}
+
+void TMtkFont::SaveToStream(std::vector<uint8_t>& stream, bool newMode, const std::string& programStamp,
+                            std::span<const uint8_t> fontInfo) const
+{
+    if (GlyphCount() == 0)
+        return;
+    CheckWritable(*this, newMode);
+
+    const size_t fileStart = stream.size();
+    try {
+        if (FBitsPerPixel == 1)
+            WriteTwoColor(*this, stream, newMode);
+        else
+            WriteCompressed(*this, stream, newMode);
+        stream.insert(stream.end(), programStamp.begin(), programStamp.end());
+        stream.insert(stream.end(), fontInfo.begin(), fontInfo.end());
+        stream.resize(fileStart + RoundUpTo4(stream.size() - fileStart), 0);
+    } catch (...) {
+        stream.resize(fileStart);
+        throw;
+    }
+}
+
+size_t TMtkFont::SavedSize(bool newMode, const std::string& programStamp, std::span<const uint8_t> fontInfo) const
+{
+    if (GlyphCount() == 0)
+        return 0;
+    CheckWritable(*this, newMode);
+
+    uint64_t size;
+    if (FBitsPerPixel == 1) {
+        size = HeaderSize + TwoColorPixelBytes(*this, GetGlyph(0)->Width(), newMode);
+    } else {
+        TRunCounter counter;
+        for (int k = 0; k < GlyphCount(); ++k)
+            EncodeCompressedGlyph(*this, k, newMode, counter);
+        size = CompressedDataStart(static_cast<uint64_t>(GlyphCount()), FVariableWidth) + counter.Bytes();
+    }
+    return RoundUpTo4(size + programStamp.size() + fontInfo.size());
+}
+
+void TMtkFont::SaveToFile(const std::string& fileName, bool newMode, const std::string& programStamp,
+                          std::span<const uint8_t> fontInfo) const
+{
+    std::vector<uint8_t> bytes;
+    SaveToStream(bytes, newMode, programStamp, fontInfo);
+    WriteFileAtomically(fileName, bytes);
+}
