@@ -1,0 +1,230 @@
+#include "generate/ConversionTable.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "font/Errors.h"
+#include "font/FileIo.h"
+#include "font/Format.h"
+
+namespace {
+
+constexpr int32_t HighestCharCode = TConversionTable::CharCount - 1;
+
+bool IsBlank(char c)
+{
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+std::string Trim(const std::string& text)
+{
+    size_t first = 0;
+    size_t last = text.size();
+    while (first < last && IsBlank(text[first]))
+        ++first;
+    while (last > first && IsBlank(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
+}
+
+std::string UpperCase(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+bool SameTextIgnoringCase(const std::string& a, const std::string& b)
+{
+    return UpperCase(a) == UpperCase(b);
+}
+
+[[noreturn]] void ThrowNotAnInteger(const std::string& text)
+{
+    throw EConvertError(StrFormat("'%s' is not a valid integer value", text.c_str()));
+}
+
+int DigitValue(char c, bool hex)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (hex && c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (hex && c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// The inner text of an INI section header line, or nothing when the line is not one.
+bool IniSectionName(const std::string& line, std::string& name)
+{
+    const std::string trimmed = Trim(line);
+    if (trimmed.empty() || trimmed.front() != '[')
+        return false;
+    const size_t close = trimmed.find(']');
+    name = Trim(trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+    return true;
+}
+
+} // namespace
+
+TConversionTable::TConversionTable() : FPresetIds(0, 16), FCharUnicode(CharCount, 0) {}
+
+void TConversionTable::LoadTableFile(const std::string& fileName)
+{
+    FTableFileName = fileName;
+    FPresetIds.Clear();
+    FPresetDescriptions.clear();
+    const std::vector<std::string> lines = LoadTextLines(fileName);
+    for (const std::string& line : lines) {
+        if (line.empty() || line.front() != '[')
+            continue;
+        // Without its first and last character, whatever the last one is.
+        const std::string inner = line.size() >= 2 ? line.substr(1, line.size() - 2) : std::string();
+        FPresetIds.Add(StrToInt(inner), true);
+    }
+    std::vector<std::string> descriptions;
+    for (int i = 0; i < FPresetIds.Count(); ++i)
+        descriptions.push_back(ReadIniString(lines, std::to_string(FPresetIds[i]), "Description", ""));
+    FPresetDescriptions = std::move(descriptions);
+}
+
+void TConversionTable::LoadTableSection(int32_t presetId)
+{
+    FLastCharIndex = 0;
+    const std::string header = StrFormat("[%d]", presetId);
+    for (int c = 0; c < CharCount; ++c)
+        FCharUnicode[static_cast<size_t>(c)] = static_cast<uint16_t>(c);
+
+    const std::vector<std::string> lines = LoadTextLines(FTableFileName);
+    const auto start = std::find_if(lines.begin(), lines.end(),
+                                    [&](const std::string& line) { return SameTextIgnoringCase(line, header); });
+    if (start == lines.end())
+        return;
+
+    std::string key;
+    std::string value;
+    for (auto line = std::next(start); line != lines.end(); ++line) {
+        SplitTableLine(*line, key, value);
+        if (key.empty())
+            continue;
+        if (key == "MAX")
+            FLastCharIndex = std::min(ParseTableNumber(value), HighestCharCode);
+        if (key.front() == '[')
+            break;
+        if (key.front() == 'M' || key.front() == 'D')
+            continue;
+        const int32_t code = ParseTableNumber(key);
+        const int32_t unicode = value.empty() ? 0 : ParseTableNumber(value);
+        FCharUnicode[static_cast<size_t>(code & 0xFFFF)] = static_cast<uint16_t>(unicode & 0xFFFF);
+    }
+}
+
+void TConversionTable::ClearToZero(int glyphCount)
+{
+    std::fill(FCharUnicode.begin(), FCharUnicode.end(), uint16_t{0});
+    FLastCharIndex = glyphCount - 1;
+}
+
+void TConversionTable::SplitTableLine(const std::string& line, std::string& key, std::string& value)
+{
+    const size_t equals = line.find('=');
+    if (equals == std::string::npos) {
+        key = line;
+        value.clear();
+        return;
+    }
+    key = UpperCase(Trim(line.substr(0, equals)));
+    value = UpperCase(Trim(line.substr(equals + 1)));
+}
+
+int32_t TConversionTable::ParseTableNumber(const std::string& text)
+{
+    size_t prefix = 0;
+    if (!text.empty() && text.front() == '$')
+        prefix = 1;
+    else if (text.size() >= 2 && text.compare(0, 2, "0X") == 0)
+        prefix = 2;
+    if (prefix == 0)
+        return StrToInt(text);
+
+    std::string digits = text.substr(prefix);
+    if (!digits.empty() && digits.back() == 'H')
+        digits.pop_back();
+    // A prefix with nothing after it is no number at all.
+    if (digits.empty())
+        ThrowNotAnInteger(text);
+    return HexToInt(digits);
+}
+
+int32_t TConversionTable::HexToInt(const std::string& text)
+{
+    static const char HexDigits[] = "0123456789ABCDEF";
+    uint32_t result = 0;
+    for (const char c : text) {
+        const char* found = c == '\0' ? nullptr : std::strchr(HexDigits, c);
+        const int32_t digit = found ? static_cast<int32_t>(found - HexDigits) : -1;
+        result = (result << 4) | static_cast<uint32_t>(digit);
+    }
+    return static_cast<int32_t>(result);
+}
+
+int32_t TConversionTable::StrToInt(const std::string& text)
+{
+    size_t i = 0;
+    const size_t n = text.size();
+    while (i < n && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    bool hex = false;
+    if (i < n && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
+        hex = true;
+        ++i;
+    } else if (i + 1 < n && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        hex = true;
+        i += 2;
+    }
+    if (i == n)
+        ThrowNotAnInteger(text);
+
+    // Hexadecimal may use all 32 bits; decimal must fit a signed 32-bit value.
+    const uint64_t limit = hex ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+    uint64_t magnitude = 0;
+    for (; i < n; ++i) {
+        const int digit = DigitValue(text[i], hex);
+        if (digit < 0)
+            ThrowNotAnInteger(text);
+        magnitude = magnitude * (hex ? 16 : 10) + static_cast<uint64_t>(digit);
+        if (magnitude > limit)
+            ThrowNotAnInteger(text);
+    }
+    const uint32_t bits = static_cast<uint32_t>(magnitude);
+    return static_cast<int32_t>(negative ? 0u - bits : bits);
+}
+
+std::string TConversionTable::ReadIniString(const std::vector<std::string>& lines, const std::string& section,
+                                            const std::string& key, const std::string& defaultValue)
+{
+    bool inSection = false;
+    for (const std::string& line : lines) {
+        std::string name;
+        if (IniSectionName(line, name)) {
+            // Only the first section of a name is searched.
+            if (inSection)
+                break;
+            inSection = SameTextIgnoringCase(name, section);
+            continue;
+        }
+        if (!inSection)
+            continue;
+        const size_t equals = line.find('=');
+        if (equals != std::string::npos && SameTextIgnoringCase(Trim(line.substr(0, equals)), key))
+            return Trim(line.substr(equals + 1));
+    }
+    return defaultValue;
+}
