@@ -31,5 +31,6 @@ struct TWidthRuleInput {
 };
 
 // Rules A (cut left-right, digit width), B (space), C (right margin), D (divisor) and
-// E (invalid characters), in that order. Returns W; the bitmap's width follows it except under E.
+// E (invalid characters), in that order. Width is the drawn width, which the bitmap has on entry.
+// Returns W; the bitmap's width follows it except under E.
 uint16_t ApplyWidthRules(TGlyphBitmap& bitmap, uint16_t width, const TWidthRuleInput& input);
