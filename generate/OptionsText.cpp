@@ -1,0 +1,68 @@
+#include "generate/OptionsText.h"
+
+#include <algorithm>
+
+#include "font/Format.h"
+
+namespace {
+
+void AddValueItem(std::string& text, const char* key, int value)
+{
+    text += StrFormat(" [%s %d]", key, value);
+}
+
+void AddFlagItem(std::string& text, const char* key)
+{
+    text += " [";
+    text += key;
+    text += "]";
+}
+
+} // namespace
+
+std::string StyleWords(TFontStyles styles)
+{
+    std::string words;
+    if (styles & fsBold)
+        words += "Bold ";
+    if (styles & fsItalic)
+        words += "Italic ";
+    if (styles & fsUnderline)
+        words += "Underline ";
+    if (styles & fsStrikeOut)
+        words += "StrikeOut ";
+    return words;
+}
+
+std::string BuildOptionsText(const TGenerationOptions& options, int maxGlyphHeight)
+{
+    std::string text = StrFormat("%s %s%d [%d %s] [%s %d]", options.FontName.c_str(),
+                                 StyleWords(options.FontStyle).c_str(), options.FontSize, maxGlyphHeight, "pix",
+                                 "Spc", options.SpaceWidth);
+    if (options.Outline > 0)
+        AddValueItem(text, "Outline", options.Outline);
+    if (options.CutLeftRight && !options.IsTwoColor())
+        AddValueItem(text, "CutLR MinWidth", options.MinWidth);
+    AddValueItem(text, "MinHeight", options.MinHeight);
+    if (options.SameWidthNumbers)
+        AddFlagItem(text, "SameWidthNums");
+    if (options.EffectiveMinusSameWidth())
+        AddFlagItem(text, "SameWidthMinus");
+    if (options.RightMarginOn)
+        AddValueItem(text, "RightMargin", options.RightMargin);
+    if (options.TopCutOn)
+        AddValueItem(text, "TopCut", options.TopCut);
+    if (options.BottomCutOn)
+        AddValueItem(text, "BottomCut", options.BottomCut);
+    if (options.WidthDivOn)
+        AddValueItem(text, "WidthDiv", options.WidthDiv);
+    AddFlagItem(text, options.IsTwoColor() ? "2Color FixW" : "4Color VarW");
+    return text;
+}
+
+std::string ProposedFontFileName(const TGenerationOptions& options, int maxGlyphHeight)
+{
+    std::string name = BuildOptionsText(options, maxGlyphHeight) + ".mtf";
+    std::replace(name.begin(), name.end(), '/', '-');
+    return name;
+}
