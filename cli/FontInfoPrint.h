@@ -1,0 +1,16 @@
+#pragma once
+// Human-readable dump of a font-information block, for the command line.
+
+#include <cstdio>
+#include <string>
+
+#include "generate/FontInfo.h"
+
+// "Bold Italic", or "none".
+std::string StyleNames(TFontStyles styles);
+
+// A face name with control bytes shown as '?', in double quotes.
+std::string QuotedName(const std::string& name);
+
+// Version, every option by name, both faces; one "Name: value" per line.
+void PrintFontInfo(const TFontInfoBlock& info, std::FILE* out = stdout);
