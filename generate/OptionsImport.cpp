@@ -118,11 +118,13 @@ int FindOptionValue(const std::string& tail, const std::string& key, bool hasVal
 std::optional<TOptionsTextParts> SplitOptionsFileName(const std::string& fileName)
 {
     std::string name = std::filesystem::path(fileName).filename().string();
-    const size_t pix = name.find("pix");
+    // A "pix" inside a face name ("Superpixel") has no bracket before it; the height item
+    // is the first "pix" that has one.
+    size_t pix = name.find("pix");
+    size_t bracket = std::string::npos;
+    while (pix != std::string::npos && (bracket = name.find_last_of("[(", pix + 2)) == std::string::npos)
+        pix = name.find("pix", pix + 1);
     if (pix == std::string::npos)
-        return std::nullopt;
-    const size_t bracket = name.find_last_of("[(", pix + 2);
-    if (bracket == std::string::npos)
         return std::nullopt;
     // The height item, through the character after "pix" (its closing bracket), is no option.
     name.erase(bracket, std::min(pix + 4, name.size()) - bracket);

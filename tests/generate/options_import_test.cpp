@@ -190,6 +190,16 @@ TEST(OptionsImportFileNameTest, RoundBracketsAndGluedItems)
     EXPECT_EQ(imported.SpaceWidth, 6);
 }
 
+TEST(OptionsImportFileNameTest, PixInsideTheFaceNameIsNotTheHeightItem)
+{
+    const std::vector<std::string> faces = {"Superpixel"};
+    TImportedOptions imported;
+    ASSERT_TRUE(ParseOptionsFileName("Superpixel 10 [12 pix] [Spc 5].mtf", faces, imported));
+    EXPECT_EQ(imported.FontName, "Superpixel");
+    EXPECT_EQ(imported.FontSize, 10);
+    EXPECT_EQ(imported.SpaceWidth, 5);
+}
+
 TEST(OptionsImportFileNameTest, WidthDivisorFromOldAndNewKeys)
 {
     TGenerationOptions options = Applied(Parse("Arial 12 [16 pix] [Spc 8] [Width4].mtf"));
