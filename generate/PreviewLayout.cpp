@@ -1,0 +1,172 @@
+#include "generate/PreviewLayout.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include <QList>
+
+#include "font/Errors.h"
+#include "font/Format.h"
+#include "font/MtkFont.h"
+
+namespace {
+
+std::vector<TGlyphSize> StoreSizes(const TMtkFont& font, int count)
+{
+    std::vector<TGlyphSize> sizes;
+    const int n = std::clamp(count, 0, font.GlyphCount());
+    sizes.reserve(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        const TGlyphBitmap& glyph = *font.GetGlyph(i);
+        sizes.push_back({glyph.Width(), glyph.Height()});
+    }
+    return sizes;
+}
+
+int ColorDistance(uint32_t a, uint32_t b)
+{
+    const int dr = int((a >> 16) & 0xFF) - int((b >> 16) & 0xFF);
+    const int dg = int((a >> 8) & 0xFF) - int((b >> 8) & 0xFF);
+    const int db = int(a & 0xFF) - int(b & 0xFF);
+    return dr * dr + dg * dg + db * db;
+}
+
+// Index of the nearest colour in To for every entry of From (the lowest index on ties),
+// as drawing a picture into one with another palette does.
+std::array<uint8_t, 256> ColorMatch(TPaletteKind from, TPaletteKind to)
+{
+    std::array<uint8_t, 256> match{};
+    const TPalette source = CreatePalette(from);
+    const TPalette target = CreatePalette(to);
+    for (size_t i = 0; i < match.size(); ++i) {
+        int best = std::numeric_limits<int>::max();
+        for (size_t j = 0; j < target.Argb.size() && best > 0; ++j) {
+            const int distance = ColorDistance(source.Argb[i], target.Argb[j]);
+            if (distance < best) {
+                best = distance;
+                match[i] = static_cast<uint8_t>(j);
+            }
+        }
+    }
+    return match;
+}
+
+// The region as a clip rectangle in client coordinates, right and bottom exclusive.
+struct TClip {
+    int Left, Top, Right, Bottom;
+};
+
+void FillClipped(QImage& image, const TClip& clip, int left, int top, int right, int bottom, uint8_t value)
+{
+    left = std::max(left, clip.Left);
+    top = std::max(top, clip.Top);
+    right = std::min(right, clip.Right);
+    bottom = std::min(bottom, clip.Bottom);
+    for (int y = top; y < bottom; ++y)
+        std::fill_n(image.scanLine(y - clip.Top) + (left - clip.Left), std::max(right - left, 0), value);
+}
+
+void DrawFrame(QImage& image, const TClip& clip, const TGlyphRect& rect)
+{
+    // The border lies on x-1 and x+w, y-1 and y+h: the rectangle without its right column and bottom row.
+    FillClipped(image, clip, rect.Left, rect.Top, rect.Right, rect.Top + 1, BorderIndex);
+    FillClipped(image, clip, rect.Left, rect.Bottom - 1, rect.Right, rect.Bottom, BorderIndex);
+    FillClipped(image, clip, rect.Left, rect.Top, rect.Left + 1, rect.Bottom, BorderIndex);
+    FillClipped(image, clip, rect.Right - 1, rect.Top, rect.Right, rect.Bottom, BorderIndex);
+}
+
+void DrawGlyph(QImage& image, const TClip& clip, const TGlyphRect& rect, const TGlyphBitmap& glyph,
+               const std::array<uint8_t, 256>& match)
+{
+    const int x0 = rect.Left + 1;
+    const int y0 = rect.Top + 1;
+    const int left = std::max(x0, clip.Left);
+    const int right = std::min({x0 + glyph.Width(), rect.Right - 1, clip.Right});
+    const int top = std::max(y0, clip.Top);
+    const int bottom = std::min({y0 + glyph.Height(), rect.Bottom - 1, clip.Bottom});
+    for (int y = top; y < bottom; ++y) {
+        const uint8_t* source = glyph.Row(y - y0);
+        uint8_t* target = image.scanLine(y - clip.Top);
+        for (int x = left; x < right; ++x)
+            target[x - clip.Left] = match[source[x - x0]];
+    }
+}
+
+} // namespace
+
+TPreviewLayout::TPreviewLayout(std::span<const TGlyphSize> sizes, int clientWidth, int splitterBottom)
+{
+    const int rowLimit = clientWidth - PreviewMargin;
+    int x = PreviewMargin;
+    int y = splitterBottom + PreviewFirstRowOffset;
+    FFirstRowTop = y - 1;
+    FGlyphRects.reserve(sizes.size());
+    for (const TGlyphSize& size : sizes) {
+        // The new row advances by the height of the glyph that starts it.
+        if (x + size.Width > rowLimit) {
+            y += size.Height + PreviewGap;
+            x = PreviewMargin;
+        }
+        FGlyphRects.push_back({x - 1, y - 1, x + size.Width + 1, y + size.Height + 1});
+        x += size.Width + PreviewGap;
+    }
+}
+
+TPreviewLayout::TPreviewLayout(const TMtkFont& font, int count, int clientWidth, int splitterBottom)
+    : TPreviewLayout(StoreSizes(font, count), clientWidth, splitterBottom)
+{
+}
+
+int TPreviewLayout::GlyphAtPoint(int x, int y) const
+{
+    for (size_t i = 0; i < FGlyphRects.size(); ++i) {
+        const TGlyphRect& r = FGlyphRects[i];
+        if (r.Left <= x && x <= r.Right && r.Top <= y && y <= r.Bottom)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+int TPreviewLayout::ContentBottom() const
+{
+    int bottom = FFirstRowTop;
+    for (const TGlyphRect& r : FGlyphRects)
+        bottom = std::max(bottom, r.Bottom);
+    return bottom;
+}
+
+uint8_t PreviewBackgroundIndex(TPaletteKind palette)
+{
+    return palette == TPaletteKind::TwoColor ? 0 : 1;
+}
+
+QImage RenderPreview(const TMtkFont& font, const TPreviewLayout& layout, TPaletteKind palette,
+                     const TPreviewRegion& region)
+{
+    if (region.Width <= 0 || region.Height <= 0)
+        return QImage();
+    QImage image(region.Width, region.Height, QImage::Format_Indexed8);
+    if (image.isNull())
+        throw EFontLimitError(StrFormat("A preview of %d x %d pixels cannot be made.", region.Width, region.Height));
+    const TPalette colors = CreatePalette(palette);
+    image.setColorTable(QList<QRgb>(colors.Argb.begin(), colors.Argb.end()));
+    image.fill(PreviewBackgroundIndex(palette));
+
+    const std::array<std::array<uint8_t, 256>, 2> matches = {ColorMatch(TPaletteKind::TwoColor, palette),
+                                                              ColorMatch(TPaletteKind::FourColor, palette)};
+    const TClip clip{region.Left, region.Top, region.Left + region.Width, region.Top + region.Height};
+    const std::vector<TGlyphRect>& rects = layout.GlyphRects();
+    for (size_t i = 0; i < rects.size(); ++i) {
+        const TGlyphRect& rect = rects[i];
+        // Rows only move down, so nothing after this frame can reach the region.
+        if (rect.Top >= clip.Bottom)
+            break;
+        if (rect.Bottom <= clip.Top || rect.Right <= clip.Left || rect.Left >= clip.Right)
+            continue;
+        DrawFrame(image, clip, rect);
+        if (const TGlyphBitmap* glyph = font.GetGlyph(static_cast<int>(i)))
+            DrawGlyph(image, clip, rect, *glyph, matches[glyph->PaletteKind() == TPaletteKind::TwoColor ? 0 : 1]);
+    }
+    return image;
+}
