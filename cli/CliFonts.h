@@ -1,0 +1,10 @@
+#pragma once
+// Loading an input font for a command, with the reader's messages on stderr.
+
+#include <string>
+
+class TMtkFont;
+
+// Loads any supported input into Font. Returns false, after a message on stderr, when the
+// reader refused the file or it holds no glyphs. Other failures are thrown.
+bool LoadInputFont(const std::string& command, TMtkFont& font, const std::string& path);

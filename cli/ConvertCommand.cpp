@@ -1,0 +1,41 @@
+// glyphforge convert: a font from one form into another, as the Font Tools page does.
+
+#include "cli/CliArguments.h"
+#include "cli/CliFonts.h"
+#include "cli/Command.h"
+#include "font/FontFiles.h"
+#include "font/MtkFont.h"
+#include "generate/ProgramStamp.h"
+
+namespace {
+
+int RunConvert(const std::vector<std::string>& args)
+{
+    const auto arguments = ParseCliArguments("convert", args, {2, {"--new-mode"}, {}});
+    if (!arguments)
+        return ExitUsage;
+    const std::string& input = arguments->Positional[0];
+    const std::string& output = arguments->Positional[1];
+    TMtkFont font;
+    if (!LoadInputFont("convert", font, input))
+        return ExitFailure;
+    SaveFontFile(font, output, arguments->Has("--new-mode"), ProgramStamp);
+    return ExitOk;
+}
+
+const TCommandRegistration Registration({
+    "convert",
+    "convert a font between .mtf/.bin, strip .bmp, FonTool .txt and glyph BMPs",
+    "Usage: glyphforge convert IN OUT [--new-mode]\n\n"
+    "Reads IN (.mtf, .bin, strip .bmp or FonTool .txt, chosen by extension) and writes OUT:\n"
+    "  .mtf, .bin   Mediatek font file with the program stamp\n"
+    "  .bmp         glyph strip BMP\n"
+    "  .txt         FonTool text\n"
+    "  DIR/         one BMP per glyph, 00000.bmp, 00001.bmp, ... (the folder is created)\n\n"
+    "  --new-mode   write 4-colour Mediatek rows unpadded (NEW mode); the default is\n"
+    "               OLD compatibility mode. Other outputs ignore it.\n\n"
+    "OUT is replaced only after a complete write; on any error it stays as it was.\n",
+    RunConvert,
+});
+
+} // namespace
