@@ -42,7 +42,7 @@ void SaveBmp(const QImage& image, const std::string& fileName)
 
 void CopyGlyph(const TGlyphBitmap& glyph, QImage& image, int left, int rows)
 {
-    for (int y = 0; y < rows; ++y)
+    for (int y = 0; y < rows && glyph.Width() > 0; ++y)
         std::memcpy(image.scanLine(y) + left, glyph.Row(y), static_cast<size_t>(glyph.Width()));
 }
 
@@ -131,7 +131,7 @@ void TMtkFont::LoadFromBmp(const QImage& bitmap)
             --separator;
         const int glyphWidth = separator - pos;
         auto glyph = std::make_unique<TGlyphBitmap>(glyphWidth, FHeight, TPaletteKind::FourColor);
-        for (int y = 0; y < FHeight; ++y)
+        for (int y = 0; y < FHeight && glyphWidth > 0; ++y)
             std::memcpy(glyph->Row(y), bitmap.constScanLine(y) + pos, static_cast<size_t>(glyphWidth));
         AddGlyph(std::move(glyph), top[separator]);
         pos = separator + 1;
