@@ -10,6 +10,11 @@
 //   nor offsets near 4 GiB can wrap.
 // - Fourteen zero bits where a run starts stand for 256 pixels (an 8-bit count that wrapped), so
 //   decoding always advances.
+// - A header that announces far more pixels than the file can hold ("Not a Mediatek FON file."
+//   with the detail "Glyph data truncated"; no glyphs, header values as read). A file holds at
+//   most 8 pixels per byte uncompressed and 128 compressed (a 16-bit run paints at most 256), so
+//   every complete file passes. Damaged or glyph-sharing files still decode, missing bits as 0,
+//   up to ZeroFillPixels more than that; beyond it a few bytes could ask for gigabytes.
 
 #include <algorithm>
 #include <cstring>
@@ -23,6 +28,9 @@ namespace {
 constexpr size_t HeaderSize = 11;
 constexpr size_t FixedWidthOffsetTable = 12;
 constexpr int WrappedRunLength = 256;
+constexpr uint64_t ZeroFillPixels = uint64_t{1} << 24;
+constexpr uint64_t UncompressedPixelsPerByte = 8;
+constexpr uint64_t CompressedPixelsPerByte = 128;
 
 class TBitCursor {
 public:
@@ -61,6 +69,8 @@ public:
     }
 
     uint8_t ReadColor() { return static_cast<uint8_t>(ReadBits(2)); }
+
+    bool PastEnd() const { return (FBitPosition >> 3) >= FSize; }
 
 private:
     // The 16 bits from the cursor on, without moving it.
@@ -103,6 +113,11 @@ uint64_t DataStart(std::span<const uint8_t> data)
 int PaddedWidth(int width)
 {
     return (width + 3) & ~3;
+}
+
+bool PixelsFit(uint64_t pixels, size_t fileSize, uint64_t pixelsPerByte)
+{
+    return pixels <= ZeroFillPixels + pixelsPerByte * fileSize;
 }
 
 // Runs cover the padded rows; padding pixels are dropped except the last one of row 0,
@@ -171,11 +186,16 @@ bool TMtkFont::LoadFromStream(std::span<const uint8_t> data)
                       StrFormat("Uncompressed | Bit/Pixel=%d | CharWidth=%d", bitsPerPixel, charWidth));
             return false;
         }
+        if (!PixelsFit(uint64_t(count) * charWidth * uint64_t(height), data.size(), UncompressedPixelsPerByte)) {
+            ShowError(mfeNotMediatek, "Glyph data truncated");
+            return false;
+        }
         TBitCursor cursor(data, DataStart(data));
         NewGlyphList(count);
         for (int k = 0; k < count; ++k) {
             auto glyph = std::make_unique<TGlyphBitmap>(charWidth, height, TPaletteKind::TwoColor);
-            for (int row = 0; row < height; ++row) {
+            // Past the end every bit is 0, which the new bitmap already holds.
+            for (int row = 0; row < height && !cursor.PastEnd(); ++row) {
                 uint8_t* pixels = glyph->Row(row);
                 for (int column = 0; column < charWidth; ++column)
                     pixels[column] = static_cast<uint8_t>(cursor.ReadBits(1));
@@ -202,6 +222,14 @@ bool TMtkFont::LoadFromStream(std::span<const uint8_t> data)
     }
     if (tableOffset + 4 * uint64_t(count) > data.size()) {
         ShowError(mfeNotMediatek, "Offset table truncated");
+        return false;
+    }
+
+    uint64_t pixels = 0;
+    for (int k = 0; k < count; ++k)
+        pixels += uint64_t(PaddedWidth(variableWidth ? data[HeaderSize + static_cast<size_t>(k)] : charWidth)) * height;
+    if (!PixelsFit(pixels, data.size(), CompressedPixelsPerByte)) {
+        ShowError(mfeNotMediatek, "Glyph data truncated");
         return false;
     }
 

@@ -1,0 +1,23 @@
+// Any 4-colour store written in OLD mode reads back with its pixels and pad colours; a glyph
+// whose width is a multiple of 4 has no padding and reads back with pad colour 0.
+
+#include "fuzz/RandomStore.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    TMtkFont font;
+    FillRandomStore(input, TStoreShape{}, font);
+    font.FCompression = 1;
+    font.FBitsPerPixel = 2;
+    font.FVariableWidth = true;
+
+    std::vector<uint8_t> file;
+    font.SaveToStream(file, false, "[stamp]", {});
+    TMtkFont read;
+    read.LoadFromStream(file);
+    RequireSameGlyphs(font, read, [&](int k) {
+        return font.GetGlyph(k)->Width() % 4 == 0 ? uint8_t{0} : font.GetPadColor(k);
+    }, "OLD mode");
+    return 0;
+}
