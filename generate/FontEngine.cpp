@@ -1,0 +1,80 @@
+#include "generate/FontEngine.h"
+
+#include <filesystem>
+
+#include "font/Errors.h"
+#include "font/Format.h"
+#include "generate/FontCatalog.h"
+#include "generate/RasterCache.h"
+
+std::string DefaultPrimaryFamily()
+{
+    if (IsFamilyInstalled("Arial Narrow"))
+        return "Arial Narrow";
+    return MatchedFamily("sans-serif");
+}
+
+TDefaultFont DefaultSecondaryFont()
+{
+    if (IsFamilyInstalled("Arial Unicode MS"))
+        return {"Arial Unicode MS", 14};
+    if (IsFamilyInstalled("Unifont"))
+        return {"Unifont", 12};
+    return {MatchedFamily("sans-serif"), 8};
+}
+
+bool IsFontFileName(const std::string& name)
+{
+    std::error_code error;
+    return name.find('/') != std::string::npos || std::filesystem::is_regular_file(name, error);
+}
+
+TFontEngine::TFontEngine(bool cacheRasters)
+    : FLibrary(CreateFontLibrary()), FBudget(cacheRasters ? std::make_shared<TRasterBudget>(CacheLimit) : nullptr)
+{
+}
+
+TFontEngine::~TFontEngine() = default;
+
+std::vector<std::string> TFontEngine::Families()
+{
+    return InstalledFamilies();
+}
+
+std::shared_ptr<const TFontFace> TFontEngine::OpenFont(const TFontRequest& request)
+{
+    const bool bold = request.Style & fsBold;
+    const bool italic = request.Style & fsItalic;
+    TFaceSpec spec;
+    if (IsFontFileName(request.Family)) {
+        spec.File = request.Family;
+    } else {
+        const std::optional<TFontLocation> location = FindInstalledFace(request.Family, bold, italic);
+        if (!location)
+            throw EGlyphForgeError(StrFormat("The font \"%s\" is not installed.", request.Family.c_str()));
+        spec.File = location->File;
+        spec.FaceIndex = location->FaceIndex;
+    }
+    spec.Bold = bold;
+    spec.Italic = italic;
+    spec.PixelSize = PointsToPixels(request.SizePoints);
+    spec.Underline = request.Style & fsUnderline;
+    spec.StrikeOut = request.Style & fsStrikeOut;
+
+    const std::string key = spec.Key();
+    for (auto face = FFaces.begin(); face != FFaces.end(); ++face) {
+        if ((*face)->Spec().Key() == key) {
+            FFaces.splice(FFaces.begin(), FFaces, face);
+            return FFaces.front();
+        }
+    }
+    FFaces.push_front(std::make_shared<const TFontFace>(FLibrary, spec, FBudget));
+    if (FFaces.size() > KeptFaces)
+        FFaces.pop_back();
+    return FFaces.front();
+}
+
+size_t TFontEngine::CachedBytes() const
+{
+    return FBudget ? FBudget->Used() : 0;
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The font engine: installed families, and sized faces chosen by family (or file), size and
+// style. Faces stay open with their rendered glyphs, so asking again for the same font is cheap.
+
+#include <cstddef>
+#include <list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "generate/FontFace.h"
+#include "generate/GenerationOptions.h"
+
+struct TFontRequest {
+    std::string Family; // an installed family, or the path of a font file
+    int SizePoints = 16;
+    TFontStyles Style = 0;
+};
+
+struct TDefaultFont {
+    std::string Family;
+    int SizePoints = 0;
+};
+
+// "Arial Narrow" when installed, else the desktop's default sans-serif family.
+std::string DefaultPrimaryFamily();
+// "Arial Unicode MS" at 14 points when installed, else GNU Unifont at 12 points, which is its
+// native 16-pixel em on a 96-dpi screen, else the default sans-serif family at 8 points.
+TDefaultFont DefaultSecondaryFont();
+
+// A name with a path separator, or naming an existing file, is a font file rather than a family.
+bool IsFontFileName(const std::string& name);
+
+class TFontEngine {
+public:
+    // Without the raster cache every glyph is drawn afresh (for comparison).
+    explicit TFontEngine(bool cacheRasters = true);
+    ~TFontEngine();
+    TFontEngine(const TFontEngine&) = delete;
+    TFontEngine& operator=(const TFontEngine&) = delete;
+
+    static std::vector<std::string> Families();
+
+    // The real bold or italic face when the family has one, otherwise the style is added by
+    // the engine. Throws EGlyphForgeError for a family that is not installed and EFOpenError
+    // for a file that is not a readable font.
+    std::shared_ptr<const TFontFace> OpenFont(const TFontRequest& request);
+
+    // Bytes the kept glyph rasters take.
+    size_t CachedBytes() const;
+
+private:
+    static constexpr size_t KeptFaces = 4;
+    static constexpr size_t CacheLimit = size_t{96} << 20;
+
+    std::shared_ptr<TFontLibrary> FLibrary;
+    std::shared_ptr<TRasterBudget> FBudget;
+    std::list<std::shared_ptr<const TFontFace>> FFaces; // most recently asked first
+};

@@ -1,0 +1,336 @@
+#include "generate/FontFace.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_SYNTHESIS_H
+#include FT_TRUETYPE_TABLES_H
+
+#include "font/Errors.h"
+#include "font/Format.h"
+#include "generate/RasterCache.h"
+
+class TFontLibrary {
+public:
+    TFontLibrary()
+    {
+        if (FT_Init_FreeType(&FLibrary) != 0)
+            throw EGlyphForgeError("The font rasteriser could not be started.");
+    }
+    ~TFontLibrary() { FT_Done_FreeType(FLibrary); }
+    TFontLibrary(const TFontLibrary&) = delete;
+    TFontLibrary& operator=(const TFontLibrary&) = delete;
+
+    FT_Library Handle() const { return FLibrary; }
+
+private:
+    FT_Library FLibrary = nullptr;
+};
+
+std::shared_ptr<TFontLibrary> CreateFontLibrary()
+{
+    return std::make_shared<TFontLibrary>();
+}
+
+int PointsToPixels(int points)
+{
+    // MulDiv(points, 96, 72): rounded half away from zero.
+    const int64_t scaled = int64_t{points} * 96;
+    return static_cast<int>(scaled >= 0 ? (scaled + 36) / 72 : (scaled - 36) / 72);
+}
+
+std::string TFaceSpec::Key() const
+{
+    return StrFormat("%s|%d|%d|%d%d%d%d", File.c_str(), FaceIndex, PixelSize, Bold, Italic, Underline, StrikeOut);
+}
+
+namespace {
+
+// A horizontal line of the cell: its first row below the cell top and its thickness.
+struct TCellLine {
+    int Top = 0;
+    int Rows = 0;
+};
+
+int CeilDiv(int64_t value, int64_t divisor)
+{
+    return static_cast<int>(value >= 0 ? (value + divisor - 1) / divisor : -((-value) / divisor));
+}
+
+int RoundScaled(int64_t units, int pixelSize, int unitsPerEm)
+{
+    return static_cast<int>(std::lround(double(units) * pixelSize / unitsPerEm));
+}
+
+void FillRect(TGlyphBitmap& bitmap, int x, int y, int width, int height, uint8_t index)
+{
+    const int left = std::max(x, 0);
+    const int right = std::min(x + width, bitmap.Width());
+    const int top = std::max(y, 0);
+    const int bottom = std::min(y + height, bitmap.Height());
+    for (int row = top; row < bottom && left < right; ++row)
+        std::memset(bitmap.Row(row) + left, index, static_cast<size_t>(right - left));
+}
+
+bool IsInk(const FT_Bitmap& bitmap, const uint8_t* row, unsigned x)
+{
+    switch (bitmap.pixel_mode) {
+    case FT_PIXEL_MODE_MONO:
+        return (row[x >> 3] & (0x80 >> (x & 7))) != 0;
+    case FT_PIXEL_MODE_BGRA:
+        return row[x * 4 + 3] > 127;
+    default:
+        return row[x] > 127;
+    }
+}
+
+} // namespace
+
+struct TFontFace::TImpl {
+    std::shared_ptr<TFontLibrary> Library;
+    TFaceSpec Spec;
+    FT_Face Face = nullptr;
+    int Ascent = 0;
+    int Descent = 0;
+    bool SyntheticBold = false;
+    bool SyntheticItalic = false;
+    TCellLine UnderlineLine;
+    TCellLine StrikeOutLine;
+    std::unique_ptr<TRasterCache> Cache;
+    std::unique_ptr<TAUCMinMax> CoverageList;
+
+    ~TImpl()
+    {
+        if (Face)
+            FT_Done_Face(Face);
+    }
+
+    void Open()
+    {
+        if (FT_New_Face(Library->Handle(), Spec.File.c_str(), Spec.FaceIndex, &Face) != 0) {
+            Face = nullptr;
+            throw EFOpenError(StrFormat("Cannot open file \"%s\". %s", Spec.File.c_str(),
+                                        "It is not a font file that can be read."));
+        }
+        if (FT_Select_Charmap(Face, FT_ENCODING_UNICODE) != 0)
+            FT_Select_Charmap(Face, FT_ENCODING_MS_SYMBOL);
+        ChooseSynthesis();
+        SetSize();
+        MeasureCell();
+    }
+
+    void ChooseSynthesis()
+    {
+        const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(Face, FT_SFNT_OS2));
+        const bool realBold = (Face->style_flags & FT_STYLE_FLAG_BOLD) || (os2 && os2->usWeightClass >= 600);
+        const bool realItalic = Face->style_flags & FT_STYLE_FLAG_ITALIC;
+        SyntheticBold = Spec.Bold && !realBold;
+        SyntheticItalic = Spec.Italic && !realItalic;
+    }
+
+    void SetSize()
+    {
+        if (FT_IS_SCALABLE(Face)) {
+            if (FT_Set_Pixel_Sizes(Face, 0, static_cast<FT_UInt>(std::max(Spec.PixelSize, 1))) == 0)
+                return;
+        } else if (Face->num_fixed_sizes > 0) {
+            // A bitmap font: the strike nearest to the asked em.
+            int best = 0;
+            for (int k = 1; k < Face->num_fixed_sizes; ++k)
+                if (std::abs(Face->available_sizes[k].height - Spec.PixelSize) <
+                    std::abs(Face->available_sizes[best].height - Spec.PixelSize))
+                    best = k;
+            if (FT_Select_Size(Face, best) == 0)
+                return;
+        }
+        throw EFOpenError(StrFormat("Cannot open file \"%s\". %s", Spec.File.c_str(),
+                                    "The font cannot be drawn at this size."));
+    }
+
+    // Ascent and descent as the screen engine rounds them: each scaled value rounded up,
+    // from the Windows metrics of the OS/2 table where the font has them, else from hhea.
+    void MeasureCell()
+    {
+        const int em = Spec.PixelSize;
+        const int64_t upem = Face->units_per_EM;
+        const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(Face, FT_SFNT_OS2));
+        const bool scalable = FT_IS_SCALABLE(Face) && upem > 0;
+        if (scalable && os2 && os2->version != 0xFFFF && os2->usWinAscent + os2->usWinDescent > 0) {
+            Ascent = CeilDiv(int64_t{os2->usWinAscent} * em, upem);
+            Descent = CeilDiv(int64_t{os2->usWinDescent} * em, upem);
+        } else if (scalable) {
+            Ascent = CeilDiv(int64_t{Face->ascender} * em, upem);
+            Descent = CeilDiv(-int64_t{Face->descender} * em, upem);
+        } else {
+            Ascent = static_cast<int>((Face->size->metrics.ascender + 63) >> 6);
+            Descent = static_cast<int>((-Face->size->metrics.descender + 63) >> 6);
+        }
+        Descent = std::max(Descent, 0);
+        MeasureLines(os2);
+    }
+
+    // Underline and strike-out from the font's post and OS/2 values; one pixel at least, and
+    // inside the cell.
+    void MeasureLines(const TT_OS2* os2)
+    {
+        const int em = Spec.PixelSize;
+        const int upem = Face->units_per_EM > 0 ? Face->units_per_EM : 1;
+        const int cell = Ascent + Descent;
+        if (Face->underline_thickness > 0) {
+            UnderlineLine.Rows = std::max(1, RoundScaled(Face->underline_thickness, em, upem));
+            // FreeType gives the centre of the stroke; rows start at its top edge.
+            const int top = Face->underline_position + Face->underline_thickness / 2;
+            UnderlineLine.Top = Ascent - RoundScaled(top, em, upem);
+        } else {
+            UnderlineLine.Rows = std::max(1, em / 14);
+            UnderlineLine.Top = Ascent + 1;
+        }
+        if (os2 && os2->version != 0xFFFF && os2->yStrikeoutSize > 0) {
+            StrikeOutLine.Rows = std::max(1, RoundScaled(os2->yStrikeoutSize, em, upem));
+            StrikeOutLine.Top = Ascent - RoundScaled(os2->yStrikeoutPosition, em, upem);
+        } else {
+            StrikeOutLine.Rows = UnderlineLine.Rows;
+            StrikeOutLine.Top = Ascent - (em * 26 + 50) / 100;
+        }
+        for (TCellLine* line : {&UnderlineLine, &StrikeOutLine}) {
+            line->Rows = std::min(line->Rows, std::max(cell, 1));
+            line->Top = std::clamp(line->Top, 0, std::max(cell - line->Rows, 0));
+        }
+    }
+
+    TGlyphRaster Rasterize(FT_UInt glyph) const
+    {
+        TGlyphRaster raster;
+        if (FT_Load_Glyph(Face, glyph, FT_LOAD_TARGET_NORMAL) != 0 &&
+            (glyph == 0 || FT_Load_Glyph(Face, 0, FT_LOAD_TARGET_NORMAL) != 0))
+            return raster; // a broken glyph draws nothing
+        FT_GlyphSlot slot = Face->glyph;
+        if (SyntheticItalic)
+            FT_GlyphSlot_Oblique(slot);
+        if (SyntheticBold)
+            FT_GlyphSlot_Embolden(slot);
+        raster.Advance = static_cast<int>((slot->advance.x + 32) >> 6);
+        if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0)
+            return raster;
+        const FT_Bitmap& bitmap = slot->bitmap;
+        raster.Left = slot->bitmap_left;
+        raster.Top = slot->bitmap_top;
+        raster.Width = static_cast<int>(bitmap.width);
+        raster.Height = static_cast<int>(bitmap.rows);
+        raster.Ink.resize(static_cast<size_t>(raster.Width) * raster.Height);
+        const unsigned pitch = static_cast<unsigned>(std::abs(bitmap.pitch));
+        for (unsigned y = 0; y < bitmap.rows; ++y) {
+            // An upward flow stores the bottom row first.
+            const unsigned memoryRow = bitmap.pitch >= 0 ? y : bitmap.rows - 1 - y;
+            const uint8_t* row = bitmap.buffer + size_t{memoryRow} * pitch;
+            uint8_t* ink = raster.Ink.data() + size_t{y} * bitmap.width;
+            for (unsigned x = 0; x < bitmap.width; ++x)
+                ink[x] = IsInk(bitmap, row, x) ? 1 : 0;
+        }
+        return raster;
+    }
+
+    const TGlyphRaster& Raster(uint16_t character) const
+    {
+        const FT_UInt glyph = FT_Get_Char_Index(Face, character);
+        if (const TGlyphRaster* cached = Cache->Find(glyph))
+            return *cached;
+        return Cache->Store(glyph, Rasterize(glyph));
+    }
+
+    TAUCMinMax ReadCoverage() const
+    {
+        std::vector<uint16_t> codes;
+        FT_UInt glyph = 0;
+        for (FT_ULong code = FT_Get_First_Char(Face, &glyph); glyph != 0 && code <= 0xFFFF;
+             code = FT_Get_Next_Char(Face, code, &glyph))
+            codes.push_back(static_cast<uint16_t>(code));
+        const std::vector<TReportedRange> ranges = MergeCodePoints(codes);
+        return CoverageFromReport(ranges);
+    }
+};
+
+TFontFace::TFontFace(std::shared_ptr<TFontLibrary> library, const TFaceSpec& spec,
+                     std::shared_ptr<TRasterBudget> budget)
+    : FImpl(std::make_unique<TImpl>())
+{
+    FImpl->Library = std::move(library);
+    FImpl->Spec = spec;
+    FImpl->Open();
+    FImpl->Cache = std::make_unique<TRasterCache>(std::move(budget), static_cast<size_t>(FImpl->Face->num_glyphs));
+}
+
+TFontFace::~TFontFace() = default;
+
+const TFaceSpec& TFontFace::Spec() const
+{
+    return FImpl->Spec;
+}
+
+std::string TFontFace::FamilyName() const
+{
+    return FImpl->Face->family_name ? FImpl->Face->family_name : "";
+}
+
+int TFontFace::Ascent() const
+{
+    return FImpl->Ascent;
+}
+
+int TFontFace::Descent() const
+{
+    return FImpl->Descent;
+}
+
+bool TFontFace::SyntheticBold() const
+{
+    return FImpl->SyntheticBold;
+}
+
+bool TFontFace::SyntheticItalic() const
+{
+    return FImpl->SyntheticItalic;
+}
+
+int TFontFace::TextWidthW(uint16_t character) const
+{
+    return FImpl->Raster(character).Advance;
+}
+
+int TFontFace::TextHeightW(uint16_t) const
+{
+    return FImpl->Ascent + FImpl->Descent;
+}
+
+void TFontFace::TextOutW(TGlyphBitmap& bitmap, int x, int y, uint16_t character, uint8_t fontIndex,
+                         uint8_t brushIndex) const
+{
+    const TGlyphRaster& raster = FImpl->Raster(character);
+    FillRect(bitmap, x, y, raster.Advance, TextHeightW(character), brushIndex);
+    const int originY = y + FImpl->Ascent - raster.Top;
+    const int originX = x + raster.Left;
+    const int firstColumn = std::max(0, -originX);
+    const int lastColumn = std::min(raster.Width, bitmap.Width() - originX); // exclusive
+    for (int row = std::max(0, -originY); row < raster.Height && originY + row < bitmap.Height(); ++row) {
+        const uint8_t* ink = raster.Ink.data() + static_cast<size_t>(row) * raster.Width;
+        uint8_t* target = bitmap.Row(originY + row);
+        for (int column = firstColumn; column < lastColumn; ++column)
+            if (ink[column])
+                target[originX + column] = fontIndex;
+    }
+    if (FImpl->Spec.Underline)
+        FillRect(bitmap, x, y + FImpl->UnderlineLine.Top, raster.Advance, FImpl->UnderlineLine.Rows, fontIndex);
+    if (FImpl->Spec.StrikeOut)
+        FillRect(bitmap, x, y + FImpl->StrikeOutLine.Top, raster.Advance, FImpl->StrikeOutLine.Rows, fontIndex);
+}
+
+const TAUCMinMax& TFontFace::Coverage() const
+{
+    if (!FImpl->CoverageList)
+        FImpl->CoverageList = std::make_unique<TAUCMinMax>(FImpl->ReadCoverage());
+    return *FImpl->CoverageList;
+}

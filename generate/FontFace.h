@@ -1,0 +1,66 @@
+#pragma once
+// One font at one pixel size and style, drawing single UTF-16 code units into glyph bitmaps
+// the way a screen font engine does: a character cell of the hinted advance width and the
+// font's ascent + descent, ink where the anti-aliased coverage is more than half.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "font/GlyphBitmap.h"
+#include "generate/FontCoverage.h"
+
+class TFontLibrary; // the rasteriser instance faces are opened with
+class TRasterBudget;
+
+std::shared_ptr<TFontLibrary> CreateFontLibrary();
+
+// Points to pixels on a 96-dpi screen, rounded to a whole em as the screen engine does.
+int PointsToPixels(int points);
+
+// What identifies a sized face: the face in a file, its em in pixels and the styles asked for.
+// A bold or italic the face does not have itself is added by the rasteriser.
+struct TFaceSpec {
+    std::string File;
+    int FaceIndex = 0;
+    int PixelSize = 16;
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
+    bool StrikeOut = false;
+
+    std::string Key() const;
+};
+
+class TFontFace {
+public:
+    // Throws EFOpenError when the file is not a font the rasteriser can read.
+    // Without a budget no rendered glyph is kept.
+    TFontFace(std::shared_ptr<TFontLibrary> library, const TFaceSpec& spec, std::shared_ptr<TRasterBudget> budget);
+    ~TFontFace();
+    TFontFace(const TFontFace&) = delete;
+    TFontFace& operator=(const TFontFace&) = delete;
+
+    const TFaceSpec& Spec() const;
+    std::string FamilyName() const;
+    int Ascent() const;
+    int Descent() const;
+    bool SyntheticBold() const;
+    bool SyntheticItalic() const;
+
+    // The hinted advance in whole pixels.
+    int TextWidthW(uint16_t character) const;
+    // The cell height, ascent + descent: the same for every character.
+    int TextHeightW(uint16_t character) const;
+    // Fills the cell (advance x cell height) whose top-left corner is X, Y with BrushIndex and
+    // sets the ink to FontIndex; clipped to the bitmap, offsets may be negative.
+    void TextOutW(TGlyphBitmap& bitmap, int x, int y, uint16_t character, uint8_t fontIndex, uint8_t brushIndex) const;
+
+    // The code units 0000..FFFF of the font's character map as ranges; the full range when the
+    // map is empty.
+    const TAUCMinMax& Coverage() const;
+
+private:
+    struct TImpl;
+    std::unique_ptr<TImpl> FImpl;
+};

@@ -1,0 +1,38 @@
+#include "generate/RasterCache.h"
+
+bool TRasterBudget::Reserve(size_t bytes)
+{
+    if (FUsed + bytes > FLimit)
+        return false;
+    FUsed += bytes;
+    return true;
+}
+
+TRasterCache::TRasterCache(std::shared_ptr<TRasterBudget> budget, size_t glyphCount) : FBudget(std::move(budget))
+{
+    if (FBudget)
+        FRasters.resize(glyphCount);
+}
+
+TRasterCache::~TRasterCache()
+{
+    if (FBudget)
+        FBudget->Release(FBytes);
+}
+
+const TGlyphRaster* TRasterCache::Find(uint32_t glyphIndex) const
+{
+    return glyphIndex < FRasters.size() ? FRasters[glyphIndex].get() : nullptr;
+}
+
+const TGlyphRaster& TRasterCache::Store(uint32_t glyphIndex, TGlyphRaster raster)
+{
+    const size_t bytes = raster.Bytes();
+    if (glyphIndex < FRasters.size() && FBudget->Reserve(bytes)) {
+        FBytes += bytes;
+        FRasters[glyphIndex] = std::make_unique<TGlyphRaster>(std::move(raster));
+        return *FRasters[glyphIndex];
+    }
+    FUncached = std::move(raster);
+    return FUncached;
+}
