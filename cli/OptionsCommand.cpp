@@ -1,12 +1,15 @@
 // glyphforge options: what an options import would read from a font file or its name.
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/Command.h"
 #include "cli/FontInfoPrint.h"
+#include "generate/FontCatalog.h"
 #include "generate/FontInfo.h"
 #include "generate/OptionsImport.h"
 
@@ -74,7 +77,7 @@ void PrintImportedFromName(const TImportedOptions& imported)
 int RunOptions(const std::vector<std::string>& args)
 {
     std::string name;
-    std::vector<std::string> faces;
+    std::optional<std::vector<std::string>> faces;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--faces" && i + 1 < args.size()) {
             faces = SplitList(args[++i]);
@@ -101,7 +104,7 @@ int RunOptions(const std::vector<std::string>& args)
         }
     }
     TImportedOptions imported;
-    if (!ParseOptionsFileName(name, faces, imported)) {
+    if (!ParseOptionsFileName(name, faces ? *faces : InstalledFamilies(), imported)) {
         std::printf("no options text\n");
         return ExitFailure;
     }
@@ -116,7 +119,8 @@ const TCommandRegistration Registration({
     "Shows what importing options from NAME would restore: the font-information block\n"
     "when NAME is a font file that holds one, otherwise the options text in the name\n"
     "(the file need not exist). Exits with 1 when the name holds no options text.\n\n"
-    "  --faces LIST  comma-separated face names to recognise in the name\n",
+    "  --faces LIST  comma-separated face names to recognise in the name instead of\n"
+    "                the installed families\n",
     RunOptions,
 });
 

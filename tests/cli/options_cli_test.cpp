@@ -35,6 +35,10 @@ TEST(OptionsCliTest, PrintsWhatAFileNameParsesTo)
 
     const TRun unknownFace = RunOptions({"Nowhere Sans 9 [11 pix].mtf"});
     EXPECT_TRUE(HasLine(unknownFace.Out, "FontName: no installed face named, current face kept")) << unknownFace.Out;
+
+    // Without --faces the installed families count; the test machines carry DejaVu.
+    const TRun installed = RunOptions({"dejavu sans Bold 12 [15 pix] [Spc 4].mtf"});
+    EXPECT_TRUE(HasLine(installed.Out, "FontName: \"DejaVu Sans\"")) << installed.Out;
 }
 
 TEST(OptionsCliTest, NamesWithoutOptionsTextFail)
