@@ -7,6 +7,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/Command.h"
+#include "cli/FontInfoPrint.h"
 #include "font/FileIo.h"
 #include "font/Format.h"
 #include "font/MtkFont.h"
@@ -86,6 +87,8 @@ void PrintFontInfoBlock(std::span<const uint8_t> bytes)
 {
     const TFontInfoBlock block = ReadFontInfo(bytes);
     std::printf("Font information block: %s\n", block.Found ? "present" : "none");
+    if (block.Found)
+        PrintFontInfo(block);
 }
 
 void PrintHeader(std::span<const uint8_t> bytes, const THeader& header)
@@ -160,7 +163,7 @@ const TCommandRegistration Registration({
     "Usage: glyphforge info FILE\n\n"
     "Prints every header byte of the Mediatek font FILE decoded, its variant (A, B or C),\n"
     "glyph count, height and width range, the program stamp after the glyph data, and\n"
-    "whether a font-information block is present.\n",
+    "whether a font-information block is present, with every option it holds.\n",
     RunInfo,
 });
 

@@ -7,6 +7,7 @@
 
 #include "font/FileIo.h"
 #include "font/MtkFont.h"
+#include "generate/FontInfo.h"
 
 namespace {
 
@@ -85,10 +86,17 @@ TEST_F(CliCommands, InfoDecodesTheHeaderAndTrailer)
                              "Font information block: none\n"})
         EXPECT_NE(run.Out.find(line), std::string::npos) << line << "in:\n" << run.Out;
 
-    SaveFourColor("block.mtf", false, std::string("[FONT_INFO\x03", 11) + "]");
+    TGenerationOptions options;
+    options.FontName = "DejaVu Sans";
+    options.Font2Name = "Unifont";
+    options.TopCut = 3;
+    const std::vector<uint8_t> info = BuildFontInfo(options);
+    SaveFourColor("block.mtf", false, std::string(info.begin(), info.end()));
     const TRun withBlock = RunCli({"info", Path("block.mtf")});
-    EXPECT_NE(withBlock.Out.find("Stamp:         \"[GlyphForgeTool 0.6.4]\"\n"), std::string::npos) << withBlock.Out;
-    EXPECT_NE(withBlock.Out.find("Font information block: present\n"), std::string::npos);
+    for (const char* line : {"Stamp:         \"[GlyphForgeTool 0.6.4]\"\n", "Font information block: present\n",
+                             "Version: 3\n", "FontName: \"DejaVu Sans\"\n", "Font2Name: \"Unifont\"\n",
+                             "TopCutOn: off\n", "TopCut: 3\n"})
+        EXPECT_NE(withBlock.Out.find(line), std::string::npos) << line << "in:\n" << withBlock.Out;
 }
 
 TEST_F(CliCommands, InfoFindsTheStampOfTwoColourFilesInBothRowLayouts)
