@@ -1,0 +1,218 @@
+#include "generate/Generator.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "font/Errors.h"
+#include "font/Format.h"
+#include "generate/GlyphRules.h"
+#include "generate/ProgramStamp.h"
+
+namespace {
+
+constexpr uint8_t OutlineIndex = 2;
+constexpr uint8_t FourColorInk = 3;
+constexpr uint16_t NoBreakSpaceCode = 0xA0;
+
+bool IsDigit(uint16_t unicode)
+{
+    return unicode >= u'0' && unicode <= u'9';
+}
+
+} // namespace
+
+std::unique_ptr<TGlyphBitmap> CreateGlyphBitmap(int width, int height, int fontType)
+{
+    const TPaletteKind palette = fontType == ftTwoColorFixed ? TPaletteKind::TwoColor : TPaletteKind::FourColor;
+    return std::make_unique<TGlyphBitmap>(width, height, palette);
+}
+
+TGlyphGenerator::TGlyphGenerator(const TGenerationOptions& options, std::span<const uint16_t> charUnicode,
+                                 int32_t lastCharIndex, TGenerationFonts fonts)
+    : FOptions(options), FCharUnicode(charUnicode), FLastCharIndex(lastCharIndex), FFonts(std::move(fonts))
+{
+    if (!FFonts.Font1)
+        throw std::invalid_argument("generation needs a primary font");
+    if (lastCharIndex > 0xFFFF || (lastCharIndex >= 0 && static_cast<size_t>(lastCharIndex) >= charUnicode.size()))
+        throw std::out_of_range("the conversion table is shorter than its last character index");
+}
+
+const TFontFace* TGlyphGenerator::SelectRenderFont(int kind)
+{
+    if (kind == 2 && TriesSecondary()) {
+        FOutline = std::max(FOptions.Outline2, 0);
+        return FFonts.Font2;
+    }
+    if (kind != 1 && kind != 2)
+        return nullptr;
+    FOutline = std::max(FOptions.Outline, 0);
+    return FFonts.Font1;
+}
+
+bool TGlyphGenerator::UsesSecondary(uint16_t unicode) const
+{
+    return !PrimaryCovers(unicode) && TriesSecondary() && SecondaryCovers(unicode);
+}
+
+int32_t TGlyphGenerator::MeasureCommonHeight()
+{
+    int32_t height = 0;
+    for (int32_t c = 0; c <= FLastCharIndex; ++c) {
+        const uint16_t unicode = FCharUnicode[static_cast<size_t>(c)];
+        const TFontFace* font = SelectRenderFont(UsesSecondary(unicode) ? 2 : 1);
+        const uint16_t text = static_cast<uint16_t>(font->TextHeightW(unicode) + 2 * FOutline);
+        height = std::max<int32_t>(height, text);
+    }
+    return height;
+}
+
+TGlyphGenerator::TGlyphResult TGlyphGenerator::RenderGlyph(std::optional<int> code, uint16_t character,
+                                                           bool sameWidthChar, bool covered)
+{
+    const TFontFace& font = *FCanvasFont;
+    const uint16_t width = static_cast<uint16_t>(font.TextWidthW(character) + 2 * FOutline);
+    const int32_t textHeight = font.TextHeightW(character) + 2 * FOutline;
+    const uint16_t cellHeight = FCommonHeight;
+    const bool secondBackground = !FOptions.IsTwoColor() && code == NoBreakSpaceCode && FOptions.BackColor2;
+    const uint8_t background = FOptions.IsTwoColor() || secondBackground ? 0 : 1;
+
+    TGlyphBitmap& bitmap = *FWorkBitmap;
+    bitmap.Resize(width, cellHeight, background);
+    bitmap.Fill(background);
+    FTopCutRows = std::min<int>(FTopCutRows, cellHeight);
+    // Centred in the cell (truncating division), then raised by the top cut.
+    const int y = FOutline + (cellHeight - textHeight) / 2 - FTopCutRows;
+    font.TextOutW(bitmap, FOutline, y, character, ForegroundIndex(), background);
+    if (FTopCutRows > 0)
+        bitmap.SetHeight(bitmap.Height() - FTopCutRows, background);
+    FBottomCutRows = std::min(FBottomCutRows, bitmap.Height());
+    if (FBottomCutRows > 0)
+        bitmap.SetHeight(bitmap.Height() - FBottomCutRows, background);
+    OutlineGlyph(bitmap, OutlineIndex, FourColorInk, FOutline);
+
+    TWidthRuleInput input;
+    input.Options = &FOptions;
+    input.BackgroundIndex = background;
+    input.MinWidth = FMinWidth;
+    input.SpaceWidth = FSpaceWidth;
+    input.RightMargin = FRightMargin;
+    input.DigitWidth = FStats.FDigitWidth;
+    input.SameWidthChar = sameWidthChar;
+    input.DigitPass = !code.has_value();
+    input.Unicode = character;
+    input.Covered = covered;
+    return {ApplyWidthRules(bitmap, width, input), static_cast<uint16_t>(bitmap.Height())};
+}
+
+void TGlyphGenerator::MeasureDigitWidth()
+{
+    std::u16string characters = u"0123456789";
+    if (FOptions.EffectiveMinusSameWidth())
+        characters += u'-';
+    for (const char16_t character : characters) {
+        const TGlyphResult glyph = RenderGlyph(std::nullopt, character, false, true);
+        FStats.FDigitWidth = std::max(FStats.FDigitWidth, glyph.Width);
+    }
+}
+
+void TGlyphGenerator::RunMainPass(TMtkFont& store)
+{
+    FSources.assign(static_cast<size_t>(FLastCharIndex + 1), TGlyphSource::Primary);
+    for (int32_t c = 0; c <= FLastCharIndex; ++c) {
+        const uint16_t unicode = FCharUnicode[static_cast<size_t>(c)];
+        const bool secondary = UsesSecondary(unicode);
+        const bool covered = secondary || PrimaryCovers(unicode);
+        FCanvasFont = SelectRenderFont(secondary ? 2 : 1);
+        FSources[static_cast<size_t>(c)] =
+            secondary ? TGlyphSource::Secondary : (covered ? TGlyphSource::Primary : TGlyphSource::NotCovered);
+        const bool sameWidthChar = IsDigit(unicode) || (FOptions.EffectiveMinusSameWidth() && unicode == u'-');
+
+        const TGlyphResult glyph = RenderGlyph(c, unicode, sameWidthChar, covered);
+
+        if (c == 0) {
+            FStats.FMaxGlyphHeight = glyph.Height;
+            FStats.FMaxGlyphWidth = glyph.Width;
+            FStats.FMaxWidthChar = 0;
+        } else {
+            FStats.FMaxGlyphHeight = std::max<int32_t>(FStats.FMaxGlyphHeight, glyph.Height);
+            // Strictly larger: among equal widths the lowest code is reported.
+            if (glyph.Width > FStats.FMaxGlyphWidth) {
+                FStats.FMaxGlyphWidth = glyph.Width;
+                FStats.FMaxWidthChar = c;
+            }
+        }
+        store.AddGlyph(*FWorkBitmap, 1);
+        ReportProgress(c);
+    }
+}
+
+void TGlyphGenerator::ReportProgress(int position) const
+{
+    if (FProgress)
+        FProgress(position, FLastCharIndex);
+}
+
+int32_t TGlyphGenerator::ComputeFontFileSize(const TMtkFont& store)
+{
+    FSizeLimitMessage.clear();
+    try {
+        return static_cast<int32_t>(store.SavedSize(FOptions.NewMode(), ProgramStamp, {}));
+    } catch (const EFontLimitError& error) {
+        // The glyphs stay usable (preview, export); only saving them as a Mediatek font is refused.
+        FSizeLimitMessage = error.what();
+        return 0;
+    }
+}
+
+void TGlyphGenerator::GenerateFont(TMtkFont& store)
+{
+    SelectRenderFont(1);
+    FMinWidth = FOptions.MinWidth;
+    FMinHeight = static_cast<uint16_t>(FOptions.MinHeight);
+    FSpaceWidth = FOptions.SpaceWidth;
+    FRightMargin = FOptions.RightMargin;
+    FTopCutRows = FOptions.TopCutOn ? FOptions.TopCut : 0;
+    FBottomCutRows = FOptions.BottomCutOn ? FOptions.BottomCut : 0;
+    FFixedWidthFallback = false;
+    FSizeLimitMessage.clear();
+    FSources.clear();
+    FStats = TGenerationStats{};
+    // Decided also when the generation fails, from what it made so far.
+    const auto decideFallback = [this] {
+        FFixedWidthFallback = FOptions.IsTwoColor() && FMinWidth < FStats.FMaxGlyphWidth;
+    };
+
+    try {
+        store.Clear();
+        ReportProgress(0);
+        FWorkBitmap = CreateGlyphBitmap(1, 1, FOptions.FontType);
+        FCommonHeight = static_cast<uint16_t>(std::max<int32_t>(MeasureCommonHeight(), FMinHeight));
+        FCanvasFont = SelectRenderFont(1);
+        MeasureDigitWidth();
+        RunMainPass(store);
+
+        if (FOptions.IsTwoColor()) {
+            store.FCompression = 0;
+            store.FBitsPerPixel = 1;
+            store.FVariableWidth = false;
+        } else {
+            store.FCompression = 1;
+            store.FBitsPerPixel = 2;
+            store.FVariableWidth = true;
+        }
+        store.FHeight = static_cast<uint8_t>(FStats.FMaxGlyphHeight);
+        FStats.FFontFileSize = ComputeFontFileSize(store);
+        FWorkBitmap.reset();
+    } catch (...) {
+        FWorkBitmap.reset();
+        decideFallback();
+        throw;
+    }
+    decideFallback();
+}
+
+std::string TGlyphGenerator::StatusText() const
+{
+    return StrFormat("Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes", FStats.FMaxGlyphWidth,
+                     FStats.FMaxWidthChar, FStats.FMaxGlyphHeight, FStats.FFontFileSize);
+}

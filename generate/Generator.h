@@ -1,0 +1,112 @@
+#pragma once
+// Font generation: every character code of a conversion table drawn with the primary font (or
+// the secondary one where only that covers the character), cut, outlined and sized by the width
+// rules, into the glyph store; then the store's font-wide values and the statistics.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "font/GlyphBitmap.h"
+#include "font/MtkFont.h"
+#include "generate/FontCoverage.h"
+#include "generate/FontFace.h"
+#include "generate/GenerationOptions.h"
+
+using TProgressCallback = std::function<void(int position, int maximum)>;
+
+struct TGenerationFonts {
+    const TFontFace* Font1 = nullptr; // required
+    const TFontFace* Font2 = nullptr; // none: the secondary font is never used
+    TAUCMinMax Coverage1 = FullCoverage();
+    TAUCMinMax Coverage2 = FullCoverage();
+};
+
+struct TGenerationStats {
+    int32_t FMaxGlyphWidth = 0;
+    int32_t FMaxWidthChar = 0; // a character code, not its Unicode value
+    int32_t FMaxGlyphHeight = 0;
+    int32_t FFontFileSize = 0;
+    uint16_t FDigitWidth = 0;
+};
+
+// Which font drew a character code; NotCovered is drawn with the primary font.
+enum class TGlyphSource : uint8_t { Primary, Secondary, NotCovered };
+
+// A new bitmap with the palette of the font type.
+std::unique_ptr<TGlyphBitmap> CreateGlyphBitmap(int width, int height, int fontType);
+
+class TGlyphGenerator {
+public:
+    // CharUnicode must hold at least LastCharIndex + 1 entries; the fonts must outlive the generator.
+    TGlyphGenerator(const TGenerationOptions& options, std::span<const uint16_t> charUnicode, int32_t lastCharIndex,
+                    TGenerationFonts fonts);
+
+    void SetProgress(TProgressCallback progress) { FProgress = std::move(progress); }
+
+    // Replaces the store's content. On an error the store keeps the glyphs added so far, and
+    // FixedWidthFallback has still been decided.
+    void GenerateFont(TMtkFont& store);
+
+    const TGenerationStats& Stats() const { return FStats; }
+    // "Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes"
+    std::string StatusText() const;
+    // A 2-colour generation left glyphs wider than MinWidth: the caller returns to type 0 and
+    // steps the min width and space width by 1.
+    bool FixedWidthFallback() const { return FFixedWidthFallback; }
+    // Why the store cannot be saved, when the writer refuses it; the file size is 0 then.
+    const std::string& SizeLimitMessage() const { return FSizeLimitMessage; }
+    // One entry per character code of the last generation.
+    const std::vector<TGlyphSource>& Sources() const { return FSources; }
+
+    // The steps of a generation, public for the window and for tests.
+    // Kind 1: the primary font; kind 2: the secondary one while it is tried, else the primary.
+    // Sets the outline width to that font's; any other kind returns none and changes nothing.
+    const TFontFace* SelectRenderFont(int kind);
+    int32_t MeasureCommonHeight();
+    bool PrimaryCovers(uint16_t unicode) const { return RangesCover(FFonts.Coverage1, unicode); }
+    bool SecondaryCovers(uint16_t unicode) const { return RangesCover(FFonts.Coverage2, unicode); }
+    int32_t ComputeFontFileSize(const TMtkFont& store);
+
+private:
+    struct TGlyphResult {
+        uint16_t Width = 0;  // W
+        uint16_t Height = 0; // GH
+    };
+
+    // Draws one glyph into the work bitmap with the current font; Code is none in the digit pass.
+    TGlyphResult RenderGlyph(std::optional<int> code, uint16_t character, bool sameWidthChar, bool covered);
+    bool TriesSecondary() const { return FOptions.TryFont2 && FFonts.Font2; }
+    bool UsesSecondary(uint16_t unicode) const;
+    uint8_t ForegroundIndex() const { return FOptions.IsTwoColor() ? 1 : 3; }
+    void MeasureDigitWidth();
+    void RunMainPass(TMtkFont& store);
+    void ReportProgress(int position) const;
+
+    TGenerationOptions FOptions;
+    std::span<const uint16_t> FCharUnicode;
+    int32_t FLastCharIndex;
+    TGenerationFonts FFonts;
+    TProgressCallback FProgress;
+
+    // Values of one generation.
+    int32_t FOutline = 0;
+    const TFontFace* FCanvasFont = nullptr;
+    int FMinWidth = 0;
+    uint16_t FMinHeight = 0;
+    int FSpaceWidth = 0;
+    int FRightMargin = 0;
+    int FTopCutRows = 0;
+    int FBottomCutRows = 0;
+    uint16_t FCommonHeight = 0;
+    std::unique_ptr<TGlyphBitmap> FWorkBitmap;
+
+    TGenerationStats FStats;
+    bool FFixedWidthFallback = false;
+    std::string FSizeLimitMessage;
+    std::vector<TGlyphSource> FSources;
+};
