@@ -1,0 +1,218 @@
+#include "cli/GenerationFlags.h"
+
+#include <charconv>
+
+#include "cli/CliArguments.h"
+#include "font/Format.h"
+
+namespace {
+
+// "--size N"; a switch, when set, is turned on by giving the value ("--right-margin 3").
+struct TIntegerFlag {
+    const char* Name;
+    int TGenerationOptions::*Field;
+    TSpinRange Range;
+    const char* Help;
+    bool TGenerationOptions::*Switch = nullptr;
+    const char* DefaultText = nullptr; // when the default is not the record's
+};
+
+// "--same-width-numbers" / "--no-same-width-numbers"; On may be empty for an off-only switch.
+struct TSwitchFlag {
+    const char* On;
+    const char* Off;
+    bool TGenerationOptions::*Field;
+    const char* Help;
+};
+
+struct TStyleFlag {
+    const char* Name;
+    TFontStyles TGenerationOptions::*Field;
+    TFontStyleBit Bit;
+    const char* Help;
+};
+
+struct TTextFlag {
+    const char* Name;
+    const char* Value;
+    std::string TGenerationFlags::*Field;
+    const char* Help;
+};
+
+constexpr TSpinRange FontTypeRange{ftFourColorOld, ftTwoColorFixed};
+
+const TIntegerFlag IntegerFlags[] = {
+    {"--size", &TGenerationOptions::FontSize, FontSizeRange, "primary font size in points"},
+    {"--outline", &TGenerationOptions::Outline, PixelRange, "primary outline width in pixels"},
+    {"--size2", &TGenerationOptions::Font2Size, FontSizeRange, "secondary font size in points", nullptr,
+     "14 with Arial Unicode MS, 12 with Unifont, else 8"},
+    {"--outline2", &TGenerationOptions::Outline2, PixelRange, "secondary outline width in pixels"},
+    {"--min-width", &TGenerationOptions::MinWidth, PixelRange, "min width of a trimmed glyph"},
+    {"--space-width", &TGenerationOptions::SpaceWidth, PixelRange, "min width of spaces (4-colour types)"},
+    {"--right-margin", &TGenerationOptions::RightMargin, PixelRange, "right margin, turns it on",
+     &TGenerationOptions::RightMarginOn},
+    {"--top-cut", &TGenerationOptions::TopCut, PixelRange, "rows cut at the top, turns it on",
+     &TGenerationOptions::TopCutOn},
+    {"--bottom-cut", &TGenerationOptions::BottomCut, PixelRange, "rows cut at the bottom, turns it on",
+     &TGenerationOptions::BottomCutOn},
+    {"--min-height", &TGenerationOptions::MinHeight, PixelRange, "min glyph cell height"},
+    {"--width-div", &TGenerationOptions::WidthDiv, WidthDivRange, "widths raised to a multiple, turns it on",
+     &TGenerationOptions::WidthDivOn},
+    {"--type", &TGenerationOptions::FontType, FontTypeRange,
+     "0 4-colour OLD mode, 1 4-colour NEW mode, 2 2-colour fixed width"},
+};
+
+const TSwitchFlag SwitchFlags[] = {
+    {"", "--no-font2", &TGenerationOptions::TryFont2, "the secondary font for characters the primary lacks"},
+    {"--cut-left-right", "--no-cut-left-right", &TGenerationOptions::CutLeftRight, "trim background columns"},
+    {"--same-width-numbers", "--no-same-width-numbers", &TGenerationOptions::SameWidthNumbers,
+     "digits share one width"},
+    {"--minus-same-width", "--no-minus-same-width", &TGenerationOptions::MinusSameWidth,
+     "'-' as wide as the digits"},
+    {"", "--no-right-margin", &TGenerationOptions::RightMarginOn, "the right margin"},
+    {"", "--no-top-cut", &TGenerationOptions::TopCutOn, "the top cut"},
+    {"", "--no-bottom-cut", &TGenerationOptions::BottomCutOn, "the bottom cut"},
+    {"", "--no-width-div", &TGenerationOptions::WidthDivOn, "the width divisor"},
+    {"--display-invalid", "--no-display-invalid", &TGenerationOptions::DisplayInvalidChars,
+     "keep glyphs of characters no font covers"},
+};
+
+const TStyleFlag StyleFlags[] = {
+    {"--bold", &TGenerationOptions::FontStyle, fsBold, "primary font bold"},
+    {"--italic", &TGenerationOptions::FontStyle, fsItalic, "primary font italic"},
+    {"--underline", &TGenerationOptions::FontStyle, fsUnderline, "primary font underlined"},
+    {"--strike-out", &TGenerationOptions::FontStyle, fsStrikeOut, "primary font struck out"},
+    {"--bold2", &TGenerationOptions::Font2Style, fsBold, "secondary font bold"},
+    {"--italic2", &TGenerationOptions::Font2Style, fsItalic, "secondary font italic"},
+    {"--underline2", &TGenerationOptions::Font2Style, fsUnderline, "secondary font underlined"},
+    {"--strike-out2", &TGenerationOptions::Font2Style, fsStrikeOut, "secondary font struck out"},
+};
+
+const TTextFlag TextFlags[] = {
+    {"--table", "FILE", &TGenerationFlags::TableFile, "conversion table (default: the shipped glyphforgetool.ini)"},
+    {"--preset", "N|DESCRIPTION", &TGenerationFlags::Preset, "preset number or description (default: the first)"},
+    {"-o", "OUT.mtf", &TGenerationFlags::Output, "the font file to write (required)"},
+};
+
+std::optional<int> ParseInteger(const std::string& command, const TIntegerFlag& flag, const std::string& text)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < flag.Range.Min ||
+        value > flag.Range.Max) {
+        PrintCommandError(command, StrFormat("%s must be a whole number from %d to %d, not \"%s\"", flag.Name,
+                                             flag.Range.Min, flag.Range.Max, text.c_str()));
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Applies one flag at Args[Index] (advancing past its value); false after a message.
+bool ApplyFlag(const std::string& command, const std::vector<std::string>& args, size_t& index,
+               TGenerationFlags& flags)
+{
+    const std::string& arg = args[index];
+    TGenerationOptions& options = flags.Options;
+    auto value = [&]() -> const std::string* {
+        if (index + 1 == args.size()) {
+            PrintCommandError(command, StrFormat("%s needs a value", arg.c_str()));
+            return nullptr;
+        }
+        return &args[++index];
+    };
+    if (arg == "--report") {
+        flags.Report = true;
+        return true;
+    }
+    for (const char* name : {"--font", "--font2"}) {
+        if (arg != name)
+            continue;
+        const std::string* text = value();
+        if (text)
+            (arg == "--font" ? options.FontName : options.Font2Name) = *text;
+        return text != nullptr;
+    }
+    for (const TTextFlag& flag : TextFlags) {
+        if (arg != flag.Name)
+            continue;
+        const std::string* text = value();
+        if (text)
+            flags.*flag.Field = *text;
+        return text != nullptr;
+    }
+    for (const TIntegerFlag& flag : IntegerFlags) {
+        if (arg != flag.Name)
+            continue;
+        const std::string* text = value();
+        const std::optional<int> number = text ? ParseInteger(command, flag, *text) : std::nullopt;
+        if (!number)
+            return false;
+        options.*flag.Field = *number;
+        if (flag.Switch)
+            options.*flag.Switch = true;
+        return true;
+    }
+    for (const TSwitchFlag& flag : SwitchFlags) {
+        if ((*flag.On && arg == flag.On) || arg == flag.Off) {
+            options.*flag.Field = arg == flag.On;
+            return true;
+        }
+    }
+    for (const TStyleFlag& flag : StyleFlags) {
+        if (arg == flag.Name) {
+            options.*flag.Field |= flag.Bit;
+            return true;
+        }
+    }
+    PrintCommandError(command,
+                      StrFormat("unknown option \"%s\"; see \"glyphforge %s --help\"", arg.c_str(), command.c_str()));
+    return false;
+}
+
+const char* OnOff(bool on)
+{
+    return on ? "on" : "off";
+}
+
+} // namespace
+
+std::optional<TGenerationFlags> ParseGenerationFlags(const std::string& command, const std::vector<std::string>& args,
+                                                     TGenerationFlags flags)
+{
+    for (size_t index = 0; index < args.size(); ++index)
+        if (!ApplyFlag(command, args, index, flags))
+            return std::nullopt;
+    return flags;
+}
+
+std::string GenerationFlagsHelp()
+{
+    const TGenerationOptions defaults;
+    std::string help;
+    auto line = [&](const std::string& flag, const std::string& text) {
+        // A long flag gets its text on the next line.
+        const char* gap = flag.size() > 28 ? "\n                               " : " ";
+        help += StrFormat("  %-28s%s%s\n", flag.c_str(), gap, text.c_str());
+    };
+    for (const TTextFlag& flag : TextFlags)
+        line(StrFormat("%s %s", flag.Name, flag.Value), flag.Help);
+    line("--font FAMILY|FILE", "primary font (default: Arial Narrow when installed, else the desktop's sans-serif)");
+    line("--font2 FAMILY|FILE", "secondary font (default: Arial Unicode MS when installed, else Unifont)");
+    line("--report", "list the codes drawn with the secondary font and those no font covers");
+    for (const TIntegerFlag& flag : IntegerFlags) {
+        std::string text = StrFormat("%s, %d..%d (default ", flag.Help, flag.Range.Min, flag.Range.Max);
+        text += flag.DefaultText ? flag.DefaultText : std::to_string(defaults.*flag.Field);
+        if (flag.Switch)
+            text += StrFormat(", %s", OnOff(defaults.*flag.Switch));
+        line(StrFormat("%s N", flag.Name), text + ")");
+    }
+    for (const TSwitchFlag& flag : SwitchFlags) {
+        const std::string name = *flag.On ? StrFormat("%s, %s", flag.On, flag.Off) : flag.Off;
+        const std::string text = *flag.On ? flag.Help : StrFormat("turns off %s", flag.Help);
+        line(name, StrFormat("%s (default %s)", text.c_str(), OnOff(defaults.*flag.Field)));
+    }
+    for (const TStyleFlag& flag : StyleFlags)
+        line(flag.Name, flag.Help);
+    help += "\nA value outside its range is refused, not clamped.\n";
+    return help;
+}

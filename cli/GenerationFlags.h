@@ -1,0 +1,24 @@
+#pragma once
+// The command-line form of the generation options: one flag per option, with its range.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "generate/GenerationOptions.h"
+
+struct TGenerationFlags {
+    TGenerationOptions Options; // FontName and Font2Name hold a family or a font file
+    std::string TableFile;      // empty: the shipped table
+    std::string Preset;         // a preset number or description; empty: the first preset
+    std::string Output;
+    bool Report = false;
+};
+
+// Parses Args over Flags, which holds the defaults. Prints "glyphforge COMMAND: ..." to
+// stderr and gives nullopt for an unknown flag, a missing value or a value out of range.
+std::optional<TGenerationFlags> ParseGenerationFlags(const std::string& command, const std::vector<std::string>& args,
+                                                     TGenerationFlags flags);
+
+// The option part of the usage text, with the defaults of TGenerationOptions.
+std::string GenerationFlagsHelp();
