@@ -101,6 +101,10 @@ struct TFontFace::TImpl {
     TCellLine UnderlineLine;
     TCellLine StrikeOutLine;
     std::unique_ptr<TRasterCache> Cache;
+    // The raster asked for last: measuring and drawing a character come in pairs. Still valid,
+    // because only Raster stores into the cache.
+    uint32_t LastCharacter = 0x10000;
+    const TGlyphRaster* LastRaster = nullptr;
     std::unique_ptr<TAUCMinMax> CoverageList;
 
     ~TImpl()
@@ -234,12 +238,17 @@ struct TFontFace::TImpl {
         return raster;
     }
 
-    const TGlyphRaster& Raster(uint16_t character) const
+    const TGlyphRaster& Raster(uint16_t character)
     {
+        if (character == LastCharacter)
+            return *LastRaster;
         const FT_UInt glyph = FT_Get_Char_Index(Face, character);
-        if (const TGlyphRaster* cached = Cache->Find(glyph))
-            return *cached;
-        return Cache->Store(glyph, Rasterize(glyph));
+        const TGlyphRaster* raster = Cache->Find(glyph);
+        if (!raster)
+            raster = &Cache->Store(glyph, Rasterize(glyph));
+        LastCharacter = character;
+        LastRaster = raster;
+        return *raster;
     }
 
     TAUCMinMax ReadCoverage() const
@@ -317,10 +326,9 @@ void TFontFace::TextOutW(TGlyphBitmap& bitmap, int x, int y, uint16_t character,
     const int lastColumn = std::min(raster.Width, bitmap.Width() - originX); // exclusive
     for (int row = std::max(0, -originY); row < raster.Height && originY + row < bitmap.Height(); ++row) {
         const uint8_t* ink = raster.Ink.data() + static_cast<size_t>(row) * raster.Width;
-        uint8_t* target = bitmap.Row(originY + row);
-        for (int column = firstColumn; column < lastColumn; ++column)
-            if (ink[column])
-                target[originX + column] = fontIndex;
+        uint8_t* target = bitmap.Row(originY + row) + std::max(originX, 0);
+        for (int column = firstColumn; column < lastColumn; ++column, ++target)
+            *target = ink[column] ? fontIndex : *target;
     }
     if (FImpl->Spec.Underline)
         FillRect(bitmap, x, y + FImpl->UnderlineLine.Top, raster.Advance, FImpl->UnderlineLine.Rows, fontIndex);

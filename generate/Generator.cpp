@@ -21,10 +21,10 @@ bool IsDigit(uint16_t unicode)
 
 } // namespace
 
-std::unique_ptr<TGlyphBitmap> CreateGlyphBitmap(int width, int height, int fontType)
+std::unique_ptr<TGlyphBitmap> CreateGlyphBitmap(int width, int height, int fontType, uint8_t fill)
 {
     const TPaletteKind palette = fontType == ftTwoColorFixed ? TPaletteKind::TwoColor : TPaletteKind::FourColor;
-    return std::make_unique<TGlyphBitmap>(width, height, palette);
+    return std::make_unique<TGlyphBitmap>(width, height, palette, fill);
 }
 
 TGlyphGenerator::TGlyphGenerator(const TGenerationOptions& options, std::span<const uint16_t> charUnicode,
@@ -49,17 +49,22 @@ const TFontFace* TGlyphGenerator::SelectRenderFont(int kind)
     return FFonts.Font1;
 }
 
-bool TGlyphGenerator::UsesSecondary(uint16_t unicode) const
+bool TGlyphGenerator::UsesSecondary(uint16_t unicode, bool primaryCovers) const
 {
-    return !PrimaryCovers(unicode) && TriesSecondary() && SecondaryCovers(unicode);
+    return !primaryCovers && TriesSecondary() && SecondaryCovers(unicode);
 }
 
 int32_t TGlyphGenerator::MeasureCommonHeight()
 {
+    // Every character of a font has the same cell height, so the scan can stop once each
+    // font that can be chosen has been seen.
+    bool seen[2] = {false, !TriesSecondary()};
     int32_t height = 0;
-    for (int32_t c = 0; c <= FLastCharIndex; ++c) {
+    for (int32_t c = 0; c <= FLastCharIndex && !(seen[0] && seen[1]); ++c) {
         const uint16_t unicode = FCharUnicode[static_cast<size_t>(c)];
-        const TFontFace* font = SelectRenderFont(UsesSecondary(unicode) ? 2 : 1);
+        const bool secondary = UsesSecondary(unicode, PrimaryCovers(unicode));
+        seen[secondary] = true;
+        const TFontFace* font = SelectRenderFont(secondary ? 2 : 1);
         const uint16_t text = static_cast<uint16_t>(font->TextHeightW(unicode) + 2 * FOutline);
         height = std::max<int32_t>(height, text);
     }
@@ -76,9 +81,9 @@ TGlyphGenerator::TGlyphResult TGlyphGenerator::RenderGlyph(std::optional<int> co
     const bool secondBackground = !FOptions.IsTwoColor() && code == NoBreakSpaceCode && FOptions.BackColor2;
     const uint8_t background = FOptions.IsTwoColor() || secondBackground ? 0 : 1;
 
+    // A fresh bitmap rather than a resized one: the store takes each one over without a copy.
+    FWorkBitmap = CreateGlyphBitmap(width, cellHeight, FOptions.FontType, background);
     TGlyphBitmap& bitmap = *FWorkBitmap;
-    bitmap.Resize(width, cellHeight, background);
-    bitmap.Fill(background);
     FTopCutRows = std::min<int>(FTopCutRows, cellHeight);
     // Centred in the cell (truncating division), then raised by the top cut.
     const int y = FOutline + (cellHeight - textHeight) / 2 - FTopCutRows;
@@ -120,8 +125,9 @@ void TGlyphGenerator::RunMainPass(TMtkFont& store)
     FSources.assign(static_cast<size_t>(FLastCharIndex + 1), TGlyphSource::Primary);
     for (int32_t c = 0; c <= FLastCharIndex; ++c) {
         const uint16_t unicode = FCharUnicode[static_cast<size_t>(c)];
-        const bool secondary = UsesSecondary(unicode);
-        const bool covered = secondary || PrimaryCovers(unicode);
+        const bool primaryCovers = PrimaryCovers(unicode);
+        const bool secondary = UsesSecondary(unicode, primaryCovers);
+        const bool covered = primaryCovers || secondary;
         FCanvasFont = SelectRenderFont(secondary ? 2 : 1);
         FSources[static_cast<size_t>(c)] =
             secondary ? TGlyphSource::Secondary : (covered ? TGlyphSource::Primary : TGlyphSource::NotCovered);
@@ -141,7 +147,7 @@ void TGlyphGenerator::RunMainPass(TMtkFont& store)
                 FStats.FMaxWidthChar = c;
             }
         }
-        store.AddGlyph(*FWorkBitmap, 1);
+        store.AddGlyph(std::move(FWorkBitmap), 1);
         ReportProgress(c);
     }
 }
@@ -185,7 +191,6 @@ void TGlyphGenerator::GenerateFont(TMtkFont& store)
     try {
         store.Clear();
         ReportProgress(0);
-        FWorkBitmap = CreateGlyphBitmap(1, 1, FOptions.FontType);
         FCommonHeight = static_cast<uint16_t>(std::max<int32_t>(MeasureCommonHeight(), FMinHeight));
         FCanvasFont = SelectRenderFont(1);
         MeasureDigitWidth();

@@ -37,8 +37,8 @@ struct TGenerationStats {
 // Which font drew a character code; NotCovered is drawn with the primary font.
 enum class TGlyphSource : uint8_t { Primary, Secondary, NotCovered };
 
-// A new bitmap with the palette of the font type.
-std::unique_ptr<TGlyphBitmap> CreateGlyphBitmap(int width, int height, int fontType);
+// A new bitmap with the palette of the font type, every pixel Fill.
+std::unique_ptr<TGlyphBitmap> CreateGlyphBitmap(int width, int height, int fontType, uint8_t fill = 0);
 
 class TGlyphGenerator {
 public:
@@ -81,7 +81,7 @@ private:
     // Draws one glyph into the work bitmap with the current font; Code is none in the digit pass.
     TGlyphResult RenderGlyph(std::optional<int> code, uint16_t character, bool sameWidthChar, bool covered);
     bool TriesSecondary() const { return FOptions.TryFont2 && FFonts.Font2; }
-    bool UsesSecondary(uint16_t unicode) const;
+    bool UsesSecondary(uint16_t unicode, bool primaryCovers) const;
     uint8_t ForegroundIndex() const { return FOptions.IsTwoColor() ? 1 : 3; }
     void MeasureDigitWidth();
     void RunMainPass(TMtkFont& store);
@@ -103,7 +103,7 @@ private:
     int FTopCutRows = 0;
     int FBottomCutRows = 0;
     uint16_t FCommonHeight = 0;
-    std::unique_ptr<TGlyphBitmap> FWorkBitmap;
+    std::unique_ptr<TGlyphBitmap> FWorkBitmap; // the glyph being drawn; the store takes it over
 
     TGenerationStats FStats;
     bool FFixedWidthFallback = false;

@@ -1,0 +1,106 @@
+// Generation against a bare FreeType load-and-render loop over the same characters and fonts,
+// and regeneration through the raster cache after a width option changes.
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include "generate/FontCatalog.h"
+#include "generate/FontEngine.h"
+#include "generate/Generator.h"
+
+namespace {
+
+std::vector<uint16_t> IdentityTable()
+{
+    std::vector<uint16_t> table(65536);
+    for (size_t k = 0; k < table.size(); ++k)
+        table[k] = static_cast<uint16_t>(k);
+    return table;
+}
+
+const std::vector<uint16_t>& Table()
+{
+    static const std::vector<uint16_t> table = IdentityTable();
+    return table;
+}
+
+void ReportPeakMemory(benchmark::State& state)
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+TGlyphGenerator Generate(TFontEngine& engine, const TGenerationOptions& options, int32_t lastCharIndex,
+                         TMtkFont& store)
+{
+    const auto primary = engine.OpenFont({"DejaVu Sans", 16, 0});
+    const auto secondary = engine.OpenFont({"Unifont", 12, 0});
+    TGlyphGenerator generator(options, Table(), lastCharIndex,
+                              {primary.get(), secondary.get(), primary->Coverage(), secondary->Coverage()});
+    generator.GenerateFont(store);
+    return generator;
+}
+
+// A first generation: nothing rendered yet.
+void BM_Generate(benchmark::State& state)
+{
+    const int32_t last = static_cast<int32_t>(state.range(0));
+    for (auto _ : state) {
+        TFontEngine engine;
+        TMtkFont store;
+        benchmark::DoNotOptimize(Generate(engine, TGenerationOptions{}, last, store).Stats());
+    }
+    ReportPeakMemory(state);
+}
+BENCHMARK(BM_Generate)->Arg(255)->Arg(65535)->Unit(benchmark::kMillisecond);
+
+// The baseline: each character loaded and rendered by whichever face has it, primary first.
+void BM_BareFreeTypeFullPlane(benchmark::State& state)
+{
+    FT_Library library = nullptr;
+    FT_Init_FreeType(&library);
+    FT_Face faces[2] = {};
+    const char* families[2] = {"DejaVu Sans", "Unifont"};
+    const int pixels[2] = {PointsToPixels(16), PointsToPixels(12)};
+    for (int k = 0; k < 2; ++k) {
+        const TFontLocation location = *FindInstalledFace(families[k], false, false);
+        FT_New_Face(library, location.File.c_str(), location.FaceIndex, &faces[k]);
+        FT_Set_Pixel_Sizes(faces[k], 0, static_cast<FT_UInt>(pixels[k]));
+    }
+    for (auto _ : state) {
+        int64_t ink = 0;
+        for (FT_ULong code = 0; code <= 0xFFFF; ++code) {
+            FT_Face face = FT_Get_Char_Index(faces[0], code) || !FT_Get_Char_Index(faces[1], code) ? faces[0] : faces[1];
+            if (FT_Load_Char(face, code, FT_LOAD_TARGET_NORMAL) == 0 &&
+                FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) == 0)
+                ink += face->glyph->bitmap.rows;
+        }
+        benchmark::DoNotOptimize(ink);
+    }
+    for (FT_Face face : faces)
+        FT_Done_Face(face);
+    FT_Done_FreeType(library);
+}
+BENCHMARK(BM_BareFreeTypeFullPlane)->Unit(benchmark::kMillisecond);
+
+// A change of MinWidth only, with the fonts' rasters kept from the previous generation.
+void BM_RegenerateFullPlaneAfterWidthChange(benchmark::State& state)
+{
+    TFontEngine engine;
+    TGenerationOptions options;
+    TMtkFont store;
+    Generate(engine, options, 65535, store);
+    for (auto _ : state) {
+        options.MinWidth = options.MinWidth == 2 ? 3 : 2;
+        benchmark::DoNotOptimize(Generate(engine, options, 65535, store).Stats());
+    }
+    state.counters["cache_MB"] = static_cast<double>(engine.CachedBytes()) / (1 << 20);
+    ReportPeakMemory(state);
+}
+BENCHMARK(BM_RegenerateFullPlaneAfterWidthChange)->Unit(benchmark::kMillisecond);
+
+} // namespace
