@@ -13,8 +13,12 @@
 #include "font/Format.h"
 #include "font/MtkFont.h"
 #include "generate/ConversionTable.h"
+#include "generate/FontCatalog.h"
 #include "generate/FontEngine.h"
+#include "generate/FontInfo.h"
 #include "generate/Generator.h"
+#include "generate/OptionsImport.h"
+#include "generate/OptionsText.h"
 #include "generate/ProgramStamp.h"
 
 namespace {
@@ -90,17 +94,33 @@ void PrintReport(const TGlyphGenerator& generator, const TConversionTable& table
     }
 }
 
+// The defaults, or what --options-from restores over them; nullopt after a message.
+std::optional<TGenerationFlags> StartingFlags(const std::vector<std::string>& args)
+{
+    TGenerationFlags flags = DefaultFlags();
+    const std::string source = FindOptionsFrom(args);
+    if (source.empty())
+        return flags;
+    const TImportOutcome outcome = ImportOptionsFromFile(source, InstalledFamilies(), flags.Options);
+    if (outcome.Origin == TImportOrigin::Nothing) {
+        PrintCommandError(CommandName, StrFormat("\"%s\" holds no font-information block and its name no options "
+                                                 "text",
+                                                 source.c_str()));
+        return std::nullopt;
+    }
+    return flags;
+}
+
 int RunGenerate(const std::vector<std::string>& args)
 {
-    const std::optional<TGenerationFlags> parsed = ParseGenerationFlags(CommandName, args, DefaultFlags());
+    const std::optional<TGenerationFlags> start = StartingFlags(args);
+    if (!start)
+        return ExitFailure;
+    const std::optional<TGenerationFlags> parsed = ParseGenerationFlags(CommandName, args, *start);
     if (!parsed)
         return ExitUsage;
     const TGenerationFlags& flags = *parsed;
     TGenerationOptions options = flags.Options;
-    if (flags.Output.empty()) {
-        PrintCommandError(CommandName, "no output file given (-o OUT.mtf)");
-        return ExitUsage;
-    }
     // Choosing the fixed-width type turns the outline off and trimming on.
     if (options.IsTwoColor()) {
         options.Outline = 0;
@@ -143,19 +163,27 @@ int RunGenerate(const std::vector<std::string>& args)
         PrintCommandError(CommandName, "the preset holds no characters; nothing written");
         return ExitFailure;
     }
-    store.SaveToFile(flags.Output, options.NewMode(), ProgramStamp, {});
+    // Built before the file is created, so a range error leaves nothing behind.
+    const TByteArray fontInfo = flags.SaveOptions ? BuildFontInfo(options) : TByteArray();
+    const std::string output =
+        flags.Output.empty() ? ProposedFontFileName(options, generator.Stats().FMaxGlyphHeight) : flags.Output;
+    store.SaveToFile(output, options.NewMode(), ProgramStamp, fontInfo);
+    if (flags.Output.empty())
+        std::printf("Saved \"%s\"\n", output.c_str());
     return ExitOk;
 }
 
 const TCommandRegistration Registration({
     CommandName,
     "render a conversion-table preset with two fonts into a Mediatek font",
-    std::string("Usage: glyphforge generate [OPTIONS] -o OUT.mtf\n\n"
+    std::string("Usage: glyphforge generate [OPTIONS] [-o OUT.mtf]\n\n"
         "Renders every character code of a conversion-table preset with the primary font, or\n"
         "with the secondary font where only that one has the character, and writes a Mediatek\n"
         "font file. Prints the statistics line on stdout, progress on stderr when it is a\n"
         "terminal. Type 2 turns the outline off and trimming on, and fails when a glyph is wider\n"
-        "than --min-width.\n\n") +
+        "than --min-width. Without -o the file is named by the options text, as the save\n"
+        "dialog proposes. --options-from restores the options of an earlier font; flags given\n"
+        "as well override them.\n\n") +
         GenerationFlagsHelp(),
     RunGenerate,
 });

@@ -91,7 +91,9 @@ const TStyleFlag StyleFlags[] = {
 const TTextFlag TextFlags[] = {
     {"--table", "FILE", &TGenerationFlags::TableFile, "conversion table (default: the shipped glyphforgetool.ini)"},
     {"--preset", "N|DESCRIPTION", &TGenerationFlags::Preset, "preset number or description (default: the first)"},
-    {"-o", "OUT.mtf", &TGenerationFlags::Output, "the font file to write (required)"},
+    {"-o", "OUT.mtf", &TGenerationFlags::Output, "the font file to write (default: the options text + \".mtf\")"},
+    {"--options-from", "FONT", &TGenerationFlags::OptionsFrom,
+     "start from FONT's embedded options, else from its file name; other flags override them"},
 };
 
 std::optional<int> ParseInteger(const std::string& command, const TIntegerFlag& flag, const std::string& text)
@@ -120,8 +122,8 @@ bool ApplyFlag(const std::string& command, const std::vector<std::string>& args,
         }
         return &args[++index];
     };
-    if (arg == "--report") {
-        flags.Report = true;
+    if (arg == "--report" || arg == "--save-options") {
+        (arg == "--report" ? flags.Report : flags.SaveOptions) = true;
         return true;
     }
     for (const char* name : {"--font", "--font2"}) {
@@ -185,6 +187,15 @@ std::optional<TGenerationFlags> ParseGenerationFlags(const std::string& command,
     return flags;
 }
 
+std::string FindOptionsFrom(const std::vector<std::string>& args)
+{
+    std::string file;
+    for (size_t index = 0; index + 1 < args.size(); ++index)
+        if (args[index] == "--options-from")
+            file = args[++index];
+    return file;
+}
+
 std::string GenerationFlagsHelp()
 {
     const TGenerationOptions defaults;
@@ -199,6 +210,7 @@ std::string GenerationFlagsHelp()
     line("--font FAMILY|FILE", "primary font (default: Arial Narrow when installed, else the desktop's sans-serif)");
     line("--font2 FAMILY|FILE", "secondary font (default: Arial Unicode MS when installed, else Unifont)");
     line("--report", "list the codes drawn with the secondary font and those no font covers");
+    line("--save-options", "embed the options in the font (a font-information block)");
     for (const TIntegerFlag& flag : IntegerFlags) {
         std::string text = StrFormat("%s, %d..%d (default ", flag.Help, flag.Range.Min, flag.Range.Max);
         text += flag.DefaultText ? flag.DefaultText : std::to_string(defaults.*flag.Field);

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "font/FileIo.h"
+
+namespace {
+
+struct TGenerateRun {
+    int ExitCode = -1;
+    std::string Out;
+    std::string Err;
+};
+
+class GenerateCli : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(FDir.isValid());
+        QFile table(Path("table.ini"));
+        ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+        table.write("[1]\nDescription=Basic Latin\nMAX=0x7F\n0x7F=0x20AC\n");
+    }
+
+    QString Path(const QString& name) const { return QDir(FDir.path()).filePath(name); }
+
+    TGenerateRun Run(QStringList args) const
+    {
+        args.prepend("--table");
+        args.insert(1, Path("table.ini"));
+        args.prepend("generate");
+        QProcess process;
+        process.setWorkingDirectory(FDir.path());
+        process.start(GLYPHFORGE_CLI, args);
+        process.waitForFinished(60000);
+        return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+                process.readAllStandardError().toStdString()};
+    }
+
+    std::vector<uint8_t> Bytes(const QString& name) const { return ReadWholeFile(Path(name).toStdString()); }
+
+    QTemporaryDir FDir;
+};
+
+const QStringList Options = {"--font", "DejaVu Sans", "--size", "11", "--bold", "--outline", "1",
+                             "--min-width", "3", "--top-cut", "2", "--no-minus-same-width", "--width-div", "4"};
+
+} // namespace
+
+TEST_F(GenerateCli, SavedOptionsRegenerateTheSameFontAfterARename)
+{
+    const TGenerateRun first = Run(QStringList(Options) << "--save-options" << "-o" << Path("first.mtf"));
+    ASSERT_EQ(first.ExitCode, 0) << first.Err;
+    ASSERT_TRUE(QFile::rename(Path("first.mtf"), Path("renamed.mtf")));
+
+    const TGenerateRun second =
+        Run({"--options-from", Path("renamed.mtf"), "--save-options", "-o", Path("second.mtf")});
+    ASSERT_EQ(second.ExitCode, 0) << second.Err;
+    EXPECT_EQ(Bytes("renamed.mtf"), Bytes("second.mtf"));
+    EXPECT_EQ(first.Out, second.Out);
+
+    // A flag given as well overrides the restored value.
+    const TGenerateRun wider = Run({"--options-from", Path("renamed.mtf"), "--min-width", "9", "-o", Path("w.mtf")});
+    ASSERT_EQ(wider.ExitCode, 0) << wider.Err;
+    EXPECT_NE(wider.Out, first.Out);
+}
+
+TEST_F(GenerateCli, ProposedNameAloneRestoresTheOptions)
+{
+    const TGenerateRun first = Run(Options);
+    ASSERT_EQ(first.ExitCode, 0) << first.Err;
+    const QStringList saved = QDir(FDir.path()).entryList({"*.mtf"});
+    ASSERT_EQ(saved.size(), 1);
+    EXPECT_EQ(saved.front().toStdString(),
+              "DejaVu Sans Bold 11 [18 pix] [Spc 8] [Outline 1] [CutLR MinWidth 3] [MinHeight 16] [SameWidthNums] "
+              "[RightMargin 2] [TopCut 2] [WidthDiv 4] [4Color VarW].mtf")
+        << first.Out;
+
+    const TGenerateRun second = Run({"--options-from", Path(saved.front()), "-o", Path("again.mtf")});
+    ASSERT_EQ(second.ExitCode, 0) << second.Err;
+    EXPECT_EQ(Bytes(saved.front()), Bytes("again.mtf"));
+}
+
+TEST_F(GenerateCli, OptionsFromAFileWithoutOptionsFails)
+{
+    QFile plain(Path("plain.mtf"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.write("FON");
+    plain.close();
+    const TGenerateRun run = Run({"--options-from", Path("plain.mtf"), "-o", Path("out.mtf")});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_NE(run.Err.find("holds no font-information block"), std::string::npos) << run.Err;
+    EXPECT_FALSE(QFile::exists(Path("out.mtf")));
+}
