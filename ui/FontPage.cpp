@@ -1,0 +1,124 @@
+#include "ui/FontPage.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "ui/FontFamilyCombo.h"
+
+TFontPage::TFontPage(TFontPageKind kind, QWidget* parent) : QWidget(parent), FKind(kind)
+{
+    setObjectName(kind == TFontPageKind::Primary ? QStringLiteral("tsFont01") : QStringLiteral("tsFont02"));
+    BuildControls();
+    ConnectHandlers();
+}
+
+QString TFontPage::Named(const char* name) const
+{
+    const QString base = QString::fromLatin1(name);
+    return FKind == TFontPageKind::Primary ? base : base + QLatin1Char('2');
+}
+
+void TFontPage::BuildControls()
+{
+    const TGenerationOptions defaults;
+    const bool primary = FKind == TFontPageKind::Primary;
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(4, 4, 4, 4);
+    auto button = [this](const QString& name, const char* hint) {
+        auto* tool = new QToolButton(this);
+        tool->setObjectName(name);
+        tool->setText(QStringLiteral("..."));
+        tool->setToolTip(QString::fromLatin1(hint));
+        return tool;
+    };
+    auto checkBox = [this](const QString& name, const char* caption, bool checked) {
+        auto* box = new QCheckBox(QString::fromLatin1(caption), this);
+        box->setObjectName(name);
+        box->setChecked(checked);
+        return box;
+    };
+    auto spinBox = [this](const QString& name, TSpinRange range, int value) {
+        auto* spin = new QSpinBox(this);
+        spin->setObjectName(name);
+        spin->setRange(range.Min, range.Max);
+        spin->setValue(value);
+        return spin;
+    };
+
+    int row = 0;
+    if (!primary) {
+        cbFont02Try = checkBox(QStringLiteral("cbFont02Try"),
+                               "Try to display Primary Font's invalid chars with this font:", defaults.TryFont2);
+        grid->addWidget(cbFont02Try, row++, 0, 1, 5);
+    }
+    cmbFont = new TFontFamilyCombo(this);
+    cmbFont->setObjectName(Named("cmbFont"));
+    cmbFont->setMaxVisibleItems(20);
+    grid->addWidget(cmbFont, row, 0, 1, 4);
+    btnFont = button(Named("btnFont"), "Font dialog...");
+    grid->addWidget(btnFont, row++, 4);
+
+    seFontSize = spinBox(Named("seFontSize"), FontSizeRange, primary ? defaults.FontSize : defaults.Font2Size);
+    grid->addWidget(new QLabel(QStringLiteral("Size:"), this), row, 0);
+    grid->addWidget(seFontSize, row, 1);
+    cbBold = checkBox(Named("cbBold"), "Bold", false);
+    grid->addWidget(cbBold, row, 2);
+    cbItalic = checkBox(Named("cbItalic"), "Italic", false);
+    grid->addWidget(cbItalic, row++, 3);
+
+    // The minimum of 0 turns a negative entry into 0.
+    seOutline = spinBox(Named("seOutline"), PixelRange, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Outline:"), this), row, 0);
+    grid->addWidget(seOutline, row++, 1);
+
+    if (primary) {
+        grid->addWidget(new QLabel(QStringLiteral("Import options from file or filename:"), this), row, 0, 1, 4);
+        btnImportOptions = button(QStringLiteral("btnImportOptions"), "Import options from filename...");
+        grid->addWidget(btnImportOptions, row++, 4);
+    }
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(3, 1);
+}
+
+void TFontPage::ConnectHandlers()
+{
+    connect(cmbFont, &TFontFamilyCombo::FamilyChanged, this, &TFontPage::cmbFontChange);
+    connect(btnFont, &QToolButton::clicked, this, &TFontPage::btnFontClick);
+    connect(seFontSize, &QSpinBox::valueChanged, this, &TFontPage::seFontSizeChange);
+    connect(cbBold, &QCheckBox::toggled, this, &TFontPage::cbBoldClick);
+    connect(cbItalic, &QCheckBox::toggled, this, &TFontPage::cbItalicClick);
+    connect(seOutline, &QSpinBox::valueChanged, this, &TFontPage::seOutlineChange);
+    if (cbFont02Try)
+        connect(cbFont02Try, &QCheckBox::toggled, this, &TFontPage::cbFont02TryClick);
+    if (btnImportOptions)
+        connect(btnImportOptions, &QToolButton::clicked, this, &TFontPage::btnImportOptionsClick);
+}
+
+void TFontPage::ReadOptions(TGenerationOptions& options) const
+{
+    const bool primary = FKind == TFontPageKind::Primary;
+    TFontStyles& style = primary ? options.FontStyle : options.Font2Style;
+    style = static_cast<TFontStyles>((style & ~(fsBold | fsItalic)) | (cbBold->isChecked() ? fsBold : 0) |
+                                     (cbItalic->isChecked() ? fsItalic : 0));
+    (primary ? options.FontName : options.Font2Name) = cmbFont->currentText().toStdString();
+    (primary ? options.FontSize : options.Font2Size) = seFontSize->value();
+    (primary ? options.Outline : options.Outline2) = seOutline->value();
+    if (cbFont02Try)
+        options.TryFont2 = cbFont02Try->isChecked();
+}
+
+void TFontPage::WriteOptions(const TGenerationOptions& options)
+{
+    const bool primary = FKind == TFontPageKind::Primary;
+    const TFontStyles style = primary ? options.FontStyle : options.Font2Style;
+    cmbFont->SelectFamily(QString::fromStdString(primary ? options.FontName : options.Font2Name));
+    seFontSize->setValue(primary ? options.FontSize : options.Font2Size);
+    cbBold->setChecked(style & fsBold);
+    cbItalic->setChecked(style & fsItalic);
+    seOutline->setValue(primary ? options.Outline : options.Outline2);
+    if (cbFont02Try)
+        cbFont02Try->setChecked(options.TryFont2);
+}

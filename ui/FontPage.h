@@ -1,0 +1,56 @@
+#pragma once
+// One font page: "Primary Font" or "Secondary Font". The page edits its controls only; each
+// change is reported by its handler's signal, and the window edits the font and regenerates.
+
+#include <QWidget>
+
+#include "generate/GenerationOptions.h"
+
+class QCheckBox;
+class QSpinBox;
+class QToolButton;
+class TFontFamilyCombo;
+
+enum class TFontPageKind { Primary, Secondary };
+
+class TFontPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TFontPage(TFontPageKind kind, QWidget* parent = nullptr);
+
+    TFontPageKind Kind() const { return FKind; }
+
+    // The page's font fields of the record (FontName... or Font2Name..., and TryFont2).
+    // Underline and strike-out come only from the font dialog and are left as they are.
+    void ReadOptions(TGenerationOptions& options) const;
+    // Values are clamped into the boxes' ranges; the handlers of changed controls report.
+    void WriteOptions(const TGenerationOptions& options);
+
+    // The secondary page's controls carry the suffix 2.
+    TFontFamilyCombo* cmbFont = nullptr;
+    QToolButton* btnFont = nullptr;
+    QSpinBox* seFontSize = nullptr;
+    QCheckBox* cbBold = nullptr;
+    QCheckBox* cbItalic = nullptr;
+    QSpinBox* seOutline = nullptr;
+    QCheckBox* cbFont02Try = nullptr; // secondary page only
+    QToolButton* btnImportOptions = nullptr; // primary page only
+
+signals:
+    void cmbFontChange(const QString& family);
+    void btnFontClick();
+    void seFontSizeChange(int size);
+    void cbBoldClick(bool bold);
+    void cbItalicClick(bool italic);
+    void seOutlineChange(int outline);
+    void cbFont02TryClick(bool tryFont2);
+    void btnImportOptionsClick();
+
+private:
+    void BuildControls();
+    void ConnectHandlers();
+    QString Named(const char* name) const;
+
+    TFontPageKind FKind;
+};
