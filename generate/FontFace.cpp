@@ -12,6 +12,7 @@
 
 #include "font/Errors.h"
 #include "font/Format.h"
+#include "generate/CellCache.h"
 #include "generate/RasterCache.h"
 
 class TFontLibrary {
@@ -101,6 +102,7 @@ struct TFontFace::TImpl {
     TCellLine UnderlineLine;
     TCellLine StrikeOutLine;
     std::unique_ptr<TRasterCache> Cache;
+    std::unique_ptr<TCellCache> Cells;
     // The raster asked for last: measuring and drawing a character come in pairs. Still valid,
     // because only Raster stores into the cache.
     uint32_t LastCharacter = 0x10000;
@@ -270,6 +272,7 @@ TFontFace::TFontFace(std::shared_ptr<TFontLibrary> library, const TFaceSpec& spe
     FImpl->Library = std::move(library);
     FImpl->Spec = spec;
     FImpl->Open();
+    FImpl->Cells = std::make_unique<TCellCache>(budget);
     FImpl->Cache = std::make_unique<TRasterCache>(std::move(budget), static_cast<size_t>(FImpl->Face->num_glyphs));
 }
 
@@ -341,4 +344,9 @@ const TAUCMinMax& TFontFace::Coverage() const
     if (!FImpl->CoverageList)
         FImpl->CoverageList = std::make_unique<TAUCMinMax>(FImpl->ReadCoverage());
     return *FImpl->CoverageList;
+}
+
+TCellCache& TFontFace::Cells() const
+{
+    return *FImpl->Cells;
 }

@@ -10,6 +10,7 @@
 #include "font/GlyphBitmap.h"
 #include "generate/FontCoverage.h"
 
+class TCellCache;
 class TFontLibrary; // the rasteriser instance faces are opened with
 class TRasterBudget;
 
@@ -59,6 +60,10 @@ public:
     // The code units 0000..FFFF of the font's character map as ranges; the full range when the
     // map is empty.
     const TAUCMinMax& Coverage() const;
+
+    // The generator's finished cells drawn with this face, kept within the same budget as the
+    // rasters and for as long as the face.
+    TCellCache& Cells() const;
 
 private:
     struct TImpl;

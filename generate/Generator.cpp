@@ -7,12 +7,18 @@
 #include "font/Format.h"
 #include "generate/GlyphRules.h"
 #include "generate/ProgramStamp.h"
+#include "generate/WidthLayout.h"
 
 namespace {
 
 constexpr uint8_t OutlineIndex = 2;
 constexpr uint8_t FourColorInk = 3;
 constexpr uint16_t NoBreakSpaceCode = 0xA0;
+
+TPaletteKind GlyphPalette(int fontType)
+{
+    return fontType == ftTwoColorFixed ? TPaletteKind::TwoColor : TPaletteKind::FourColor;
+}
 
 bool IsDigit(uint16_t unicode)
 {
@@ -23,13 +29,13 @@ bool IsDigit(uint16_t unicode)
 
 std::unique_ptr<TGlyphBitmap> CreateGlyphBitmap(int width, int height, int fontType, uint8_t fill)
 {
-    const TPaletteKind palette = fontType == ftTwoColorFixed ? TPaletteKind::TwoColor : TPaletteKind::FourColor;
-    return std::make_unique<TGlyphBitmap>(width, height, palette, fill);
+    return std::make_unique<TGlyphBitmap>(width, height, GlyphPalette(fontType), fill);
 }
 
 TGlyphGenerator::TGlyphGenerator(const TGenerationOptions& options, std::span<const uint16_t> charUnicode,
                                  int32_t lastCharIndex, TGenerationFonts fonts)
-    : FOptions(options), FCharUnicode(charUnicode), FLastCharIndex(lastCharIndex), FFonts(std::move(fonts))
+    : FOptions(options), FCharUnicode(charUnicode), FLastCharIndex(lastCharIndex), FFonts(std::move(fonts)),
+      FCoverage1(FFonts.Coverage1), FCoverage2(FFonts.Coverage2)
 {
     if (!FFonts.Font1)
         throw std::invalid_argument("generation needs a primary font");
@@ -71,29 +77,41 @@ int32_t TGlyphGenerator::MeasureCommonHeight()
     return height;
 }
 
+TGlyphCell TGlyphGenerator::DrawCell(uint16_t character, const TCellContext& context) const
+{
+    const TFontFace& font = *FCanvasFont;
+    const uint16_t width = static_cast<uint16_t>(font.TextWidthW(character) + 2 * context.Outline);
+    const int32_t textHeight = font.TextHeightW(character) + 2 * context.Outline;
+    const uint8_t background = context.Background;
+    TGlyphCell cell{context, TGlyphBitmap(width, context.CellHeight, GlyphPalette(FOptions.FontType), background), {}};
+    TGlyphBitmap& bitmap = cell.Bitmap;
+    // Centred in the cell (truncating division), then raised by the top cut.
+    const int y = context.Outline + (context.CellHeight - textHeight) / 2 - context.TopCutRows;
+    font.TextOutW(bitmap, context.Outline, y, character, ForegroundIndex(), background);
+    if (context.TopCutRows > 0)
+        bitmap.SetHeight(bitmap.Height() - context.TopCutRows, background);
+    if (context.BottomCutRows > 0)
+        bitmap.SetHeight(bitmap.Height() - context.BottomCutRows, background);
+    OutlineGlyph(bitmap, OutlineIndex, FourColorInk, context.Outline);
+    cell.InkColumns = FindInkColumns(bitmap, background);
+    return cell;
+}
+
+const TGlyphCell& TGlyphGenerator::Cell(uint16_t character, uint8_t background)
+{
+    const TCellContext context{FOutline, FCommonHeight, FTopCutRows, FBottomCutRows, FOptions.IsTwoColor(), background};
+    TCellCache& cells = FCanvasFont->Cells();
+    if (const TGlyphCell* cell = cells.Find(character, context))
+        return *cell;
+    return cells.Store(character, DrawCell(character, context));
+}
+
 TGlyphGenerator::TGlyphResult TGlyphGenerator::RenderGlyph(std::optional<int> code, uint16_t character,
                                                            bool sameWidthChar, bool covered)
 {
-    const TFontFace& font = *FCanvasFont;
-    const uint16_t width = static_cast<uint16_t>(font.TextWidthW(character) + 2 * FOutline);
-    const int32_t textHeight = font.TextHeightW(character) + 2 * FOutline;
-    const uint16_t cellHeight = FCommonHeight;
     const bool secondBackground = !FOptions.IsTwoColor() && code == NoBreakSpaceCode && FOptions.BackColor2;
     const uint8_t background = FOptions.IsTwoColor() || secondBackground ? 0 : 1;
-
-    // A fresh bitmap rather than a resized one: the store takes each one over without a copy.
-    FWorkBitmap = CreateGlyphBitmap(width, cellHeight, FOptions.FontType, background);
-    TGlyphBitmap& bitmap = *FWorkBitmap;
-    FTopCutRows = std::min<int>(FTopCutRows, cellHeight);
-    // Centred in the cell (truncating division), then raised by the top cut.
-    const int y = FOutline + (cellHeight - textHeight) / 2 - FTopCutRows;
-    font.TextOutW(bitmap, FOutline, y, character, ForegroundIndex(), background);
-    if (FTopCutRows > 0)
-        bitmap.SetHeight(bitmap.Height() - FTopCutRows, background);
-    FBottomCutRows = std::min(FBottomCutRows, bitmap.Height());
-    if (FBottomCutRows > 0)
-        bitmap.SetHeight(bitmap.Height() - FBottomCutRows, background);
-    OutlineGlyph(bitmap, OutlineIndex, FourColorInk, FOutline);
+    const TGlyphCell& cell = Cell(character, background);
 
     TWidthRuleInput input;
     input.Options = &FOptions;
@@ -106,7 +124,11 @@ TGlyphGenerator::TGlyphResult TGlyphGenerator::RenderGlyph(std::optional<int> co
     input.DigitPass = !code.has_value();
     input.Unicode = character;
     input.Covered = covered;
-    return {ApplyWidthRules(bitmap, width, input), static_cast<uint16_t>(bitmap.Height())};
+    const TWidthPlan plan = PlanWidthRules(cell.InkColumns, static_cast<uint16_t>(cell.Bitmap.Width()), input);
+    // The stored glyph is built once, in its final width; the cell stays as drawn.
+    if (code)
+        FWorkBitmap = std::make_unique<TGlyphBitmap>(plan.Layout.Build(cell.Bitmap, background));
+    return {plan.W, static_cast<uint16_t>(cell.Bitmap.Height())};
 }
 
 void TGlyphGenerator::MeasureDigitWidth()
@@ -192,6 +214,9 @@ void TGlyphGenerator::GenerateFont(TMtkFont& store)
         store.Clear();
         ReportProgress(0);
         FCommonHeight = static_cast<uint16_t>(std::max<int32_t>(MeasureCommonHeight(), FMinHeight));
+        // The cuts never take more rows than the cell has.
+        FTopCutRows = std::min<int>(FTopCutRows, FCommonHeight);
+        FBottomCutRows = std::min<int>(FBottomCutRows, FCommonHeight - std::max(FTopCutRows, 0));
         FCanvasFont = SelectRenderFont(1);
         MeasureDigitWidth();
         RunMainPass(store);

@@ -13,6 +13,8 @@
 
 #include "font/GlyphBitmap.h"
 #include "font/MtkFont.h"
+#include "generate/CellCache.h"
+#include "generate/CoverageMap.h"
 #include "generate/FontCoverage.h"
 #include "generate/FontFace.h"
 #include "generate/GenerationOptions.h"
@@ -68,8 +70,8 @@ public:
     // Sets the outline width to that font's; any other kind returns none and changes nothing.
     const TFontFace* SelectRenderFont(int kind);
     int32_t MeasureCommonHeight();
-    bool PrimaryCovers(uint16_t unicode) const { return RangesCover(FFonts.Coverage1, unicode); }
-    bool SecondaryCovers(uint16_t unicode) const { return RangesCover(FFonts.Coverage2, unicode); }
+    bool PrimaryCovers(uint16_t unicode) const { return FCoverage1.Covers(unicode); }
+    bool SecondaryCovers(uint16_t unicode) const { return FCoverage2.Covers(unicode); }
     int32_t ComputeFontFileSize(const TMtkFont& store);
 
 private:
@@ -78,8 +80,12 @@ private:
         uint16_t Height = 0; // GH
     };
 
-    // Draws one glyph into the work bitmap with the current font; Code is none in the digit pass.
+    // Sizes one glyph with the current font and, outside the digit pass (Code none), builds it
+    // into the work bitmap.
     TGlyphResult RenderGlyph(std::optional<int> code, uint16_t character, bool sameWidthChar, bool covered);
+    // The character drawn, cut and outlined in the current font, from the font's cells when kept.
+    const TGlyphCell& Cell(uint16_t character, uint8_t background);
+    TGlyphCell DrawCell(uint16_t character, const TCellContext& context) const;
     bool TriesSecondary() const { return FOptions.TryFont2 && FFonts.Font2; }
     bool UsesSecondary(uint16_t unicode, bool primaryCovers) const;
     uint8_t ForegroundIndex() const { return FOptions.IsTwoColor() ? 1 : 3; }
@@ -91,6 +97,8 @@ private:
     std::span<const uint16_t> FCharUnicode;
     int32_t FLastCharIndex;
     TGenerationFonts FFonts;
+    TCoverageMap FCoverage1;
+    TCoverageMap FCoverage2;
     TProgressCallback FProgress;
 
     // Values of one generation.
@@ -103,7 +111,7 @@ private:
     int FTopCutRows = 0;
     int FBottomCutRows = 0;
     uint16_t FCommonHeight = 0;
-    std::unique_ptr<TGlyphBitmap> FWorkBitmap; // the glyph being drawn; the store takes it over
+    std::unique_ptr<TGlyphBitmap> FWorkBitmap; // the glyph just built; the store takes it over
 
     TGenerationStats FStats;
     bool FFixedWidthFallback = false;

@@ -303,6 +303,72 @@ TEST_F(GeneratorTest, CachedRasterGivesTheSameBytesAsFreshRendering)
     EXPECT_GT(Engine.CachedBytes(), 0u);
 }
 
+// Each option a kept cell depends on, changed on the warm engine, against an engine that
+// keeps nothing; a width change at the end runs on the kept cells again.
+TEST_F(GeneratorTest, KeptCellsFollowEveryOptionTheyDependOn)
+{
+    std::u16string text;
+    for (char16_t c = 0; c <= 0xA0; ++c) // code A0 gets the second background
+        text += c;
+    text += u"\u0E01\u4E00";
+    TFontEngine fresh(false);
+    const auto unifont = fresh.OpenFont({"Unifont", 12, 0});
+    const auto expectFreshBytes = [&](const TGenerationOptions& options, int primarySize, const char* change) {
+        Generate(options, text, *Engine.OpenFont({"DejaVu Sans", primarySize, 0}));
+        const auto dejaVu = fresh.OpenFont({"DejaVu Sans", primarySize, 0});
+        TMtkFont store;
+        TGlyphGenerator generator(options, Table, static_cast<int32_t>(text.size()) - 1,
+                                  {dejaVu.get(), unifont.get(), dejaVu->Coverage(), unifont->Coverage()});
+        generator.GenerateFont(store);
+        EXPECT_EQ(FileBytes(Store, options), FileBytes(store, options)) << change;
+    };
+
+    TGenerationOptions options;
+    expectFreshBytes(options, 16, "first");
+    options.Outline = 1;
+    expectFreshBytes(options, 16, "outline");
+    options.Outline2 = 2;
+    expectFreshBytes(options, 16, "secondary outline");
+    options.TopCutOn = true;
+    options.TopCut = 2;
+    expectFreshBytes(options, 16, "top cut");
+    options.BottomCutOn = true;
+    options.BottomCut = 3;
+    expectFreshBytes(options, 16, "bottom cut");
+    options.MinHeight = 30;
+    expectFreshBytes(options, 16, "min height");
+    options.BackColor2 = true;
+    expectFreshBytes(options, 16, "second background");
+    options.FontType = ftTwoColorFixed;
+    expectFreshBytes(options, 16, "two colours");
+    options.FontType = ftFourColorNew;
+    expectFreshBytes(options, 16, "back to four colours");
+    expectFreshBytes(options, 12, "font size");
+    options.MinWidth = 6;
+    options.WidthDivOn = true;
+    expectFreshBytes(options, 12, "width only");
+}
+
+TEST_F(GeneratorTest, OneFaceAsBothFontsKeepsEachOutline)
+{
+    // Unifont draws ASCII as the primary font and the rest as the secondary one.
+    TGenerationOptions options = PlainOptions();
+    options.Outline = 1;
+    options.Outline2 = 3;
+    const std::u16string text = u"A\u00E9B\u00E8";
+    std::copy(text.begin(), text.end(), Table.begin());
+    const TGenerationFonts fonts{Unifont.get(), Unifont.get(), {{0, 0x7F}}, Unifont->Coverage()};
+    for (int run = 0; run < 2; ++run) {
+        TGlyphGenerator generator(options, Table, 3, fonts);
+        generator.GenerateFont(Store);
+        EXPECT_EQ(generator.Sources()[1], TGlyphSource::Secondary);
+        EXPECT_EQ(Glyph(0).Width(), 8 + 2) << run;
+        EXPECT_EQ(Glyph(1).Width(), 8 + 6) << run;
+        EXPECT_EQ(Glyph(2).Width(), 8 + 2) << run;
+        EXPECT_EQ(Glyph(3).Width(), 8 + 6) << run;
+    }
+}
+
 // A Windows-1252-like table of 256 codes, written here so the golden file depends on nothing else.
 std::string Write1252Table()
 {

@@ -1,0 +1,50 @@
+#include "generate/CellCache.h"
+
+#include "generate/RasterCache.h"
+
+namespace {
+
+constexpr size_t CharacterCount = 0x10000;
+
+} // namespace
+
+TCellCache::TCellCache(std::shared_ptr<TRasterBudget> budget) : FBudget(std::move(budget)) {}
+
+TCellCache::~TCellCache()
+{
+    if (FBudget)
+        FBudget->Release(FBytes);
+}
+
+const TGlyphCell* TCellCache::Find(uint16_t character, const TCellContext& context) const
+{
+    if (character >= FCells.size())
+        return nullptr;
+    const TGlyphCell* cell = FCells[character].get();
+    return cell && cell->Context == context ? cell : nullptr;
+}
+
+const TGlyphCell& TCellCache::Store(uint16_t character, TGlyphCell cell)
+{
+    if (!FBudget) {
+        FUncached = std::move(cell);
+        return FUncached;
+    }
+    if (FCells.empty())
+        FCells.resize(CharacterCount);
+    std::unique_ptr<TGlyphCell>& slot = FCells[character];
+    // A cell of an older context gives its room to the new one.
+    if (slot) {
+        FBytes -= slot->Bytes();
+        FBudget->Release(slot->Bytes());
+        slot.reset();
+    }
+    const size_t bytes = cell.Bytes();
+    if (!FBudget->Reserve(bytes)) {
+        FUncached = std::move(cell);
+        return FUncached;
+    }
+    FBytes += bytes;
+    slot = std::make_unique<TGlyphCell>(std::move(cell));
+    return *slot;
+}
