@@ -1,5 +1,6 @@
 // Generation against a bare FreeType load-and-render loop over the same characters and fonts,
-// and regeneration through the raster cache after a width option changes.
+// and regeneration from the kept cells after a width option changes, or from the kept rasters
+// after a cut changes.
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -87,20 +88,37 @@ void BM_BareFreeTypeFullPlane(benchmark::State& state)
 }
 BENCHMARK(BM_BareFreeTypeFullPlane)->Unit(benchmark::kMillisecond);
 
-// A change of MinWidth only, with the fonts' rasters kept from the previous generation.
-void BM_RegenerateFullPlaneAfterWidthChange(benchmark::State& state)
+// Regenerations of the full plane on a warm engine, each after Change has altered the options.
+template <typename TChange>
+void RegenerateFullPlane(benchmark::State& state, TChange change)
 {
     TFontEngine engine;
     TGenerationOptions options;
     TMtkFont store;
     Generate(engine, options, 65535, store);
     for (auto _ : state) {
-        options.MinWidth = options.MinWidth == 2 ? 3 : 2;
+        change(options);
         benchmark::DoNotOptimize(Generate(engine, options, 65535, store).Stats());
     }
     state.counters["cache_MB"] = static_cast<double>(engine.CachedBytes()) / (1 << 20);
     ReportPeakMemory(state);
 }
+
+// A change of MinWidth only: the finished cells are kept from the previous generation.
+void BM_RegenerateFullPlaneAfterWidthChange(benchmark::State& state)
+{
+    RegenerateFullPlane(state, [](TGenerationOptions& options) { options.MinWidth = options.MinWidth == 2 ? 3 : 2; });
+}
 BENCHMARK(BM_RegenerateFullPlaneAfterWidthChange)->Unit(benchmark::kMillisecond);
+
+// A change of the top cut: every cell is drawn again, from the kept rasters.
+void BM_RegenerateFullPlaneAfterCutChange(benchmark::State& state)
+{
+    RegenerateFullPlane(state, [](TGenerationOptions& options) {
+        options.TopCutOn = true;
+        options.TopCut = options.TopCut == 1 ? 2 : 1;
+    });
+}
+BENCHMARK(BM_RegenerateFullPlaneAfterCutChange)->Unit(benchmark::kMillisecond);
 
 } // namespace
