@@ -1,0 +1,205 @@
+#pragma once
+// The main window: the "Font Creation" and "Font Tools" pages, the glyph preview below them
+// and the status bar. It owns the glyph store and every piece of state the commands share.
+//
+// Every handler changes the model, sets FRegenerate where the glyphs change, and calls
+// Refresh(), which regenerates and re-lays out only when the flags ask for it.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include <QImage>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include "font/MtkFont.h"
+#include "generate/ConversionTable.h"
+#include "generate/FontCoverage.h"
+#include "generate/FontEngine.h"
+#include "generate/GenerationOptions.h"
+#include "generate/PreviewLayout.h"
+#include "ui/DialogSeam.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QSpinBox;
+class QStatusBar;
+class QTabWidget;
+class QToolButton;
+class TPreviewArea;
+class TSplitterBar;
+
+class TfrmMain : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int DesignClientWidth = 740;
+    static constexpr int DesignClientHeight = 477;
+    static constexpr int DesignPageControlHeight = 230;
+    static constexpr int SplitterHeight = 2;
+
+    // DefaultTableFile is loaded on first show when it exists.
+    TfrmMain(QString defaultTableFile, std::unique_ptr<TDialogSeam> dialogs, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // Takes the splash window over; it is hidden and freed once the first show is done.
+    void AdoptSplash(QWidget* splash);
+
+    // The refresh routine: generation when requested, then the preview.
+    void Refresh();
+    // Hover read-out for a point in client coordinates.
+    void FormMouseMove(int x, int y);
+    void DrawSampleText(const QString& text);
+    void LoadTableFile(const QString& fileName);
+
+    const TMtkFont& MtkFont() const { return *FMtkFont; }
+    const TConversionTable& Table() const { return FTable; }
+    const TPreviewLayout& GlyphRects() const { return FGlyphRects; }
+    // Pixel (0, 0) is client point (0, PreviewTop()).
+    const QImage& PreviewBitmap() const { return FPreviewBitmap; }
+    int PreviewTop() const { return FPreviewTop; }
+    QString StatusPanelText(int panel) const;
+    const TFileDialogSpec& OpenDialogSpec() const { return OpenDialog; }
+    const TFileDialogSpec& SaveDialogSpec() const { return SaveDialog; }
+    // The option values as the controls hold them.
+    TGenerationOptions ReadOptions() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // --- composition (MainWindow.cpp) ---
+    void BuildControls();
+    QWidget* BuildCreationPage();
+    QWidget* BuildFontPage(bool secondary);
+    QWidget* BuildOptionsGroup();
+    QWidget* BuildToolsPage();
+    void BuildStatusBar();
+    void ConnectOptionControls();
+    void LayoutControls();
+    void FormCreate();
+    void SelectDefaultFonts();
+
+    // --- refresh cycle (MainWindowRefresh.cpp) ---
+    void FormShow();
+    void WMCloseSplash();
+    void FormResize();
+    void SplitterMoved();
+    void ResizeRefresh(bool layoutChanged);
+    void pcMainChange(int index);
+    void cmbPresetsChange();
+    void OptionChanged();
+    void FontChanged();
+    void UpdateFontCoverage();
+    bool PresetSelected() const;
+    void DrawPreview();
+    void PostLoad();
+    TPaletteKind PreviewPaletteKind() const;
+
+    // --- generation (MainWindowGenerate.cpp) ---
+    void GenerateFont();
+    void FinishGeneration(bool fixedWidthFallback);
+
+    // --- "Font Tools" commands and the table dialog (MainWindowTools.cpp) ---
+    void btnOpenTableClick();
+    void btnOpenMTFClick();
+    void btnSaveMTFClick();
+    void btnOpenBMPClick();
+    void btnSaveBMPClick();
+    void btnExportSeparateBMPClick();
+    void btnOpenTXTClick();
+    void btnSaveTXTClick();
+    // Reads into a new store that replaces the current one only when the read succeeds.
+    void OpenFontCommand(const QString& title, const QString& filter, const QString& defaultExt,
+                         const std::function<bool(TMtkFont&, const std::string&)>& read);
+    std::optional<std::string> AskSaveFile(const QString& title, const QString& filter, const QString& defaultExt);
+    std::unique_ptr<TMtkFont> NewStore();
+    // The edge of every handler: an error becomes a message box, nothing is thrown on.
+    void RunHandler(const std::function<void()>& handler);
+    void ShowMessage(const std::string& text, TMessageKind kind);
+
+    // --- state ---
+    QString FDefaultTableFile;
+    std::unique_ptr<TDialogSeam> FDialogs;
+    std::unique_ptr<TMtkFont> FMtkFont;
+    TConversionTable FTable; // FTableFileName, FPresetIds, FCharUnicode, FLastCharIndex
+    TPreviewLayout FGlyphRects;
+    QImage FPreviewBitmap;
+    int FPreviewTop = 0;
+    bool FRegenerate = true;
+    bool FLayoutDirty = true;
+    bool FGenerationEnabled = true;
+    int32_t FMaxGlyphHeight = 0;
+    int32_t FMaxGlyphWidth = 0;
+    int32_t FMaxWidthChar = 0;
+    int32_t FFontFileSize = 0;
+    int32_t FLastWidth = 0;
+    uint16_t FDigitWidth = 0;
+    TAUCMinMax FCoverage1 = FullCoverage();
+    TAUCMinMax FCoverage2 = FullCoverage();
+    TFontEngine FEngine;
+    TFileDialogSpec OpenDialog;
+    TFileDialogSpec SaveDialog;
+    bool FShown = false;
+    QPointer<QWidget> FSplash;
+
+    // --- controls, named as the user's documentation names them ---
+    QTabWidget* pcMain = nullptr;
+    QWidget* tsCreation = nullptr;
+    QWidget* tsTools = nullptr;
+    QComboBox* cmbPresets = nullptr;
+    QToolButton* btnOpenTable = nullptr;
+    QProgressBar* pbFontCreate = nullptr;
+    QComboBox* cmbFonType = nullptr;
+    QToolButton* btnSaveFon = nullptr;
+    QTabWidget* pcFonts = nullptr;
+    QComboBox* cmbFont = nullptr;
+    QComboBox* cmbFont2 = nullptr;
+    QToolButton* btnFont = nullptr;
+    QToolButton* btnFont2 = nullptr;
+    QSpinBox* seFontSize = nullptr;
+    QSpinBox* seFontSize2 = nullptr;
+    QCheckBox* cbBold = nullptr;
+    QCheckBox* cbItalic = nullptr;
+    QCheckBox* cbBold2 = nullptr;
+    QCheckBox* cbItalic2 = nullptr;
+    QSpinBox* seOutline = nullptr;
+    QSpinBox* seOutline2 = nullptr;
+    QCheckBox* cbFont02Try = nullptr;
+    QToolButton* btnImportOptions = nullptr;
+    QCheckBox* cbExtraNarrow = nullptr;
+    QSpinBox* seMinWidth = nullptr;
+    QSpinBox* seSpaceWidth = nullptr;
+    QCheckBox* cbSameWidthNumbers = nullptr;
+    QCheckBox* cbMinusSameWidth = nullptr;
+    QCheckBox* cbRightMargin = nullptr;
+    QSpinBox* seRightMargin = nullptr;
+    QCheckBox* cbTopCut = nullptr;
+    QSpinBox* seTopCut = nullptr;
+    QCheckBox* cbBottomCut = nullptr;
+    QSpinBox* seBottomCut = nullptr;
+    QSpinBox* seMinHeight = nullptr;
+    QCheckBox* cbWidth4 = nullptr;
+    QSpinBox* seWidthDiv = nullptr;
+    QCheckBox* cbDispInvalidUnicodeChars = nullptr;
+    QCheckBox* cbBackColor2 = nullptr;
+    QToolButton* btnOpenMTF = nullptr;
+    QToolButton* btnSaveMTF = nullptr;
+    QToolButton* btnOpenBMP = nullptr;
+    QToolButton* btnSaveBMP = nullptr;
+    QToolButton* btnExportSeparateBMP = nullptr;
+    QToolButton* btnOpenTXT = nullptr;
+    QToolButton* btnSaveTXT = nullptr;
+    QLineEdit* edSampleText = nullptr;
+    QLabel* lblSampleTextWinInfo = nullptr;
+    QLabel* imgSampleText = nullptr;
+    TSplitterBar* Splitter = nullptr;
+    TPreviewArea* FPreviewArea = nullptr;
+    QStatusBar* StatusBar = nullptr;
+    QLabel* FStatusPanels[2] = {nullptr, nullptr};
+};

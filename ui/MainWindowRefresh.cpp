@@ -1,0 +1,210 @@
+// The refresh cycle: first show, resize, page change, preset change, option changes,
+// the preview and the hover read-out.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTabWidget>
+
+#include "font/Format.h"
+#include "ui/MainWindow.h"
+#include "ui/PreviewArea.h"
+#include "ui/SampleText.h"
+#include "ui/SplitterBar.h"
+
+void TfrmMain::AdoptSplash(QWidget* splash)
+{
+    FSplash = splash;
+}
+
+void TfrmMain::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (FShown)
+        return;
+    FShown = true;
+    FormShow();
+}
+
+void TfrmMain::FormShow()
+{
+    if (QFileInfo::exists(FDefaultTableFile))
+        RunHandler([this] { LoadTableFile(FDefaultTableFile); });
+    // Closed from the event loop, once this show and the first generation are over.
+    QMetaObject::invokeMethod(this, [this] { WMCloseSplash(); }, Qt::QueuedConnection);
+}
+
+void TfrmMain::WMCloseSplash()
+{
+    if (!FSplash)
+        return;
+    FSplash->hide();
+    delete FSplash;
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    LayoutControls();
+    RunHandler([this] { FormResize(); });
+}
+
+void TfrmMain::FormResize()
+{
+    ResizeRefresh(FLastWidth != width());
+}
+
+// The preview's top edge moves with the bar; laying out again keeps the frames the read-out
+// uses where the glyphs are drawn.
+void TfrmMain::SplitterMoved()
+{
+    RunHandler([this] { ResizeRefresh(true); });
+}
+
+void TfrmMain::ResizeRefresh(bool layoutChanged)
+{
+    // A pending rebuild is never dropped by a resize that keeps the width.
+    FLayoutDirty = FLayoutDirty || layoutChanged;
+    FLastWidth = width();
+    Refresh();
+    if (pcMain->currentWidget() == tsTools)
+        DrawSampleText(edSampleText->text());
+}
+
+void TfrmMain::pcMainChange(int index)
+{
+    RunHandler([this, index] {
+        if (pcMain->widget(index) == tsCreation) {
+            // Regenerates from the preset: a font opened from a file is replaced.
+            if (PresetSelected())
+                cmbPresetsChange();
+        } else {
+            DrawSampleText(edSampleText->text());
+        }
+    });
+}
+
+bool TfrmMain::PresetSelected() const
+{
+    return cmbPresets->currentIndex() >= 0;
+}
+
+void TfrmMain::LoadTableFile(const QString& fileName)
+{
+    cmbPresets->clear();
+    FTable.LoadTableFile(fileName.toStdString());
+    for (const std::string& description : FTable.PresetDescriptions())
+        cmbPresets->addItem(QString::fromLatin1(description.c_str()));
+    if (cmbPresets->count() > 0) {
+        cmbPresets->setCurrentIndex(0);
+        cmbPresetsChange();
+    }
+}
+
+void TfrmMain::cmbPresetsChange()
+{
+    const int index = cmbPresets->currentIndex();
+    if (index < 0)
+        return;
+    try {
+        FTable.LoadTableSection(FTable.PresetIds()[index]);
+    } catch (...) {
+        // Entries before a bad line are in; the next refresh generates from them.
+        FRegenerate = true;
+        FLayoutDirty = true;
+        throw;
+    }
+    FRegenerate = true;
+    FLayoutDirty = true;
+    GenerateFont();
+    DrawPreview();
+}
+
+void TfrmMain::OptionChanged()
+{
+    seMinWidth->setEnabled(cbExtraNarrow->isChecked());
+    cbMinusSameWidth->setEnabled(cbSameWidthNumbers->isChecked());
+    seRightMargin->setEnabled(cbRightMargin->isChecked());
+    seTopCut->setEnabled(cbTopCut->isChecked());
+    seBottomCut->setEnabled(cbBottomCut->isChecked());
+    seWidthDiv->setEnabled(cbWidth4->isChecked());
+    FRegenerate = true;
+    Refresh();
+}
+
+void TfrmMain::FontChanged()
+{
+    UpdateFontCoverage();
+    FRegenerate = true;
+    Refresh();
+}
+
+void TfrmMain::Refresh()
+{
+    if (!FGenerationEnabled || FTable.LastCharIndex() <= 0 || !PresetSelected())
+        return;
+    GenerateFont();
+    DrawPreview();
+}
+
+TPaletteKind TfrmMain::PreviewPaletteKind() const
+{
+    return cmbFonType->currentIndex() == ftTwoColorFixed ? TPaletteKind::TwoColor : TPaletteKind::FourColor;
+}
+
+void TfrmMain::DrawPreview()
+{
+    if (FLayoutDirty) {
+        const int top = pcMain->y() + pcMain->height();
+        const int splitterBottom = Splitter->y() + Splitter->height();
+        FGlyphRects = TPreviewLayout(*FMtkFont, FTable.LastCharIndex() + 1, width(), splitterBottom);
+        // As tall as the screen, so a taller window needs no new layout; only what fits is drawn.
+        int imageHeight = FPreviewArea->height();
+        if (const QScreen* display = screen())
+            imageHeight = std::max(imageHeight, display->geometry().height());
+        FPreviewBitmap = RenderPreview(*FMtkFont, FGlyphRects, PreviewPaletteKind(), {0, top, width(), imageHeight});
+        FPreviewTop = top;
+        FLayoutDirty = false;
+        FPreviewArea->SetImage(FPreviewBitmap);
+    }
+    FPreviewArea->update();
+}
+
+void TfrmMain::PostLoad()
+{
+    FTable.ClearToZero(FMtkFont->GlyphCount());
+    FLayoutDirty = true;
+    DrawPreview();
+}
+
+void TfrmMain::FormMouseMove(int x, int y)
+{
+    const int index = FGlyphRects.GlyphAtPoint(x, y);
+    if (index < 0) {
+        FStatusPanels[1]->clear();
+        return;
+    }
+    const uint16_t unicode = FTable.CharUnicode(index);
+    FStatusPanels[1]->setText(QString::fromStdString(
+        StrFormat("Character = %d (0x%.4X), Unicode = %d (0x%.4X), Width = %d", index, index, unicode, unicode,
+                  FGlyphRects.GlyphRects()[static_cast<size_t>(index)].GlyphWidth())));
+}
+
+void TfrmMain::DrawSampleText(const QString& text)
+{
+    int total = 0;
+    const QSize size = imgSampleText->size();
+    if (FGenerationEnabled && FTable.LastCharIndex() > 0 && PresetSelected() && !size.isEmpty()) {
+        // The edit's text in the single-byte code page: each byte is a glyph index.
+        const TSampleText sample = RenderSampleText(*FMtkFont, text.toLatin1(), size, PreviewPaletteKind());
+        imgSampleText->setPixmap(QPixmap::fromImage(sample.Image));
+        total = sample.TotalWidth;
+    }
+    lblSampleTextWinInfo->setText(QString::fromStdString(
+        StrFormat("Text width: %d | Text window size: %dx%d", total, size.width(), size.height())));
+}

@@ -1,0 +1,163 @@
+// The commands of the "Font Tools" page and the table dialog, and the edge every handler
+// runs behind.
+
+#include <new>
+
+#include <QComboBox>
+
+#include "font/FileIo.h"
+#include "generate/ProgramStamp.h"
+#include "ui/BusyCursor.h"
+#include "ui/MainWindow.h"
+
+namespace {
+
+const QString MediatekOpenFilter = QStringLiteral(
+    "Font or Binary File (*.mtf,*.bin)|*.mtf;*.bin|Font File (.mtf)|*.mtf|Binary File (*.bin)|*.bin|All Files (*.*)|*.*");
+const QString MediatekSaveFilter = QStringLiteral(
+    "Mediatek Font or Binary File (*.mtf,*.bin)|*.mtf;*.bin|Mediatek Font File (*.mtf)|*.mtf|Binary File "
+    "(*.bin)|*.bin|All Files (*.*)|*.*");
+const QString BitmapFilter = QStringLiteral("Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*");
+const QString TextFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+const QString TableFilter = QStringLiteral("INI Files (*.ini)|*.ini|All Files (*.*)|*.*");
+
+const char* const Chars = TMtkFont::FonToolPixelChars;
+
+} // namespace
+
+void TfrmMain::RunHandler(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const std::bad_alloc&) {
+        ShowMessage("Out of memory", TMessageKind::Error);
+    } catch (const std::exception& error) {
+        ShowMessage(error.what(), TMessageKind::Error);
+    }
+}
+
+void TfrmMain::ShowMessage(const std::string& text, TMessageKind kind)
+{
+    FDialogs->ShowMessage(this, QString::fromStdString(text), kind);
+}
+
+std::unique_ptr<TMtkFont> TfrmMain::NewStore()
+{
+    auto store = std::make_unique<TMtkFont>();
+    store->SetMessageSink([this](const std::string& message) { ShowMessage(message, TMessageKind::Error); });
+    return store;
+}
+
+void TfrmMain::btnOpenTableClick()
+{
+    OpenDialog.Title = QStringLiteral("Select Unicode Conversion Table...");
+    OpenDialog.Filter = TableFilter;
+    OpenDialog.DefaultExt = QStringLiteral("ini");
+    if (const std::optional<QString> chosen = FDialogs->OpenFile(this, OpenDialog)) {
+        OpenDialog.FileName = *chosen;
+        LoadTableFile(*chosen);
+    }
+    Refresh();
+}
+
+void TfrmMain::OpenFontCommand(const QString& title, const QString& filter, const QString& defaultExt,
+                               const std::function<bool(TMtkFont&, const std::string&)>& read)
+{
+    OpenDialog.Title = title;
+    OpenDialog.Filter = filter;
+    OpenDialog.DefaultExt = defaultExt;
+    const std::optional<QString> chosen = FDialogs->OpenFile(this, OpenDialog);
+    if (!chosen)
+        return;
+    OpenDialog.FileName = *chosen;
+    // A file that is refused or fails half-way leaves the font in hand as it was.
+    std::unique_ptr<TMtkFont> store = NewStore();
+    bool accepted = false;
+    {
+        TBusyCursor busy;
+        accepted = read(*store, chosen->toStdString());
+    }
+    if (!accepted)
+        return;
+    FMtkFont = std::move(store);
+    PostLoad();
+}
+
+void TfrmMain::btnOpenMTFClick()
+{
+    OpenFontCommand(QStringLiteral("Select Mediatek Font File..."), MediatekOpenFilter, QStringLiteral("mtf"),
+                    [](TMtkFont& store, const std::string& path) { return store.LoadFromFile(path); });
+}
+
+void TfrmMain::btnOpenBMPClick()
+{
+    OpenFontCommand(QStringLiteral("Select GlyphForgeTool Compatible BMP File..."), BitmapFilter,
+                    QStringLiteral("bmp"), [](TMtkFont& store, const std::string& path) {
+                        store.LoadFromBmpFile(path);
+                        return true;
+                    });
+}
+
+void TfrmMain::btnOpenTXTClick()
+{
+    OpenFontCommand(QStringLiteral("Select FonTool Format TXT File..."), TextFilter, QStringLiteral("txt"),
+                    [](TMtkFont& store, const std::string& path) {
+                        store.ImportFonToolText(LoadTextLines(path), Chars[0], Chars[1], Chars[2], Chars[3]);
+                        return true;
+                    });
+}
+
+std::optional<std::string> TfrmMain::AskSaveFile(const QString& title, const QString& filter, const QString& defaultExt)
+{
+    SaveDialog.Title = title;
+    SaveDialog.Filter = filter;
+    SaveDialog.DefaultExt = defaultExt;
+    const std::optional<QString> chosen = FDialogs->SaveFile(this, SaveDialog);
+    if (!chosen)
+        return std::nullopt;
+    SaveDialog.FileName = *chosen;
+    return chosen->toStdString();
+}
+
+void TfrmMain::btnSaveMTFClick()
+{
+    const std::optional<std::string> path =
+        AskSaveFile(QStringLiteral("Save As Mediatek Font..."), MediatekSaveFilter, QStringLiteral("mtf"));
+    if (!path)
+        return;
+    TBusyCursor busy;
+    FMtkFont->SaveToFile(*path, cmbFonType->currentIndex() == ftFourColorNew, ProgramStamp, {});
+}
+
+void TfrmMain::btnSaveBMPClick()
+{
+    const std::optional<std::string> path =
+        AskSaveFile(QStringLiteral("Save As GlyphForgeTool Compatible BMP File..."), BitmapFilter, QStringLiteral("bmp"));
+    if (!path)
+        return;
+    TBusyCursor busy;
+    FMtkFont->SaveToBmpFile(*path);
+}
+
+void TfrmMain::btnExportSeparateBMPClick()
+{
+    const std::optional<QString> chosen =
+        FDialogs->BrowseFolder(this, QStringLiteral("Select output folder for separeate bmp files:"));
+    if (!chosen)
+        return;
+    std::string folder = chosen->toStdString();
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    TBusyCursor busy;
+    FMtkFont->SaveGlyphBmps(folder);
+}
+
+void TfrmMain::btnSaveTXTClick()
+{
+    const std::optional<std::string> path =
+        AskSaveFile(QStringLiteral("Save As FonTool Format TXT File..."), TextFilter, QStringLiteral("txt"));
+    if (!path)
+        return;
+    TBusyCursor busy;
+    SaveTextLines(*path, FMtkFont->ExportFonToolText(Chars[0], Chars[1], Chars[2], Chars[3], -1));
+}

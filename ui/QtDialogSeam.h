@@ -1,0 +1,12 @@
+#pragma once
+// The dialogs of the running program: Qt's file dialogs and message boxes.
+
+#include "ui/DialogSeam.h"
+
+class TQtDialogSeam : public TDialogSeam {
+public:
+    std::optional<QString> OpenFile(QWidget* parent, const TFileDialogSpec& spec) override;
+    std::optional<QString> SaveFile(QWidget* parent, const TFileDialogSpec& spec) override;
+    std::optional<QString> BrowseFolder(QWidget* parent, const QString& caption) override;
+    void ShowMessage(QWidget* parent, const QString& text, TMessageKind kind) override;
+};

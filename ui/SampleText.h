@@ -1,0 +1,18 @@
+#pragma once
+// A line of sample text set in the glyphs of the store, wrapped at the image's right edge.
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+
+#include "font/Palette.h"
+
+class TMtkFont;
+
+struct TSampleText {
+    QImage Image;       // 8-bit with Palette; the background where no glyph is drawn
+    int TotalWidth = 0; // the widths of every glyph drawn, over all lines
+};
+
+// Each byte is a glyph index; bytes at or above the glyph count are skipped.
+TSampleText RenderSampleText(const TMtkFont& font, const QByteArray& text, QSize size, TPaletteKind palette);
