@@ -1,0 +1,23 @@
+#include "UiTestSupport.h"
+
+#include <QFile>
+
+void WriteTestTable(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    file.write("[1]\nDescription=ASCII\nMAX=0x7F\n\n[2]\nDescription=Three\nMAX=2\n0=0x41\n1=0x42\n2=0x43\n");
+}
+
+TWindowFixture::TWindowFixture(bool withTable)
+{
+    const QString table = Path(QStringLiteral("glyphforgetool.ini"));
+    if (withTable)
+        WriteTestTable(table);
+    auto dialogs = std::make_unique<TScriptedDialogs>();
+    Dialogs = dialogs.get();
+    Window = std::make_unique<TfrmMain>(table, std::move(dialogs));
+    Window->show();
+    QApplication::processEvents();
+}

@@ -1,0 +1,70 @@
+#pragma once
+// A scripted dialog seam and a main window with a small conversion table, for the window tests.
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include "ui/DialogSeam.h"
+#include "ui/MainWindow.h"
+
+class TScriptedDialogs : public TDialogSeam {
+public:
+    // The answers of the next file and folder dialogs, in order; an empty one, or none left, cancels.
+    std::deque<QString> Answers;
+    std::vector<TFileDialogSpec> OpenRequests;
+    std::vector<TFileDialogSpec> SaveRequests;
+    std::vector<QString> FolderCaptions;
+    std::vector<QString> Messages;
+
+    std::optional<QString> OpenFile(QWidget*, const TFileDialogSpec& spec) override
+    {
+        OpenRequests.push_back(spec);
+        return Next();
+    }
+    std::optional<QString> SaveFile(QWidget*, const TFileDialogSpec& spec) override
+    {
+        SaveRequests.push_back(spec);
+        return Next();
+    }
+    std::optional<QString> BrowseFolder(QWidget*, const QString& caption) override
+    {
+        FolderCaptions.push_back(caption);
+        return Next();
+    }
+    void ShowMessage(QWidget*, const QString& text, TMessageKind) override { Messages.push_back(text); }
+
+private:
+    std::optional<QString> Next()
+    {
+        if (Answers.empty())
+            return std::nullopt;
+        const QString answer = Answers.front();
+        Answers.pop_front();
+        if (answer.isEmpty())
+            return std::nullopt;
+        return answer;
+    }
+};
+
+// A table of 128 characters (identity) and a second preset of 3.
+void WriteTestTable(const QString& fileName);
+
+struct TWindowFixture {
+    QTemporaryDir Folder;
+    TScriptedDialogs* Dialogs = nullptr;
+    std::unique_ptr<TfrmMain> Window;
+
+    // With a table beside the "program" unless WithTable is false; the window is shown.
+    explicit TWindowFixture(bool withTable = true);
+    QString Path(const QString& name) const { return Folder.filePath(name); }
+    template <class T>
+    T* Find(const char* name) const
+    {
+        return Window->findChild<T*>(QString::fromLatin1(name));
+    }
+};
