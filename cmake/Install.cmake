@@ -1,1 +1,81 @@
 # Installation and packaging.
+#
+# The GUI looks for its conversion table as <program>.ini beside its real executable, so it
+# lives with the table in a private folder and bin/ only holds a relative link to it. The CLI
+# finds the same table in share/glyphforgetool.
+
+include(GNUInstallDirs)
+
+set(GLYPHFORGE_INSTALL_APPDIR "lib/glyphforgetool" CACHE STRING
+    "Folder, relative to the prefix, of the GUI executable and its table")
+set(GLYPHFORGE_INSTALL_DATADIR "${CMAKE_INSTALL_DATADIR}/glyphforgetool")
+set(GLYPHFORGE_TABLE "${PROJECT_SOURCE_DIR}/data/glyphforgetool.ini")
+
+if(TARGET glyphforgetool)
+  install(TARGETS glyphforgetool RUNTIME DESTINATION "${GLYPHFORGE_INSTALL_APPDIR}")
+  install(FILES "${GLYPHFORGE_TABLE}" DESTINATION "${GLYPHFORGE_INSTALL_APPDIR}")
+
+  # Made here as a dangling relative link and installed as it is, so it resolves in any
+  # prefix and in the package's staging folder alike.
+  cmake_path(RELATIVE_PATH GLYPHFORGE_INSTALL_APPDIR BASE_DIRECTORY "${CMAKE_INSTALL_BINDIR}"
+             OUTPUT_VARIABLE GLYPHFORGE_GUI_LINK_DIR)
+  set(GLYPHFORGE_GUI_LINK "${CMAKE_CURRENT_BINARY_DIR}/install-links/glyphforgetool")
+  file(MAKE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}/install-links")
+  file(CREATE_LINK "${GLYPHFORGE_GUI_LINK_DIR}/glyphforgetool" "${GLYPHFORGE_GUI_LINK}" SYMBOLIC)
+  install(FILES "${GLYPHFORGE_GUI_LINK}" DESTINATION "${CMAKE_INSTALL_BINDIR}")
+
+  install(FILES "${PROJECT_SOURCE_DIR}/data/glyphforgetool.desktop"
+          DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+  foreach(size 16 32 48 64 128 256)
+    install(FILES "${PROJECT_SOURCE_DIR}/data/icons/glyphforgetool-${size}.png"
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps"
+            RENAME glyphforgetool.png)
+  endforeach()
+  install(FILES "${PROJECT_SOURCE_DIR}/data/icons/glyphforgetool.svg"
+          DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
+endif()
+
+install(TARGETS glyphforge RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+install(FILES "${GLYPHFORGE_TABLE}" DESTINATION "${GLYPHFORGE_INSTALL_DATADIR}")
+install(FILES "${PROJECT_SOURCE_DIR}/docs/glyphforge.1" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+install(FILES "${PROJECT_SOURCE_DIR}/docs/USER_GUIDE.md" "${PROJECT_SOURCE_DIR}/README.md"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/glyphforgetool")
+install(FILES "${PROJECT_SOURCE_DIR}/docs/screenshot-creation.png"
+              "${PROJECT_SOURCE_DIR}/docs/screenshot-tools.png"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/glyphforgetool" OPTIONAL)
+
+# Debian package: cpack -G DEB in the build folder.
+set(CPACK_GENERATOR "DEB")
+set(CPACK_PACKAGE_NAME "glyphforgetool")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_VENDOR "GlyphForgeTool developers")
+set(CPACK_PACKAGE_CONTACT "GlyphForgeTool developers <glyphforgetool@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "bitmap font maker for Mediatek phone firmware")
+set(CPACK_PACKAGE_DESCRIPTION
+    "GlyphForgeTool renders an installed outline font, with a fallback font for missing
+characters, into the small palettised glyphs of a Mediatek font file (.mtf) for the
+firmware of feature phones, trimmed and padded by width and cut rules. It also opens
+such files and converts them to and from BMP strips, per-glyph BMPs and FonTool text.
+The package holds the desktop program glyphforgetool and the command-line tool
+glyphforge for batch use.")
+set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_DEBIAN_PACKAGE_SECTION "graphics")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The default fonts fall back to DejaVu and Unifont; Qt needs its platform plugins to start.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-unifont, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)
+
+# Installs into a temporary prefix and checks every file there.
+if(TARGET glyphforgetool)
+  set(GLYPHFORGE_EXPECT_GUI 1)
+else()
+  set(GLYPHFORGE_EXPECT_GUI 0)
+endif()
+add_test(NAME install_layout
+         COMMAND sh "${PROJECT_SOURCE_DIR}/tests/install/check_install.sh"
+                 "${CMAKE_COMMAND}" "${PROJECT_SOURCE_DIR}" "${PROJECT_BINARY_DIR}" "${PROJECT_VERSION}" "${GLYPHFORGE_EXPECT_GUI}")
+set_tests_properties(install_layout PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
