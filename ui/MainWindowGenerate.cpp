@@ -34,7 +34,8 @@ void TfrmMain::GenerateFont()
     TBusyCursor busy;
     const std::shared_ptr<const TFontFace> font1 = FEngine.OpenFont(PrimaryRequest(options));
     std::shared_ptr<const TFontFace> font2;
-    if (options.TryFont2)
+    // No secondary family selected: the primary font draws every character.
+    if (options.TryFont2 && !options.Font2Name.empty())
         font2 = FEngine.OpenFont(SecondaryRequest(options));
 
     TGlyphGenerator generator(options, FTable.CharUnicode(), FTable.LastCharIndex(),

@@ -1,15 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QProgressBar>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
 
 #include "UiTestSupport.h"
 #include "ui/ApplicationTitle.h"
+#include "ui/SplitterBar.h"
 
 namespace {
 
@@ -172,4 +176,55 @@ TEST(UiSampleText, SkipsCharactersBeyondTheGlyphsAndReportsTheWidthDrawn)
     f.Window->resize(760, 477);
     QApplication::processEvents();
     EXPECT_EQ(SampleInfo(f), QStringLiteral("Text width: %1 | Text window size: 740x96").arg(widthOfA));
+}
+
+TEST(UiRefresh, AnOptionChangeRegeneratesAndEnablesItsValueBox)
+{
+    TWindowFixture f;
+    auto* spaceWidth = f.Find<QSpinBox>("seSpaceWidth");
+    spaceWidth->setValue(21);
+    EXPECT_GE(f.Window->MtkFont().GetGlyph(32)->Width(), 21);
+    EXPECT_FALSE(f.Find<QProgressBar>("pbFontCreate")->isVisible());
+
+    auto* topCut = f.Find<QCheckBox>("cbTopCut");
+    EXPECT_FALSE(f.Find<QSpinBox>("seTopCut")->isEnabled());
+    const int height = f.Window->MtkFont().GetGlyph(65)->Height();
+    topCut->setChecked(true);
+    EXPECT_TRUE(f.Find<QSpinBox>("seTopCut")->isEnabled());
+    EXPECT_EQ(f.Window->MtkFont().GetGlyph(65)->Height(), height - 1);
+    EXPECT_TRUE(f.Dialogs->Messages.empty());
+}
+
+TEST(UiRefresh, WithoutPresetsNothingIsGeneratedOrReported)
+{
+    TWindowFixture f(false);
+    auto* pages = f.Find<QTabWidget>("pcMain");
+    pages->setCurrentIndex(1);
+    pages->setCurrentIndex(0);
+    f.Find<QSpinBox>("seMinWidth")->setValue(7);
+    EXPECT_EQ(f.Window->MtkFont().GlyphCount(), 0);
+    EXPECT_TRUE(f.Window->PreviewBitmap().isNull());
+    EXPECT_TRUE(f.Dialogs->Messages.empty());
+}
+
+TEST(UiPreview, MovingTheSplitterMovesThePreviewAndItsFrames)
+{
+    TWindowFixture f;
+    QWidget* splitter = f.Find<QWidget>("Splitter");
+    const int oldTop = f.Window->PreviewTop();
+    const int oldFrameTop = f.Window->GlyphRects().GlyphRects()[0].Top;
+    const QPointF grip(10, 1);
+    QMouseEvent press(QEvent::MouseButtonPress, grip, splitter->mapToGlobal(grip), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(splitter, &press);
+    QMouseEvent drag(QEvent::MouseMove, grip + QPointF(0, 30), splitter->mapToGlobal(grip + QPointF(0, 30)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(splitter, &drag);
+
+    EXPECT_EQ(f.Find<QTabWidget>("pcMain")->height(), 260);
+    EXPECT_EQ(f.Window->PreviewTop(), oldTop + 30);
+    EXPECT_EQ(f.Window->GlyphRects().GlyphRects()[0].Top, oldFrameTop + 30);
+    // Neither side can be squeezed away.
+    EXPECT_EQ(TSplitterBar::ClampedHeight(5, 477, 20), TSplitterBar::MinSize);
+    EXPECT_EQ(TSplitterBar::ClampedHeight(470, 477, 20), 477 - 20 - TSplitterBar::MinSize);
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
+#include <QMouseEvent>
 #include <QImage>
 #include <QRegion>
 
@@ -67,6 +69,26 @@ TEST(UiSplashWindow, SetsTheTitleAndCutsAwayWhatNoPictureCovers)
     EXPECT_FALSE(mask.contains(QPoint(120, 75)));          // the gap between the pictures
     EXPECT_FALSE(mask.contains(QPoint(91, 8)));            // the avatar's rounded corner
     EXPECT_FALSE(mask.contains(QPoint(240, 103)));
+}
+
+TEST(UiSplashWindow, DraggingByTheAvatarMovesTheWindow)
+{
+    TfrmSplash splash;
+    splash.move(100, 100);
+    splash.show();
+    QApplication::processEvents();
+    QWidget* avatar = splash.findChild<QWidget*>(QStringLiteral("imgAvatar"));
+    ASSERT_NE(avatar, nullptr);
+    const QPoint start = splash.pos();
+    const QPointF grip(30, 30);
+    const QPointF globalGrip = avatar->mapToGlobal(grip);
+    QMouseEvent press(QEvent::MouseButtonPress, grip, globalGrip, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(avatar, &press);
+    QMouseEvent drag(QEvent::MouseMove, grip + QPointF(40, 25), globalGrip + QPointF(40, 25), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(avatar, &drag);
+    QApplication::processEvents();
+    EXPECT_EQ(splash.pos(), start + QPoint(40, 25));
 }
 
 TEST(UiJpegDecoder, DecodesTheAvatarAndRefusesOtherBytes)
