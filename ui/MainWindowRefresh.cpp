@@ -200,8 +200,7 @@ void TfrmMain::DrawSampleText(const QString& text)
     int total = 0;
     const QSize size = imgSampleText->size();
     if (FGenerationEnabled && FTable.LastCharIndex() > 0 && PresetSelected() && !size.isEmpty()) {
-        // The edit's text in the single-byte code page: each byte is a glyph index.
-        const TSampleText sample = RenderSampleText(*FMtkFont, text.toLatin1(), size, PreviewPaletteKind());
+        const TSampleText sample = RenderSampleText(*FMtkFont, SampleTextCodes(text), size, PreviewPaletteKind());
         imgSampleText->setPixmap(QPixmap::fromImage(sample.Image));
         total = sample.TotalWidth;
     }

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QString>
 #include <QSize>
 
 #include "font/Palette.h"
@@ -13,6 +14,10 @@ struct TSampleText {
     QImage Image;       // 8-bit with Palette; the background where no glyph is drawn
     int TotalWidth = 0; // the widths of every glyph drawn, over all lines
 };
+
+// The text in the single-byte code page (Windows-1252) the glyph indices follow; a character
+// the code page lacks is left out rather than replaced by another glyph.
+QByteArray SampleTextCodes(const QString& text);
 
 // Each byte is a glyph index; bytes at or above the glyph count are skipped.
 TSampleText RenderSampleText(const TMtkFont& font, const QByteArray& text, QSize size, TPaletteKind palette);

@@ -13,6 +13,7 @@
 
 #include "UiTestSupport.h"
 #include "ui/ApplicationTitle.h"
+#include "ui/SampleText.h"
 #include "ui/SplitterBar.h"
 
 namespace {
@@ -176,6 +177,13 @@ TEST(UiSampleText, SkipsCharactersBeyondTheGlyphsAndReportsTheWidthDrawn)
     f.Window->resize(760, 477);
     QApplication::processEvents();
     EXPECT_EQ(SampleInfo(f), QStringLiteral("Text width: %1 | Text window size: 740x96").arg(widthOfA));
+}
+
+TEST(UiSampleText, TextIsTakenInTheWindowsCodePage)
+{
+    EXPECT_EQ(SampleTextCodes(QStringLiteral("A\u00E9\u20AC\u017E")), QByteArray("A\xE9\x80\x9E"));
+    // Characters the code page lacks are left out, not drawn as another glyph.
+    EXPECT_EQ(SampleTextCodes(QStringLiteral("a\u0416\u0081b")), QByteArray("ab"));
 }
 
 TEST(UiRefresh, AnOptionChangeRegeneratesAndEnablesItsValueBox)
