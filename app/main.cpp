@@ -26,7 +26,7 @@ int main(int argc, char** argv)
     } catch (const std::exception& error) {
         // A broken splash picture must not stop the program.
         qWarning("%s", error.what());
-        SetApplicationTitle(QStringLiteral("GlyphForgeTool 0.6.4 by Brimwick (aka Sorrel)"));
+        SetApplicationTitle(QString::fromLatin1(ProgramTitle));
     }
 
     QApplication::setOverrideCursor(Qt::WaitCursor);

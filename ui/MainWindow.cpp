@@ -107,7 +107,6 @@ void TfrmMain::FormCreate()
     cmbFonType->setCurrentIndex(ftFourColorOld);
     seMinWidth->setSingleStep(1);
     seSpaceWidth->setSingleStep(1);
-    FDigitWidth = 0;
     DrawSampleText(edSampleText->text());
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include <QImage>
 #include <QPointer>
@@ -63,8 +64,6 @@ public:
     const QImage& PreviewBitmap() const { return FPreviewBitmap; }
     int PreviewTop() const { return FPreviewTop; }
     QString StatusPanelText(int panel) const;
-    const TFileDialogSpec& OpenDialogSpec() const { return OpenDialog; }
-    const TFileDialogSpec& SaveDialogSpec() const { return SaveDialog; }
     // The option values as the controls hold them.
     TGenerationOptions ReadOptions() const;
 

@@ -51,7 +51,7 @@ void TfrmSplash::FormCreate()
     // The pictures live in the library; a static library needs its resources pulled in.
     Q_INIT_RESOURCE(resources);
 
-    SetApplicationTitle(QStringLiteral("GlyphForgeTool 0.6.4 by Brimwick (aka Sorrel)"));
+    SetApplicationTitle(QString::fromLatin1(ProgramTitle));
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(ClientWidth, ClientHeight);
 
@@ -72,7 +72,6 @@ void TfrmSplash::FormCreate()
     lblStatus->setGeometry(7, 82, 227, 14);
     lblStatus->setAlignment(Qt::AlignCenter);
     lblStatus->setFont(StatusFont());
-    lblStatus->setAttribute(Qt::WA_TranslucentBackground);
     lblStatus->setText(FStatusText);
     lblStatus->raise();
 
