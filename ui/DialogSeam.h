@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include "generate/GenerationOptions.h"
+
 class QWidget;
 
 // The state of one shared file dialog: what the command sets before showing it,
@@ -19,6 +21,19 @@ struct TFileDialogSpec {
 
 enum class TMessageKind { Information, Error };
 
+// A font as the font dialog shows and returns it.
+struct TFontChoice {
+    QString Family;
+    int SizePoints = 0;
+    TFontStyles Style = 0;
+};
+
+// What the font save dialog returns: the file and whether the options go into it.
+struct TFontSaveChoice {
+    QString FileName;
+    bool SaveOptions = false;
+};
+
 class TDialogSeam {
 public:
     virtual ~TDialogSeam() = default;
@@ -28,6 +43,10 @@ public:
     // Asks before replacing an existing file; nothing when cancelled.
     virtual std::optional<QString> SaveFile(QWidget* parent, const TFileDialogSpec& spec) = 0;
     virtual std::optional<QString> BrowseFolder(QWidget* parent, const QString& caption) = 0;
+    // The font dialog opened on Current; nothing when cancelled.
+    virtual std::optional<TFontChoice> ChooseFont(QWidget* parent, const TFontChoice& current) = 0;
+    // The save dialog with the box "Save Font Options Into Font", ticked as SaveOptions says.
+    virtual std::optional<TFontSaveChoice> SaveFont(QWidget* parent, const TFileDialogSpec& spec, bool saveOptions) = 0;
     // A modal box with an OK button, captioned with the application title.
     virtual void ShowMessage(QWidget* parent, const QString& text, TMessageKind kind) = 0;
 };

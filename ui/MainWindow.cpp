@@ -1,9 +1,7 @@
 #include "ui/MainWindow.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -17,6 +15,9 @@
 #include <QToolButton>
 
 #include "ui/ApplicationTitle.h"
+#include "ui/FontFamilyCombo.h"
+#include "ui/FontPage.h"
+#include "ui/GenerationOptionsPanel.h"
 #include "ui/Icons.h"
 #include "ui/PreviewArea.h"
 #include "ui/SplitterBar.h"
@@ -52,30 +53,6 @@ QToolButton* PictureButton(QWidget* parent, const char* name, TIcon icon, const 
     return button;
 }
 
-QSpinBox* SpinEdit(QWidget* parent, const char* name, TSpinRange range, int value)
-{
-    auto* spin = Named(new QSpinBox(parent), name);
-    spin->setRange(range.Min, range.Max);
-    spin->setValue(value);
-    return spin;
-}
-
-QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& caption, bool checked)
-{
-    auto* box = Named(new QCheckBox(caption, parent), name);
-    box->setChecked(checked);
-    return box;
-}
-
-QGridLayout* CompactGrid(QWidget* owner)
-{
-    auto* grid = new QGridLayout(owner);
-    grid->setContentsMargins(6, 4, 6, 4);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(2);
-    return grid;
-}
-
 } // namespace
 
 TfrmMain::TfrmMain(QString defaultTableFile, std::unique_ptr<TDialogSeam> dialogs, QWidget* parent)
@@ -105,8 +82,7 @@ void TfrmMain::FormCreate()
     ConnectOptionControls();
     UpdateFontCoverage();
     cmbFonType->setCurrentIndex(ftFourColorOld);
-    seMinWidth->setSingleStep(1);
-    seSpaceWidth->setSingleStep(1);
+    gbFontOptions->SetWidthSteps(1);
     DrawSampleText(edSampleText->text());
 }
 
@@ -163,122 +139,19 @@ QWidget* TfrmMain::BuildCreationPage()
 
     pcFonts = Named(new QTabWidget(page), "pcFonts");
     pcFonts->setGeometry(194, 2, 230, 198);
-    pcFonts->addTab(BuildFontPage(false), QStringLiteral("Primary Font"));
-    pcFonts->addTab(BuildFontPage(true), QStringLiteral("Secondary Font"));
-
-    QWidget* options = BuildOptionsGroup();
-    options->setParent(page);
-    options->setGeometry(428, 2, 308, 198);
-    return page;
-}
-
-QWidget* TfrmMain::BuildFontPage(bool secondary)
-{
-    auto* page = Named(new QWidget, secondary ? "tsFont02" : "tsFont01");
-    auto* grid = CompactGrid(page);
-    int row = 0;
-    if (secondary) {
-        cbFont02Try = CheckBox(page, "cbFont02Try",
-                               QStringLiteral("Try to display Primary Font's invalid chars with this font:"), true);
-        grid->addWidget(cbFont02Try, row++, 0, 1, 5);
+    tsFont01 = new TFontPage(TFontPageKind::Primary);
+    tsFont02 = new TFontPage(TFontPageKind::Secondary);
+    pcFonts->addTab(tsFont01, QStringLiteral("Primary Font"));
+    pcFonts->addTab(tsFont02, QStringLiteral("Secondary Font"));
+    for (QToolButton* button : {tsFont01->btnFont, tsFont02->btnFont, tsFont01->btnImportOptions}) {
+        button->setFixedSize(PictureButtonSize, PictureButtonSize);
+        button->setIcon(MakeIcon(button == tsFont01->btnImportOptions ? TIcon::ImportOptions : TIcon::FontDialog));
+        button->setIconSize(QSize(IconSize, IconSize));
     }
-    QComboBox*& family = secondary ? cmbFont2 : cmbFont;
-    family = Named(new QComboBox(page), secondary ? "cmbFont2" : "cmbFont");
-    family->setMaxVisibleItems(20);
-    grid->addWidget(family, row, 0, 1, 4);
-    QToolButton*& dialog = secondary ? btnFont2 : btnFont;
-    dialog = PictureButton(page, secondary ? "btnFont2" : "btnFont", TIcon::FontDialog, QStringLiteral("Font dialog..."));
-    grid->addWidget(dialog, row++, 4);
 
-    QSpinBox*& size = secondary ? seFontSize2 : seFontSize;
-    size = SpinEdit(page, secondary ? "seFontSize2" : "seFontSize", FontSizeRange, secondary ? 14 : 16);
-    grid->addWidget(new QLabel(QStringLiteral("Size:"), page), row, 0);
-    grid->addWidget(size, row++, 1);
-    QCheckBox*& bold = secondary ? cbBold2 : cbBold;
-    bold = CheckBox(page, secondary ? "cbBold2" : "cbBold", QStringLiteral("Bold"), false);
-    grid->addWidget(bold, row, 0, 1, 2);
-    QCheckBox*& italic = secondary ? cbItalic2 : cbItalic;
-    italic = CheckBox(page, secondary ? "cbItalic2" : "cbItalic", QStringLiteral("Italic"), false);
-    grid->addWidget(italic, row++, 2, 1, 2);
-
-    QSpinBox*& outline = secondary ? seOutline2 : seOutline;
-    outline = SpinEdit(page, secondary ? "seOutline2" : "seOutline", PixelRange, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Outline:"), page), row, 0);
-    grid->addWidget(outline, row++, 1);
-
-    if (!secondary) {
-        auto* label = new QLabel(QStringLiteral("Import options from file or filename:"), page);
-        grid->addWidget(label, row, 0, 1, 4);
-        btnImportOptions = PictureButton(page, "btnImportOptions", TIcon::ImportOptions,
-                                         QStringLiteral("Import options from filename..."));
-        grid->addWidget(btnImportOptions, row++, 4);
-    }
-    grid->setRowStretch(row, 1);
-    grid->setColumnStretch(3, 1);
+    gbFontOptions = new TGenerationOptionsPanel(page);
+    gbFontOptions->setGeometry(428, 2, 308, 198);
     return page;
-}
-
-QWidget* TfrmMain::BuildOptionsGroup()
-{
-    const TGenerationOptions defaults;
-    auto* group = Named(new QGroupBox(QStringLiteral("Font Character Generation Options")), "gbFontOptions");
-    auto* grid = CompactGrid(group);
-    auto span = [grid](QWidget* widget, int row) { grid->addWidget(widget, row, 0, 1, 4); };
-    auto pair = [grid](QWidget* left, QWidget* right, int row, int column) {
-        grid->addWidget(left, row, column);
-        grid->addWidget(right, row, column + 1);
-    };
-    auto label = [group](const char* text) { return new QLabel(QString::fromLatin1(text), group); };
-
-    cbExtraNarrow = CheckBox(group, "cbExtraNarrow", QStringLiteral("Cut left-right background columns"),
-                             defaults.CutLeftRight);
-    span(cbExtraNarrow, 0);
-    seMinWidth = SpinEdit(group, "seMinWidth", PixelRange, defaults.MinWidth);
-    pair(label("Min width:"), seMinWidth, 1, 0);
-    seSpaceWidth = SpinEdit(group, "seSpaceWidth", PixelRange, defaults.SpaceWidth);
-    grid->addWidget(label("Space chars min width:"), 2, 0, 1, 3);
-    grid->addWidget(seSpaceWidth, 2, 3);
-    cbSameWidthNumbers = CheckBox(group, "cbSameWidthNumbers", QStringLiteral("Numbers have same width"),
-                                  defaults.SameWidthNumbers);
-    span(cbSameWidthNumbers, 3);
-    cbMinusSameWidth = CheckBox(group, "cbMinusSameWidth", QStringLiteral("'-' has same width as numbers"),
-                                defaults.MinusSameWidth);
-    span(cbMinusSameWidth, 4);
-    cbRightMargin = CheckBox(group, "cbRightMargin", QStringLiteral("Right margin:"), defaults.RightMarginOn);
-    seRightMargin = SpinEdit(group, "seRightMargin", PixelRange, defaults.RightMargin);
-    pair(cbRightMargin, seRightMargin, 5, 0);
-    seMinHeight = SpinEdit(group, "seMinHeight", PixelRange, defaults.MinHeight);
-    pair(label("Min height:"), seMinHeight, 1, 2);
-    cbTopCut = CheckBox(group, "cbTopCut", QStringLiteral("Top cut:"), defaults.TopCutOn);
-    seTopCut = SpinEdit(group, "seTopCut", PixelRange, defaults.TopCut);
-    pair(cbTopCut, seTopCut, 6, 0);
-    cbBottomCut = CheckBox(group, "cbBottomCut", QStringLiteral("Bottom cut:"), defaults.BottomCutOn);
-    seBottomCut = SpinEdit(group, "seBottomCut", PixelRange, defaults.BottomCut);
-    pair(cbBottomCut, seBottomCut, 5, 2);
-    cbWidth4 = CheckBox(group, "cbWidth4", QStringLiteral("Widths are div. by"), defaults.WidthDivOn);
-    seWidthDiv = SpinEdit(group, "seWidthDiv", WidthDivRange, defaults.WidthDiv);
-    pair(cbWidth4, seWidthDiv, 6, 2);
-    cbDispInvalidUnicodeChars = CheckBox(group, "cbDispInvalidUnicodeChars",
-                                         QStringLiteral("Display Invalid Unicode Chars"), defaults.DisplayInvalidChars);
-    span(cbDispInvalidUnicodeChars, 7);
-    // Kept for the font-information block; no user can change it.
-    cbBackColor2 = CheckBox(group, "cbBackColor2", QStringLiteral("Background color2 for 0xA0"), defaults.BackColor2);
-    cbBackColor2->setEnabled(false);
-    cbBackColor2->hide();
-
-    seMinWidth->setEnabled(cbExtraNarrow->isChecked());
-    cbMinusSameWidth->setEnabled(cbSameWidthNumbers->isChecked());
-    seRightMargin->setEnabled(cbRightMargin->isChecked());
-    seTopCut->setEnabled(cbTopCut->isChecked());
-    seBottomCut->setEnabled(cbBottomCut->isChecked());
-    seWidthDiv->setEnabled(cbWidth4->isChecked());
-    for (QSpinBox* spin : group->findChildren<QSpinBox*>())
-        spin->setMaximumWidth(46);
-    grid->setVerticalSpacing(0);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(2, 1);
-    grid->setRowStretch(8, 1);
-    return group;
 }
 
 QWidget* TfrmMain::BuildToolsPage()
@@ -343,34 +216,36 @@ void TfrmMain::BuildStatusBar()
 
 void TfrmMain::ConnectOptionControls()
 {
-    for (QSpinBox* spin : {seFontSize, seFontSize2, seOutline, seOutline2, seMinWidth, seSpaceWidth, seRightMargin,
-                           seTopCut, seBottomCut, seMinHeight, seWidthDiv})
-        connect(spin, &QSpinBox::valueChanged, this, [this] { RunHandler([this] { OptionChanged(); }); });
-    for (QCheckBox* box : {cbBold, cbItalic, cbBold2, cbItalic2, cbExtraNarrow, cbSameWidthNumbers, cbMinusSameWidth,
-                           cbRightMargin, cbTopCut, cbBottomCut, cbWidth4, cbDispInvalidUnicodeChars})
-        connect(box, &QCheckBox::toggled, this, [this] { RunHandler([this] { OptionChanged(); }); });
-    for (QComboBox* family : {cmbFont, cmbFont2})
-        connect(family, &QComboBox::currentIndexChanged, this, [this] { RunHandler([this] { FontChanged(); }); });
-    connect(cbFont02Try, &QCheckBox::toggled, this, [this] { RunHandler([this] { FontChanged(); }); });
+    for (TFontPage* page : {tsFont01, tsFont02}) {
+        connect(page, &TFontPage::cmbFontChange, this, [this] { RunHandler([this] { FontChanged(); }); });
+        connect(page, &TFontPage::btnFontClick, this, [this, page] { RunHandler([this, page] { btnFontClick(*page); }); });
+        for (auto signal : {&TFontPage::cbBoldClick, &TFontPage::cbItalicClick})
+            connect(page, signal, this, [this] { RunHandler([this] { OptionChanged(); }); });
+        connect(page, &TFontPage::seFontSizeChange, this, [this] { RunHandler([this] { OptionChanged(); }); });
+        connect(page, &TFontPage::seOutlineChange, this,
+                [this](int outline) { RunHandler([this, outline] { seOutlineChange(outline); }); });
+    }
+    connect(tsFont02, &TFontPage::cbFont02TryClick, this, [this] { RunHandler([this] { FontChanged(); }); });
+    connect(tsFont01, &TFontPage::btnImportOptionsClick, this,
+            [this] { RunHandler([this] { btnImportOptionsClick(); }); });
+    connect(gbFontOptions, &TGenerationOptionsPanel::OptionChanged, this, &TfrmMain::GenerationOptionChanged);
+    // A pick by the user only: the program's own selections leave the other options alone.
+    connect(cmbFonType, &QComboBox::activated, this, [this](int index) { RunHandler([this, index] { cmbFonTypeChange(index); }); });
+    connect(btnSaveFon, &QToolButton::clicked, this, [this] { RunHandler([this] { btnSaveFonClick(); }); });
 }
 
 void TfrmMain::SelectDefaultFonts()
 {
-    QStringList families;
-    for (const std::string& family : TFontEngine::Families())
-        families << QString::fromStdString(family);
-    cmbFont->addItems(families);
-    cmbFont2->addItems(families);
-
     // "Arial Narrow" when installed, else the window's own family, else the desktop's sans serif.
     QString primary = QString::fromStdString(DefaultPrimaryFamily());
-    if (primary != QStringLiteral("Arial Narrow") && families.contains(font().family()))
+    if (primary != QStringLiteral("Arial Narrow") && tsFont01->cmbFont->findText(font().family()) >= 0)
         primary = font().family();
-    cmbFont->setCurrentIndex(static_cast<int>(families.indexOf(primary)));
     const TDefaultFont secondary = DefaultSecondaryFont();
-    cmbFont2->setCurrentIndex(static_cast<int>(families.indexOf(QString::fromStdString(secondary.Family))));
-    seFontSize->setValue(16);
-    seFontSize2->setValue(secondary.SizePoints);
+    tsFont01->cmbFont->SelectFamily(primary);
+    tsFont02->cmbFont->SelectFamily(QString::fromStdString(secondary.Family));
+    tsFont01->seFontSize->setValue(16);
+    tsFont02->seFontSize->setValue(secondary.SizePoints);
+    UpdateFontCoverage();
 }
 
 void TfrmMain::LayoutControls()
@@ -396,34 +271,11 @@ QString TfrmMain::StatusPanelText(int panel) const
 TGenerationOptions TfrmMain::ReadOptions() const
 {
     TGenerationOptions options;
-    auto style = [](const QCheckBox* bold, const QCheckBox* italic) {
-        return static_cast<TFontStyles>((bold->isChecked() ? fsBold : 0) | (italic->isChecked() ? fsItalic : 0));
-    };
-    options.FontName = cmbFont->currentText().toStdString();
-    options.FontSize = seFontSize->value();
-    options.FontStyle = style(cbBold, cbItalic);
-    options.Outline = seOutline->value();
-    options.Font2Name = cmbFont2->currentText().toStdString();
-    options.Font2Size = seFontSize2->value();
-    options.Font2Style = style(cbBold2, cbItalic2);
-    options.Outline2 = seOutline2->value();
-    options.TryFont2 = cbFont02Try->isChecked();
-    options.CutLeftRight = cbExtraNarrow->isChecked();
-    options.MinWidth = seMinWidth->value();
-    options.SpaceWidth = seSpaceWidth->value();
-    options.SameWidthNumbers = cbSameWidthNumbers->isChecked();
-    options.MinusSameWidth = cbMinusSameWidth->isChecked();
-    options.RightMarginOn = cbRightMargin->isChecked();
-    options.RightMargin = seRightMargin->value();
-    options.TopCutOn = cbTopCut->isChecked();
-    options.TopCut = seTopCut->value();
-    options.BottomCutOn = cbBottomCut->isChecked();
-    options.BottomCut = seBottomCut->value();
-    options.MinHeight = seMinHeight->value();
-    options.WidthDivOn = cbWidth4->isChecked();
-    options.WidthDiv = seWidthDiv->value();
-    options.DisplayInvalidChars = cbDispInvalidUnicodeChars->isChecked();
+    options.FontStyle = FExtraStyles[0];
+    options.Font2Style = FExtraStyles[1];
+    tsFont01->ReadOptions(options);
+    tsFont02->ReadOptions(options);
+    gbFontOptions->ReadOptions(options);
     options.FontType = cmbFonType->currentIndex();
-    options.BackColor2 = cbBackColor2->isChecked();
     return options;
 }

@@ -32,6 +32,8 @@ class QSpinBox;
 class QStatusBar;
 class QTabWidget;
 class QToolButton;
+class TFontPage;
+class TGenerationOptionsPanel;
 class TPreviewArea;
 class TSplitterBar;
 
@@ -66,6 +68,10 @@ public:
     QString StatusPanelText(int panel) const;
     // The option values as the controls hold them.
     TGenerationOptions ReadOptions() const;
+    // Generations run so far, failed ones not counted.
+    int GenerationCount() const { return FGenerationCount; }
+    // The widest glyph of the last generation.
+    int32_t MaxGlyphWidth() const { return FMaxGlyphWidth; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -75,8 +81,6 @@ private:
     // --- composition (MainWindow.cpp) ---
     void BuildControls();
     QWidget* BuildCreationPage();
-    QWidget* BuildFontPage(bool secondary);
-    QWidget* BuildOptionsGroup();
     QWidget* BuildToolsPage();
     void BuildStatusBar();
     void ConnectOptionControls();
@@ -92,13 +96,30 @@ private:
     void ResizeRefresh(bool layoutChanged);
     void pcMainChange(int index);
     void cmbPresetsChange();
-    void OptionChanged();
-    void FontChanged();
     void UpdateFontCoverage();
     bool PresetSelected() const;
     void DrawPreview();
     void PostLoad();
     TPaletteKind PreviewPaletteKind() const;
+
+    // --- option and font controls (MainWindowOptions.cpp) ---
+    void OptionChanged();
+    void FontChanged();
+    void GenerationOptionChanged(const QString& handlerName);
+    void cbExtraNarrowClick();
+    void seOutlineChange(int outline);
+    void cmbFonTypeChange(int index);
+    void btnFontClick(TFontPage& page);
+    void SyncStyleCheckBoxes(const TGenerationOptions& fonts);
+    // Back to type 0 without the type handler; the spin steps become 1 when asked.
+    void LeaveFixedWidthType(bool resetSteps);
+    // Applies a batch of control changes with generation held off, then refreshes once,
+    // also when a change fails.
+    void RunBatch(const std::function<void()>& changes);
+
+    // --- saving and importing options (MainWindowSaveImport.cpp) ---
+    void btnSaveFonClick();
+    void btnImportOptionsClick();
 
     // --- generation (MainWindowGenerate.cpp) ---
     void GenerateFont();
@@ -133,6 +154,9 @@ private:
     bool FRegenerate = true;
     bool FLayoutDirty = true;
     bool FGenerationEnabled = true;
+    int FGenerationCount = 0;
+    // Underline and strike-out per font: only the font dialog and imports set them.
+    TFontStyles FExtraStyles[2] = {0, 0};
     int32_t FMaxGlyphHeight = 0;
     int32_t FMaxGlyphWidth = 0;
     int32_t FMaxWidthChar = 0;
@@ -157,36 +181,9 @@ private:
     QComboBox* cmbFonType = nullptr;
     QToolButton* btnSaveFon = nullptr;
     QTabWidget* pcFonts = nullptr;
-    QComboBox* cmbFont = nullptr;
-    QComboBox* cmbFont2 = nullptr;
-    QToolButton* btnFont = nullptr;
-    QToolButton* btnFont2 = nullptr;
-    QSpinBox* seFontSize = nullptr;
-    QSpinBox* seFontSize2 = nullptr;
-    QCheckBox* cbBold = nullptr;
-    QCheckBox* cbItalic = nullptr;
-    QCheckBox* cbBold2 = nullptr;
-    QCheckBox* cbItalic2 = nullptr;
-    QSpinBox* seOutline = nullptr;
-    QSpinBox* seOutline2 = nullptr;
-    QCheckBox* cbFont02Try = nullptr;
-    QToolButton* btnImportOptions = nullptr;
-    QCheckBox* cbExtraNarrow = nullptr;
-    QSpinBox* seMinWidth = nullptr;
-    QSpinBox* seSpaceWidth = nullptr;
-    QCheckBox* cbSameWidthNumbers = nullptr;
-    QCheckBox* cbMinusSameWidth = nullptr;
-    QCheckBox* cbRightMargin = nullptr;
-    QSpinBox* seRightMargin = nullptr;
-    QCheckBox* cbTopCut = nullptr;
-    QSpinBox* seTopCut = nullptr;
-    QCheckBox* cbBottomCut = nullptr;
-    QSpinBox* seBottomCut = nullptr;
-    QSpinBox* seMinHeight = nullptr;
-    QCheckBox* cbWidth4 = nullptr;
-    QSpinBox* seWidthDiv = nullptr;
-    QCheckBox* cbDispInvalidUnicodeChars = nullptr;
-    QCheckBox* cbBackColor2 = nullptr;
+    TFontPage* tsFont01 = nullptr;
+    TFontPage* tsFont02 = nullptr;
+    TGenerationOptionsPanel* gbFontOptions = nullptr;
     QToolButton* btnOpenMTF = nullptr;
     QToolButton* btnSaveMTF = nullptr;
     QToolButton* btnOpenBMP = nullptr;

@@ -4,8 +4,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
-#include <QSignalBlocker>
-#include <QSpinBox>
 
 #include "font/Errors.h"
 #include "generate/Generator.h"
@@ -67,18 +65,15 @@ void TfrmMain::GenerateFont()
     FGenerationEnabled = true;
     FRegenerate = false;
     FLayoutDirty = true;
+    ++FGenerationCount;
     FinishGeneration(generator.FixedWidthFallback());
 }
 
 void TfrmMain::FinishGeneration(bool fixedWidthFallback)
 {
-    if (fixedWidthFallback) {
-        // Back to a variable-width type without running its handler: the glyphs stay as made.
-        const QSignalBlocker blocker(cmbFonType);
-        cmbFonType->setCurrentIndex(ftFourColorOld);
-        seMinWidth->setSingleStep(1);
-        seSpaceWidth->setSingleStep(1);
-    }
+    // Back to a variable-width type without running its handler: the glyphs stay as made.
+    if (fixedWidthFallback)
+        LeaveFixedWidthType(true);
     pbFontCreate->hide();
 }
 

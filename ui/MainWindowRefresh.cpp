@@ -1,14 +1,12 @@
 // The refresh cycle: first show, resize, page change, preset change, option changes,
 // the preview and the hover read-out.
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
-#include <QSpinBox>
 #include <QTabWidget>
 
 #include "font/Format.h"
@@ -123,25 +121,6 @@ void TfrmMain::cmbPresetsChange()
     FLayoutDirty = true;
     GenerateFont();
     DrawPreview();
-}
-
-void TfrmMain::OptionChanged()
-{
-    seMinWidth->setEnabled(cbExtraNarrow->isChecked());
-    cbMinusSameWidth->setEnabled(cbSameWidthNumbers->isChecked());
-    seRightMargin->setEnabled(cbRightMargin->isChecked());
-    seTopCut->setEnabled(cbTopCut->isChecked());
-    seBottomCut->setEnabled(cbBottomCut->isChecked());
-    seWidthDiv->setEnabled(cbWidth4->isChecked());
-    FRegenerate = true;
-    Refresh();
-}
-
-void TfrmMain::FontChanged()
-{
-    UpdateFontCoverage();
-    FRegenerate = true;
-    Refresh();
 }
 
 void TfrmMain::Refresh()

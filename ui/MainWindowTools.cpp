@@ -9,14 +9,10 @@
 #include "generate/ProgramStamp.h"
 #include "ui/BusyCursor.h"
 #include "ui/MainWindow.h"
+#include "ui/MainWindowFilters.h"
 
 namespace {
 
-const QString MediatekOpenFilter = QStringLiteral(
-    "Font or Binary File (*.mtf,*.bin)|*.mtf;*.bin|Font File (.mtf)|*.mtf|Binary File (*.bin)|*.bin|All Files (*.*)|*.*");
-const QString MediatekSaveFilter = QStringLiteral(
-    "Mediatek Font or Binary File (*.mtf,*.bin)|*.mtf;*.bin|Mediatek Font File (*.mtf)|*.mtf|Binary File "
-    "(*.bin)|*.bin|All Files (*.*)|*.*");
 const QString BitmapFilter = QStringLiteral("Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*");
 const QString TextFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
 const QString TableFilter = QStringLiteral("INI Files (*.ini)|*.ini|All Files (*.*)|*.*");

@@ -1,10 +1,14 @@
 #include "ui/QtDialogSeam.h"
 
+#include <algorithm>
+
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 
 #include "ui/ApplicationTitle.h"
 #include "ui/DialogFilter.h"
+#include "ui/FontSaveDialog.h"
 
 namespace {
 
@@ -42,6 +46,37 @@ std::optional<QString> TQtDialogSeam::BrowseFolder(QWidget* parent, const QStrin
     if (folder.isEmpty())
         return std::nullopt;
     return folder;
+}
+
+std::optional<TFontChoice> TQtDialogSeam::ChooseFont(QWidget* parent, const TFontChoice& current)
+{
+    QFont font(current.Family);
+    font.setPointSize(std::max(current.SizePoints, 1));
+    font.setBold(current.Style & fsBold);
+    font.setItalic(current.Style & fsItalic);
+    font.setUnderline(current.Style & fsUnderline);
+    font.setStrikeOut(current.Style & fsStrikeOut);
+    bool confirmed = false;
+    const QFont chosen = QFontDialog::getFont(&confirmed, font, parent);
+    if (!confirmed)
+        return std::nullopt;
+    const auto style = static_cast<TFontStyles>((chosen.bold() ? fsBold : 0) | (chosen.italic() ? fsItalic : 0) |
+                                                (chosen.underline() ? fsUnderline : 0) |
+                                                (chosen.strikeOut() ? fsStrikeOut : 0));
+    return TFontChoice{chosen.family(), chosen.pointSize(), style};
+}
+
+std::optional<TFontSaveChoice> TQtDialogSeam::SaveFont(QWidget* parent, const TFileDialogSpec& spec, bool saveOptions)
+{
+    TFontSaveDialog dialog(parent);
+    dialog.SetTitle(spec.Title);
+    dialog.SetFilter(spec.Filter);
+    dialog.SetDefaultExt(spec.DefaultExt);
+    dialog.SetFileName(spec.FileName);
+    dialog.SetSaveOptions(saveOptions);
+    if (!dialog.Execute())
+        return std::nullopt;
+    return TFontSaveChoice{dialog.FileName(), dialog.SaveOptions()};
 }
 
 void TQtDialogSeam::ShowMessage(QWidget* parent, const QString& text, TMessageKind kind)

@@ -8,5 +8,7 @@ public:
     std::optional<QString> OpenFile(QWidget* parent, const TFileDialogSpec& spec) override;
     std::optional<QString> SaveFile(QWidget* parent, const TFileDialogSpec& spec) override;
     std::optional<QString> BrowseFolder(QWidget* parent, const QString& caption) override;
+    std::optional<TFontChoice> ChooseFont(QWidget* parent, const TFontChoice& current) override;
+    std::optional<TFontSaveChoice> SaveFont(QWidget* parent, const TFileDialogSpec& spec, bool saveOptions) override;
     void ShowMessage(QWidget* parent, const QString& text, TMessageKind kind) override;
 };

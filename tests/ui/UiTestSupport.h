@@ -4,6 +4,7 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <QApplication>
@@ -20,6 +21,12 @@ public:
     std::vector<TFileDialogSpec> SaveRequests;
     std::vector<QString> FolderCaptions;
     std::vector<QString> Messages;
+    // Font and font-save dialogs answer from their own queues; an empty family or file
+    // name, or none left, cancels.
+    std::deque<TFontChoice> FontAnswers;
+    std::vector<TFontChoice> FontRequests;
+    std::deque<TFontSaveChoice> FontSaveAnswers;
+    std::vector<std::pair<TFileDialogSpec, bool>> FontSaveRequests;
 
     std::optional<QString> OpenFile(QWidget*, const TFileDialogSpec& spec) override
     {
@@ -35,6 +42,28 @@ public:
     {
         FolderCaptions.push_back(caption);
         return Next();
+    }
+    std::optional<TFontChoice> ChooseFont(QWidget*, const TFontChoice& current) override
+    {
+        FontRequests.push_back(current);
+        if (FontAnswers.empty())
+            return std::nullopt;
+        const TFontChoice answer = FontAnswers.front();
+        FontAnswers.pop_front();
+        if (answer.Family.isEmpty())
+            return std::nullopt;
+        return answer;
+    }
+    std::optional<TFontSaveChoice> SaveFont(QWidget*, const TFileDialogSpec& spec, bool saveOptions) override
+    {
+        FontSaveRequests.emplace_back(spec, saveOptions);
+        if (FontSaveAnswers.empty())
+            return std::nullopt;
+        const TFontSaveChoice answer = FontSaveAnswers.front();
+        FontSaveAnswers.pop_front();
+        if (answer.FileName.isEmpty())
+            return std::nullopt;
+        return answer;
     }
     void ShowMessage(QWidget*, const QString& text, TMessageKind) override { Messages.push_back(text); }
 

@@ -1,0 +1,69 @@
+// Saving the generated font with its options, and importing options from a saved font.
+
+#include <QComboBox>
+
+#include "font/MtkFont.h"
+#include "generate/FontEngine.h"
+#include "generate/FontInfo.h"
+#include "generate/OptionsImport.h"
+#include "generate/OptionsText.h"
+#include "generate/ProgramStamp.h"
+#include "ui/BusyCursor.h"
+#include "ui/FontPage.h"
+#include "ui/GenerationOptionsPanel.h"
+#include "ui/MainWindow.h"
+#include "ui/MainWindowFilters.h"
+
+void TfrmMain::btnSaveFonClick()
+{
+    if (FTable.LastCharIndex() > 0) {
+        const TGenerationOptions options = ReadOptions();
+        // The tools page's save commands propose the same name afterwards.
+        SaveDialog.FileName = QString::fromStdString(BuildOptionsText(options, FMaxGlyphHeight));
+        const TFileDialogSpec spec{QStringLiteral("Save As Mediatek Font..."), MediatekSaveFilter,
+                                   QStringLiteral("mtf"),
+                                   QString::fromStdString(ProposedFontFileName(options, FMaxGlyphHeight))};
+        const std::optional<TFontSaveChoice> chosen = FDialogs->SaveFont(this, spec, false);
+        if (chosen) {
+            TBusyCursor busy;
+            const TByteArray fontInfo = chosen->SaveOptions ? BuildFontInfo(options) : TByteArray{};
+            FMtkFont->SaveToFile(chosen->FileName.toStdString(), options.FontType == ftFourColorNew, ProgramStamp,
+                                 fontInfo);
+        }
+    }
+    Refresh();
+}
+
+void TfrmMain::btnImportOptionsClick()
+{
+    OpenDialog.Title = QStringLiteral("Select GlyphForgeTool created mediatek font...");
+    OpenDialog.Filter = MediatekOpenFilter;
+    OpenDialog.DefaultExt = QStringLiteral("mtf");
+    const std::optional<QString> chosen = FDialogs->OpenFile(this, OpenDialog);
+    if (!chosen)
+        return;
+    OpenDialog.FileName = *chosen;
+    // Many controls change; the batch regenerates once at its end.
+    RunBatch([this, &chosen] {
+        TGenerationOptions options = ReadOptions();
+        TImportOutcome outcome;
+        try {
+            outcome = ImportOptionsFromFile(chosen->toStdString(), TFontEngine::Families(), options);
+        } catch (...) {
+            // A bad number in the name leaves the face, style and size of its head applied.
+            tsFont01->WriteOptions(options);
+            throw;
+        }
+        if (outcome.Origin == TImportOrigin::Nothing)
+            return;
+        FExtraStyles[0] = static_cast<TFontStyles>(options.FontStyle & (fsUnderline | fsStrikeOut));
+        FExtraStyles[1] = static_cast<TFontStyles>(options.Font2Style & (fsUnderline | fsStrikeOut));
+        tsFont01->WriteOptions(options);
+        tsFont02->WriteOptions(options);
+        gbFontOptions->WriteOptions(options);
+        LeaveFixedWidthType(false);
+        UpdateFontCoverage();
+        SyncStyleCheckBoxes(options);
+        FRegenerate = true;
+    });
+}
