@@ -1,11 +1,13 @@
 // FonTool text: a few header records, then every glyph as rows of pixel characters.
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <optional>
 
 #include "font/Errors.h"
 #include "font/Format.h"
+#include "font/Text.h"
 #include "font/MtkFont.h"
 
 namespace {
@@ -15,25 +17,15 @@ constexpr int MaxGlyphWidth = 255;
 // "#l " and its kin: every record's payload starts at the fourth character.
 constexpr size_t RowPrefixLength = 3;
 
-bool IsBlank(char c)
-{
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
 // The record's text after its two key characters, blanks removed, as a decimal integer.
 std::optional<int32_t> RecordValue(const std::string& line)
 {
-    size_t first = 2;
-    size_t last = line.size();
-    while (first < last && IsBlank(line[first]))
-        ++first;
-    while (last > first && IsBlank(line[last - 1]))
-        --last;
-    if (first < last && line[first] == '+')
-        ++first;
+    std::string_view text = TrimBlanks(std::string_view(line).substr(std::min<size_t>(2, line.size())));
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
     int32_t value = 0;
-    const char* begin = line.data() + first;
-    const char* end = line.data() + last;
+    const char* begin = text.data();
+    const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(begin, end, value);
     if (begin == end || error != std::errc() || stop != end)
         return std::nullopt;

@@ -6,33 +6,20 @@
 #include "font/Errors.h"
 #include "font/FileIo.h"
 #include "font/Format.h"
+#include "font/Text.h"
 
 namespace {
 
 constexpr int32_t HighestCharCode = TConversionTable::CharCount - 1;
 
-bool IsBlank(char c)
-{
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
 std::string Trim(const std::string& text)
 {
-    size_t first = 0;
-    size_t last = text.size();
-    while (first < last && IsBlank(text[first]))
-        ++first;
-    while (last > first && IsBlank(text[last - 1]))
-        --last;
-    return text.substr(first, last - first);
+    return std::string(TrimBlanks(text));
 }
 
 std::string UpperCase(std::string text)
 {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
+    return UpperCaseAscii(std::move(text));
 }
 
 bool SameTextIgnoringCase(const std::string& a, const std::string& b)

@@ -8,6 +8,7 @@
 
 #include "font/Errors.h"
 #include "font/Format.h"
+#include "font/Text.h"
 
 namespace {
 
@@ -39,20 +40,9 @@ std::optional<int> ToInt32(std::string_view digits)
     return static_cast<int>(value);
 }
 
-bool IsBlank(char c)
-{
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
 std::string Trim(std::string_view text)
 {
-    size_t first = 0;
-    size_t last = text.size();
-    while (first < last && IsBlank(text[first]))
-        ++first;
-    while (last > first && IsBlank(text[last - 1]))
-        --last;
-    return std::string(text.substr(first, last - first));
+    return std::string(TrimBlanks(text));
 }
 
 std::optional<TFontStyles> StyleOfWord(std::string_view word)
