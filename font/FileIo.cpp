@@ -75,12 +75,18 @@ std::vector<std::string> LoadTextLines(const std::string& fileName)
     return SplitLines(bytes);
 }
 
-void SaveTextLines(const std::string& fileName, const std::vector<std::string>& lines)
+std::string JoinLines(const std::vector<std::string>& lines)
 {
     std::string text;
     for (const std::string& line : lines) {
         text += line;
         text += "\r\n";
     }
+    return text;
+}
+
+void SaveTextLines(const std::string& fileName, const std::vector<std::string>& lines)
+{
+    const std::string text = JoinLines(lines);
     WriteFileAtomically(fileName, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }

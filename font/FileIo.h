@@ -17,6 +17,9 @@ void WriteFileAtomically(const std::string& fileName, std::span<const uint8_t> d
 // Splits text into lines; CR, LF and CR LF each end a line. A final line end adds no line.
 std::vector<std::string> SplitLines(std::span<const uint8_t> text);
 
-std::vector<std::string> LoadTextLines(const std::string& fileName);
 // Lines joined with CR LF, each line ended by one.
+std::string JoinLines(const std::vector<std::string>& lines);
+
+std::vector<std::string> LoadTextLines(const std::string& fileName);
+// Writes JoinLines of Lines.
 void SaveTextLines(const std::string& fileName, const std::vector<std::string>& lines);

@@ -58,13 +58,8 @@ std::vector<uint8_t> FontFile(const TMtkFont& font, bool newMode, std::span<cons
 
 std::vector<uint8_t> Joined(const std::vector<std::string>& lines)
 {
-    std::vector<uint8_t> text;
-    for (const std::string& line : lines) {
-        text.insert(text.end(), line.begin(), line.end());
-        text.push_back('\r');
-        text.push_back('\n');
-    }
-    return text;
+    const std::string text = JoinLines(lines);
+    return std::vector<uint8_t>(text.begin(), text.end());
 }
 
 TGenerationOptions SampleOptions()

@@ -17,13 +17,8 @@ char PixelChar(FuzzedDataProvider& input)
 
 std::vector<uint8_t> Joined(const std::vector<std::string>& lines)
 {
-    std::vector<uint8_t> text;
-    for (const std::string& line : lines) {
-        text.insert(text.end(), line.begin(), line.end());
-        text.push_back('\r');
-        text.push_back('\n');
-    }
-    return text;
+    const std::string text = JoinLines(lines);
+    return std::vector<uint8_t>(text.begin(), text.end());
 }
 
 } // namespace
