@@ -32,6 +32,19 @@ void FillRandomStore(FuzzedDataProvider& input, const TStoreShape& shape, TMtkFo
         }
         font.AddGlyph(glyph, randomColor());
     }
+    const bool twoColor = shape.Colors == 2;
+    font.FCompression = twoColor ? 0 : 1;
+    font.FBitsPerPixel = twoColor ? 1 : 2;
+    font.FVariableWidth = !twoColor;
+}
+
+std::unique_ptr<TMtkFont> WrittenAndReadBack(const TMtkFont& font, bool newMode)
+{
+    std::vector<uint8_t> file;
+    font.SaveToStream(file, newMode, "[stamp]", {});
+    auto read = std::make_unique<TMtkFont>();
+    read->LoadFromStream(file);
+    return read;
 }
 
 void RequireSameGlyphs(const TMtkFont& expected, const TMtkFont& actual,

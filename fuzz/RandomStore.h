@@ -2,6 +2,7 @@
 // Random glyph stores for the round-trip targets, and the comparison they assert with.
 
 #include <functional>
+#include <memory>
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -18,9 +19,13 @@ struct TStoreShape {
     int MaxGlyphs = 16;
 };
 
-// Glyphs and FHeight from the input; the caller sets the other font-wide values.
-// Pixels come in runs, so long runs and row-crossing runs are as likely as noise.
+// Glyphs and FHeight from the input; a 2-colour shape makes a fixed-width uncompressed store,
+// any other a compressed variable-width one. Pixels come in runs, so long runs and
+// row-crossing runs are as likely as noise.
 void FillRandomStore(FuzzedDataProvider& input, const TStoreShape& shape, TMtkFont& font);
+
+// Font written into memory and read back by the font reader.
+std::unique_ptr<TMtkFont> WrittenAndReadBack(const TMtkFont& font, bool newMode);
 
 // Aborts on the first difference in count, size or pixels. PadOf gives the pad colour the
 // second store must hold for glyph k of the first; empty skips the pad colours.

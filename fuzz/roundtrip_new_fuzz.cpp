@@ -9,14 +9,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     TStoreShape shape;
     shape.WidthStep = 4;
     FillRandomStore(input, shape, font);
-    font.FCompression = 1;
-    font.FBitsPerPixel = 2;
-    font.FVariableWidth = true;
 
-    std::vector<uint8_t> file;
-    font.SaveToStream(file, true, "[stamp]", {});
-    TMtkFont read;
-    read.LoadFromStream(file);
-    RequireSameGlyphs(font, read, [](int) { return uint8_t{0}; }, "NEW mode");
+    const auto read = WrittenAndReadBack(font, true);
+    RequireSameGlyphs(font, *read, [](int) { return uint8_t{0}; }, "NEW mode");
     return 0;
 }

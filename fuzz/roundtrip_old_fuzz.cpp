@@ -8,15 +8,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzedDataProvider input(data, size);
     TMtkFont font;
     FillRandomStore(input, TStoreShape{}, font);
-    font.FCompression = 1;
-    font.FBitsPerPixel = 2;
-    font.FVariableWidth = true;
 
-    std::vector<uint8_t> file;
-    font.SaveToStream(file, false, "[stamp]", {});
-    TMtkFont read;
-    read.LoadFromStream(file);
-    RequireSameGlyphs(font, read, [&](int k) {
+    const auto read = WrittenAndReadBack(font, false);
+    RequireSameGlyphs(font, *read, [&](int k) {
         return font.GetGlyph(k)->Width() % 4 == 0 ? uint8_t{0} : font.GetPadColor(k);
     }, "OLD mode");
     return 0;

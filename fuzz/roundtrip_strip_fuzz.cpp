@@ -10,9 +10,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     TStoreShape shape;
     shape.MinHeight = 2;
     FillRandomStore(input, shape, font);
-    font.FCompression = 1;
-    font.FBitsPerPixel = 2;
-    font.FVariableWidth = true;
 
     const std::string& fileName = ScratchFile(".bmp");
     font.SaveToBmpFile(fileName);

@@ -35,9 +35,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     TStoreShape shape;
     shape.MaxWidth = 255;
     FillRandomStore(input, shape, font);
-    font.FCompression = 1;
-    font.FBitsPerPixel = 2;
-    font.FVariableWidth = true;
 
     const std::vector<std::string> lines = font.ExportFonToolText(chars[0], chars[1], chars[2], chars[3], -1);
     TMtkFont read;

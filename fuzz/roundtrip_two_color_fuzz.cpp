@@ -13,14 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     shape.FixedWidth = true;
     shape.Colors = 2;
     FillRandomStore(input, shape, font);
-    font.FCompression = 0;
-    font.FBitsPerPixel = 1;
-    font.FVariableWidth = false;
 
-    std::vector<uint8_t> file;
-    font.SaveToStream(file, newMode, "[stamp]", {});
-    TMtkFont read;
-    read.LoadFromStream(file);
-    RequireSameGlyphs(font, read, [](int) { return uint8_t{0}; }, newMode ? "2-colour NEW mode" : "2-colour OLD mode");
+    const auto read = WrittenAndReadBack(font, newMode);
+    RequireSameGlyphs(font, *read, [](int) { return uint8_t{0}; }, newMode ? "2-colour NEW mode" : "2-colour OLD mode");
     return 0;
 }
