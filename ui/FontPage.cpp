@@ -57,6 +57,9 @@ void TFontPage::BuildControls()
     cmbFont = new TFontFamilyCombo(this);
     cmbFont->setObjectName(Named("cmbFont"));
     cmbFont->setMaxVisibleItems(20);
+    // Sized for a usual family name, not the longest one installed.
+    cmbFont->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbFont->setMinimumContentsLength(14);
     grid->addWidget(cmbFont, row, 0, 1, 4);
     btnFont = button(Named("btnFont"), "Font dialog...");
     grid->addWidget(btnFont, row++, 4);

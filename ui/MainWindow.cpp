@@ -1,5 +1,7 @@
 #include "ui/MainWindow.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -43,6 +45,13 @@ T* Named(T* widget, const char* name)
     return widget;
 }
 
+// The design sizes suit an 8 pt Tahoma; a wider font gets the room its captions need.
+void GrowToContents(QWidget* widget)
+{
+    const QSize needed = widget->sizeHint();
+    widget->resize(std::max(widget->width(), needed.width()), std::max(widget->height(), needed.height()));
+}
+
 QToolButton* PictureButton(QWidget* parent, const char* name, TIcon icon, const QString& hint)
 {
     auto* button = Named(new QToolButton(parent), name);
@@ -72,7 +81,7 @@ void TfrmMain::FormCreate()
     setFont(WindowFont());
     FMtkFont = NewStore();
     BuildControls();
-    resize(DesignClientWidth, DesignClientHeight);
+    resize(std::max(DesignClientWidth, gbFontOptions->geometry().right() + 5), DesignClientHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     LayoutControls();
@@ -151,6 +160,11 @@ QWidget* TfrmMain::BuildCreationPage()
 
     gbFontOptions = new TGenerationOptionsPanel(page);
     gbFontOptions->setGeometry(428, 2, 308, 198);
+    GrowToContents(pcFonts);
+    GrowToContents(gbFontOptions);
+    const int rowHeight = std::max(pcFonts->height(), gbFontOptions->height());
+    pcFonts->resize(pcFonts->width(), rowHeight);
+    gbFontOptions->setGeometry(pcFonts->geometry().right() + 5, 2, gbFontOptions->width(), rowHeight);
     return page;
 }
 
@@ -208,7 +222,10 @@ void TfrmMain::BuildStatusBar()
         FStatusPanels[panel]->setFrameShape(QFrame::Panel);
         FStatusPanels[panel]->setFrameShadow(QFrame::Sunken);
     }
-    FStatusPanels[0]->setFixedWidth(350);
+    // Room for the longest statistics line in the window's own font.
+    const QString widestStatus = QStringLiteral("Font: Max Width = 255 (Char 65535), Height = 255, FileSize = 99999999 bytes");
+    FStatusPanels[0]->setFixedWidth(
+        std::max(350, FStatusPanels[0]->fontMetrics().horizontalAdvance(widestStatus) + 2 * FStatusPanels[0]->frameWidth() + 4));
     FStatusPanels[1]->setMinimumWidth(50);
     StatusBar->addWidget(FStatusPanels[0]);
     StatusBar->addWidget(FStatusPanels[1], 1);

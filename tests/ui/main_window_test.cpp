@@ -26,6 +26,20 @@ void MoveMouse(TWindowFixture& f, int x, int y)
     QApplication::sendEvent(area, &event);
 }
 
+bool IsCaption(const QWidget* control)
+{
+    return qobject_cast<const QLabel*>(control) || qobject_cast<const QCheckBox*>(control);
+}
+
+// Not narrower than its caption needs, and inside every box around it up to the page.
+void ExpectShownWhole(const QWidget* control, const QWidget* page)
+{
+    EXPECT_GE(control->width(), control->sizeHint().width()) << control->objectName().toStdString();
+    for (const QWidget* inner = control; inner != page; inner = inner->parentWidget())
+        EXPECT_TRUE(inner->parentWidget()->rect().contains(inner->geometry()))
+            << control->objectName().toStdString() << " sticks out of " << inner->parentWidget()->objectName().toStdString();
+}
+
 QString SampleInfo(const TWindowFixture& f)
 {
     return f.Find<QLabel>("lblSampleTextWinInfo")->text();
@@ -49,10 +63,12 @@ TEST(UiStartUp, WithoutTableTheWindowOpensEmptyAndClosesTheSplash)
     EXPECT_EQ(window.findChild<QComboBox*>(QStringLiteral("cmbPresets"))->count(), 0);
     EXPECT_EQ(window.MtkFont().GlyphCount(), 0);
     EXPECT_TRUE(window.PreviewBitmap().isNull());
+    // The design size, wider where the captions need it; the sample leaves 10 pixels each side.
+    EXPECT_GE(window.width(), 740);
+    EXPECT_EQ(window.height(), 477);
     EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lblSampleTextWinInfo"))->text(),
-              QStringLiteral("Text width: 0 | Text window size: 720x96"));
+              QStringLiteral("Text width: 0 | Text window size: %1x96").arg(window.width() - 20));
     EXPECT_EQ(window.StatusPanelText(0), QString());
-    EXPECT_EQ(window.size(), QSize(740, 477));
 }
 
 TEST(UiStartUp, TheDefaultTableSelectsItsFirstPresetAndGenerates)
@@ -93,6 +109,24 @@ TEST(UiStartUp, ABadDefaultTableIsReportedAndLeavesNoPresets)
     EXPECT_EQ(window.findChild<QComboBox*>(QStringLiteral("cmbPresets"))->count(), 0);
 }
 
+TEST(UiStartUp, EveryCaptionOfTheCreationPageIsShownWhole)
+{
+    TWindowFixture f;
+    auto* fontPages = f.Find<QTabWidget>("pcFonts");
+    const QWidget* page = f.Find<QWidget>("tsCreation");
+    for (int tab = 0; tab < fontPages->count(); ++tab) {
+        fontPages->setCurrentIndex(tab);
+        QApplication::processEvents();
+        for (const QWidget* control : fontPages->widget(tab)->findChildren<QWidget*>())
+            if (IsCaption(control))
+                ExpectShownWhole(control, page);
+    }
+    for (const QWidget* control : f.Find<QWidget>("gbFontOptions")->findChildren<QWidget*>())
+        if (IsCaption(control) && control->isVisibleTo(page))
+            ExpectShownWhole(control, page);
+    EXPECT_LE(f.Find<QWidget>("gbFontOptions")->geometry().right(), f.Window->width());
+}
+
 TEST(UiPreview, HoverReadOutNamesTheGlyphUnderThePointer)
 {
     TWindowFixture f;
@@ -119,7 +153,7 @@ TEST(UiPreview, OnlyAWidthChangeLaysTheGlyphsOutAgain)
 {
     TWindowFixture f;
     const qint64 first = f.Window->PreviewBitmap().cacheKey();
-    f.Window->resize(740, 560);
+    f.Window->resize(f.Window->width(), 560);
     QApplication::processEvents();
     EXPECT_EQ(f.Window->PreviewBitmap().cacheKey(), first);
 
@@ -166,17 +200,19 @@ TEST(UiSampleText, SkipsCharactersBeyondTheGlyphsAndReportsTheWidthDrawn)
     f.Find<QTabWidget>("pcMain")->setCurrentIndex(1);
     auto* edit = f.Find<QLineEdit>("edSampleText");
     const int widthOfA = f.Window->MtkFont().GetGlyph(65)->Width();
+    const int sampleWidth = f.Window->width() - 20;
+    const QString info = QStringLiteral("Text width: %1 | Text window size: %2x96");
     edit->setText(QStringLiteral("AA"));
-    EXPECT_EQ(SampleInfo(f), QStringLiteral("Text width: %1 | Text window size: 720x96").arg(2 * widthOfA));
+    EXPECT_EQ(SampleInfo(f), info.arg(2 * widthOfA).arg(sampleWidth));
     edit->setText(QStringLiteral("A\u00E9"));
-    EXPECT_EQ(SampleInfo(f), QStringLiteral("Text width: %1 | Text window size: 720x96").arg(widthOfA));
+    EXPECT_EQ(SampleInfo(f), info.arg(widthOfA).arg(sampleWidth));
     const QPixmap picture = f.Find<QLabel>("imgSampleText")->pixmap();
-    EXPECT_EQ(picture.size(), QSize(720, 96));
+    EXPECT_EQ(picture.size(), QSize(sampleWidth, 96));
 
-    // A taller page grows the sample window with it.
-    f.Window->resize(760, 477);
+    // A wider window grows the sample window with it.
+    f.Window->resize(f.Window->width() + 20, 477);
     QApplication::processEvents();
-    EXPECT_EQ(SampleInfo(f), QStringLiteral("Text width: %1 | Text window size: 740x96").arg(widthOfA));
+    EXPECT_EQ(SampleInfo(f), info.arg(widthOfA).arg(sampleWidth + 20));
 }
 
 TEST(UiSampleText, TextIsTakenInTheWindowsCodePage)
