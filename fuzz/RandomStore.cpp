@@ -18,12 +18,14 @@ void FillRandomStore(FuzzedDataProvider& input, const TStoreShape& shape, TMtkFo
     const int fixedWidth = randomWidth();
     const auto randomColor = [&] { return static_cast<uint8_t>(input.ConsumeIntegral<uint8_t>() % shape.Colors); };
 
-    for (int k = 0; k < count; ++k) {
+    size_t pixelsMade = 0;
+    for (int k = 0; k < count && pixelsMade < shape.MaxPixels; ++k) {
         const int width = shape.FixedWidth ? fixedWidth : randomWidth();
         TGlyphBitmap glyph(width, height, TPaletteKind::FourColor);
         const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
+        pixelsMade += pixels;
         size_t at = 0;
-        while (at < pixels) {
+        while (at < pixels && input.remaining_bytes() > 0) {
             const uint8_t color = randomColor();
             const size_t run = std::min<size_t>(pixels - at, size_t{1} + input.ConsumeIntegral<uint8_t>());
             for (size_t i = 0; i < run; ++i, ++at)

@@ -17,11 +17,13 @@ struct TStoreShape {
     int MaxHeight = 64;
     int Colors = 4;          // pixels and pad colours are 0..Colors-1
     int MaxGlyphs = 16;
+    // Glyphs stop once this many pixels are made; big stores only repeat the same runs.
+    size_t MaxPixels = 32768;
 };
 
 // Glyphs and FHeight from the input; a 2-colour shape makes a fixed-width uncompressed store,
 // any other a compressed variable-width one. Pixels come in runs, so long runs and
-// row-crossing runs are as likely as noise.
+// row-crossing runs are as likely as noise; once the input runs out the rest stay 0.
 void FillRandomStore(FuzzedDataProvider& input, const TStoreShape& shape, TMtkFont& font);
 
 // Font written into memory and read back by the font reader.

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr uint64_t MaxPixelsWritten = uint64_t{1} << 20;
+constexpr uint64_t MaxPixelsWritten = uint64_t{1} << 14;
 
 uint64_t PixelCount(const TMtkFont& font)
 {

@@ -54,6 +54,18 @@ bool IniSectionName(const std::string& line, std::string& name)
     return true;
 }
 
+// Every code mapped to itself, built once: a section load starts from it.
+const std::vector<uint16_t>& IdentityTable()
+{
+    static const std::vector<uint16_t> table = [] {
+        std::vector<uint16_t> codes(TConversionTable::CharCount);
+        for (size_t c = 0; c < codes.size(); ++c)
+            codes[c] = static_cast<uint16_t>(c);
+        return codes;
+    }();
+    return table;
+}
+
 } // namespace
 
 TConversionTable::TConversionTable() : FPresetIds(0, 16), FCharUnicode(CharCount, 0) {}
@@ -81,8 +93,7 @@ void TConversionTable::LoadTableSection(int32_t presetId)
 {
     FLastCharIndex = 0;
     const std::string header = StrFormat("[%d]", presetId);
-    for (int c = 0; c < CharCount; ++c)
-        FCharUnicode[static_cast<size_t>(c)] = static_cast<uint16_t>(c);
+    FCharUnicode = IdentityTable();
 
     const std::vector<std::string> lines = LoadTextLines(FTableFileName);
     const auto start = std::find_if(lines.begin(), lines.end(),
