@@ -24,13 +24,14 @@ void FillRandomStore(FuzzedDataProvider& input, const TStoreShape& shape, TMtkFo
         TGlyphBitmap glyph(width, height, TPaletteKind::FourColor);
         const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
         pixelsMade += pixels;
+        // Rows follow each other in one block, so a run may go on into the next row.
+        uint8_t* const first = glyph.Row(0);
         size_t at = 0;
         while (at < pixels && input.remaining_bytes() > 0) {
             const uint8_t color = randomColor();
             const size_t run = std::min<size_t>(pixels - at, size_t{1} + input.ConsumeIntegral<uint8_t>());
-            for (size_t i = 0; i < run; ++i, ++at)
-                glyph.SetPixel(static_cast<int>(at % static_cast<size_t>(width)),
-                               static_cast<int>(at / static_cast<size_t>(width)), color);
+            std::fill_n(first + at, run, color);
+            at += run;
         }
         font.AddGlyph(glyph, randomColor());
     }

@@ -18,7 +18,7 @@ struct TStoreShape {
     int Colors = 4;          // pixels and pad colours are 0..Colors-1
     int MaxGlyphs = 16;
     // Glyphs stop once this many pixels are made; big stores only repeat the same runs.
-    size_t MaxPixels = 32768;
+    size_t MaxPixels = 8192;
 };
 
 // Glyphs and FHeight from the input; a 2-colour shape makes a fixed-width uncompressed store,

@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string& fileName = ScratchFile(".ini");
     WriteScratch(fileName, Bytes(data, size));
-    TConversionTable table;
+    // One table for every input, as the window keeps one across loads.
+    static TConversionTable table;
     try {
         table.LoadTableFile(fileName);
     } catch (const EGlyphForgeError&) {
