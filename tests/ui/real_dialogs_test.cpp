@@ -1,0 +1,108 @@
+// The window with Qt's own dialogs, answered while they run modally.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include <QCheckBox>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+
+#include "UiTestSupport.h"
+#include "generate/FontInfo.h"
+#include "ui/QtDialogSeam.h"
+
+namespace {
+
+// Calls Answer with the next modal dialog as soon as it runs.
+void AnswerNextDialog(std::function<void(QWidget*)> answer)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer = std::move(answer)] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            answer(dialog);
+        }
+    });
+    poll->start();
+}
+
+struct TRealDialogsWindow {
+    QTemporaryDir Folder;
+    std::unique_ptr<TfrmMain> Window;
+
+    TRealDialogsWindow()
+    {
+        const QString table = Folder.filePath(QStringLiteral("glyphforgetool.ini"));
+        WriteTestTable(table);
+        Window = std::make_unique<TfrmMain>(table, std::make_unique<TQtDialogSeam>());
+        Window->show();
+        QApplication::processEvents();
+    }
+    void Click(const char* name) { Window->findChild<QToolButton*>(QString::fromLatin1(name))->click(); }
+};
+
+// Types the name, sets the check box and presses Save.
+void SaveAs(TRealDialogsWindow& w, const QString& fileName, bool saveOptions)
+{
+    AnswerNextDialog([fileName, saveOptions](QWidget* dialog) {
+        dialog->findChild<QCheckBox*>(QStringLiteral("SaveFontInfo"))->setChecked(saveOptions);
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(fileName);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    w.Click("btnSaveFon");
+}
+
+} // namespace
+
+TEST(RealDialogs, TheFontSaveDialogWritesTheBlockOnlyWhenTickedAndImportReadsItBack)
+{
+    TRealDialogsWindow w;
+    const QString plain = w.Folder.filePath(QStringLiteral("plain.mtf"));
+    const QString withBlock = w.Folder.filePath(QStringLiteral("block.mtf"));
+    SaveAs(w, plain, false);
+    SaveAs(w, withBlock, true);
+    ASSERT_TRUE(QFile::exists(plain));
+    EXPECT_FALSE(ReadFontInfo(plain.toStdString()).Found);
+    const TFontInfoBlock info = ReadFontInfo(withBlock.toStdString());
+    ASSERT_TRUE(info.Found);
+    EXPECT_EQ(info.FontName, w.Window->ReadOptions().FontName);
+
+    auto* size = w.Window->findChild<QSpinBox*>(QStringLiteral("seFontSize"));
+    const int saved = size->value();
+    size->setValue(saved + 3);
+    AnswerNextDialog([withBlock](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(withBlock);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    w.Click("btnImportOptions");
+    EXPECT_EQ(size->value(), saved);
+}
+
+TEST(RealDialogs, TheFontDialogCancelledChangesNothingAndConfirmedRegenerates)
+{
+    TRealDialogsWindow w;
+    auto* size = w.Window->findChild<QSpinBox*>(QStringLiteral("seFontSize"));
+    const int generations = w.Window->GenerationCount();
+    AnswerNextDialog([](QWidget* dialog) { QMetaObject::invokeMethod(dialog, "reject"); });
+    w.Click("btnFont");
+    EXPECT_EQ(w.Window->GenerationCount(), generations);
+    EXPECT_EQ(size->value(), 16);
+
+    AnswerNextDialog([](QWidget* dialog) {
+        auto* fonts = qobject_cast<QFontDialog*>(dialog);
+        QFont font = fonts->currentFont();
+        font.setPointSize(20);
+        fonts->setCurrentFont(font);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    w.Click("btnFont");
+    EXPECT_EQ(size->value(), 20);
+    EXPECT_EQ(w.Window->GenerationCount(), generations + 1);
+}
