@@ -6,10 +6,19 @@
 #include "font/Errors.h"
 #include "font/MtkFont.h"
 
+namespace {
+
+// The import visits every pixel once; bigger pictures only repeat the same loops.
+constexpr qint64 MaxPixelsImported = qint64{1} << 18;
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     QImage image;
     image.loadFromData(QByteArrayView(data, static_cast<qsizetype>(size)), "BMP");
+    if (qint64{image.width()} * image.height() > MaxPixelsImported)
+        return 0;
     TMtkFont font;
     try {
         font.LoadFromBmp(image);
