@@ -12,11 +12,21 @@ void WriteTestTable(const QString& fileName)
 
 TWindowFixture::TWindowFixture(bool withTable)
 {
+    auto dialogs = std::make_unique<TScriptedDialogs>();
+    Dialogs = dialogs.get();
+    Open(withTable, std::move(dialogs));
+}
+
+TWindowFixture::TWindowFixture(std::unique_ptr<TDialogSeam> dialogs)
+{
+    Open(true, std::move(dialogs));
+}
+
+void TWindowFixture::Open(bool withTable, std::unique_ptr<TDialogSeam> dialogs)
+{
     const QString table = Path(QStringLiteral("glyphforgetool.ini"));
     if (withTable)
         WriteTestTable(table);
-    auto dialogs = std::make_unique<TScriptedDialogs>();
-    Dialogs = dialogs.get();
     Window = std::make_unique<TfrmMain>(table, std::move(dialogs));
     Window->show();
     QApplication::processEvents();

@@ -90,10 +90,15 @@ struct TWindowFixture {
 
     // With a table beside the "program" unless WithTable is false; the window is shown.
     explicit TWindowFixture(bool withTable = true);
+    // With the table and these dialogs instead of scripted ones (Dialogs stays null).
+    explicit TWindowFixture(std::unique_ptr<TDialogSeam> dialogs);
     QString Path(const QString& name) const { return Folder.filePath(name); }
     template <class T>
     T* Find(const char* name) const
     {
         return Window->findChild<T*>(QString::fromLatin1(name));
     }
+
+private:
+    void Open(bool withTable, std::unique_ptr<TDialogSeam> dialogs);
 };

@@ -8,7 +8,6 @@
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
@@ -33,19 +32,9 @@ void AnswerNextDialog(std::function<void(QWidget*)> answer)
     poll->start();
 }
 
-struct TRealDialogsWindow {
-    QTemporaryDir Folder;
-    std::unique_ptr<TfrmMain> Window;
-
-    TRealDialogsWindow()
-    {
-        const QString table = Folder.filePath(QStringLiteral("glyphforgetool.ini"));
-        WriteTestTable(table);
-        Window = std::make_unique<TfrmMain>(table, std::make_unique<TQtDialogSeam>());
-        Window->show();
-        QApplication::processEvents();
-    }
-    void Click(const char* name) { Window->findChild<QToolButton*>(QString::fromLatin1(name))->click(); }
+struct TRealDialogsWindow : TWindowFixture {
+    TRealDialogsWindow() : TWindowFixture(std::make_unique<TQtDialogSeam>()) {}
+    void Click(const char* name) { Find<QToolButton>(name)->click(); }
 };
 
 // Types the name, sets the check box and presses Save.
@@ -64,8 +53,8 @@ void SaveAs(TRealDialogsWindow& w, const QString& fileName, bool saveOptions)
 TEST(RealDialogs, TheFontSaveDialogWritesTheBlockOnlyWhenTickedAndImportReadsItBack)
 {
     TRealDialogsWindow w;
-    const QString plain = w.Folder.filePath(QStringLiteral("plain.mtf"));
-    const QString withBlock = w.Folder.filePath(QStringLiteral("block.mtf"));
+    const QString plain = w.Path(QStringLiteral("plain.mtf"));
+    const QString withBlock = w.Path(QStringLiteral("block.mtf"));
     SaveAs(w, plain, false);
     SaveAs(w, withBlock, true);
     ASSERT_TRUE(QFile::exists(plain));
@@ -74,7 +63,7 @@ TEST(RealDialogs, TheFontSaveDialogWritesTheBlockOnlyWhenTickedAndImportReadsItB
     ASSERT_TRUE(info.Found);
     EXPECT_EQ(info.FontName, w.Window->ReadOptions().FontName);
 
-    auto* size = w.Window->findChild<QSpinBox*>(QStringLiteral("seFontSize"));
+    auto* size = w.Find<QSpinBox>("seFontSize");
     const int saved = size->value();
     size->setValue(saved + 3);
     AnswerNextDialog([withBlock](QWidget* dialog) {
@@ -88,7 +77,7 @@ TEST(RealDialogs, TheFontSaveDialogWritesTheBlockOnlyWhenTickedAndImportReadsItB
 TEST(RealDialogs, TheFontDialogCancelledChangesNothingAndConfirmedRegenerates)
 {
     TRealDialogsWindow w;
-    auto* size = w.Window->findChild<QSpinBox*>(QStringLiteral("seFontSize"));
+    auto* size = w.Find<QSpinBox>("seFontSize");
     const int generations = w.Window->GenerationCount();
     AnswerNextDialog([](QWidget* dialog) { QMetaObject::invokeMethod(dialog, "reject"); });
     w.Click("btnFont");
