@@ -137,7 +137,8 @@ private:
     // Reads into a new store that replaces the current one only when the read succeeds.
     void OpenFontCommand(const QString& title, const QString& filter, const QString& defaultExt,
                          const std::function<bool(TMtkFont&, const std::string&)>& read);
-    std::optional<std::string> AskSaveFile(const QString& title, const QString& filter, const QString& defaultExt);
+    void SaveFontCommand(const QString& title, const QString& filter, const QString& defaultExt,
+                         const std::function<void(const std::string&)>& write);
     std::unique_ptr<TMtkFont> NewStore();
     // The edge of every handler: an error becomes a message box, nothing is thrown on.
     void RunHandler(const std::function<void()>& handler);

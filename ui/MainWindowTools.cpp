@@ -103,36 +103,32 @@ void TfrmMain::btnOpenTXTClick()
                     });
 }
 
-std::optional<std::string> TfrmMain::AskSaveFile(const QString& title, const QString& filter, const QString& defaultExt)
+void TfrmMain::SaveFontCommand(const QString& title, const QString& filter, const QString& defaultExt,
+                               const std::function<void(const std::string&)>& write)
 {
     SaveDialog.Title = title;
     SaveDialog.Filter = filter;
     SaveDialog.DefaultExt = defaultExt;
     const std::optional<QString> chosen = FDialogs->SaveFile(this, SaveDialog);
     if (!chosen)
-        return std::nullopt;
+        return;
     SaveDialog.FileName = *chosen;
-    return chosen->toStdString();
+    TBusyCursor busy;
+    write(chosen->toStdString());
 }
 
 void TfrmMain::btnSaveMTFClick()
 {
-    const std::optional<std::string> path =
-        AskSaveFile(QStringLiteral("Save As Mediatek Font..."), MediatekSaveFilter, QStringLiteral("mtf"));
-    if (!path)
-        return;
-    TBusyCursor busy;
-    FMtkFont->SaveToFile(*path, cmbFonType->currentIndex() == ftFourColorNew, ProgramStamp, {});
+    SaveFontCommand(QStringLiteral("Save As Mediatek Font..."), MediatekSaveFilter, QStringLiteral("mtf"),
+                    [this](const std::string& path) {
+                        FMtkFont->SaveToFile(path, cmbFonType->currentIndex() == ftFourColorNew, ProgramStamp, {});
+                    });
 }
 
 void TfrmMain::btnSaveBMPClick()
 {
-    const std::optional<std::string> path =
-        AskSaveFile(QStringLiteral("Save As GlyphForgeTool Compatible BMP File..."), BitmapFilter, QStringLiteral("bmp"));
-    if (!path)
-        return;
-    TBusyCursor busy;
-    FMtkFont->SaveToBmpFile(*path);
+    SaveFontCommand(QStringLiteral("Save As GlyphForgeTool Compatible BMP File..."), BitmapFilter,
+                    QStringLiteral("bmp"), [this](const std::string& path) { FMtkFont->SaveToBmpFile(path); });
 }
 
 void TfrmMain::btnExportSeparateBMPClick()
@@ -150,10 +146,8 @@ void TfrmMain::btnExportSeparateBMPClick()
 
 void TfrmMain::btnSaveTXTClick()
 {
-    const std::optional<std::string> path =
-        AskSaveFile(QStringLiteral("Save As FonTool Format TXT File..."), TextFilter, QStringLiteral("txt"));
-    if (!path)
-        return;
-    TBusyCursor busy;
-    SaveTextLines(*path, FMtkFont->ExportFonToolText(Chars[0], Chars[1], Chars[2], Chars[3], -1));
+    SaveFontCommand(QStringLiteral("Save As FonTool Format TXT File..."), TextFilter, QStringLiteral("txt"),
+                    [this](const std::string& path) {
+                        SaveTextLines(path, FMtkFont->ExportFonToolText(Chars[0], Chars[1], Chars[2], Chars[3], -1));
+                    });
 }
