@@ -20,6 +20,7 @@
 #include "generate/FontCoverage.h"
 #include "generate/FontEngine.h"
 #include "generate/GenerationOptions.h"
+#include "generate/Generator.h"
 #include "generate/PreviewLayout.h"
 #include "ui/DialogSeam.h"
 
@@ -71,7 +72,7 @@ public:
     // Generations run so far, failed ones not counted.
     int GenerationCount() const { return FGenerationCount; }
     // The widest glyph of the last generation.
-    int32_t MaxGlyphWidth() const { return FMaxGlyphWidth; }
+    int32_t MaxGlyphWidth() const { return FStats.FMaxGlyphWidth; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -158,12 +159,8 @@ private:
     int FGenerationCount = 0;
     // Underline and strike-out per font: only the font dialog and imports set them.
     TFontStyles FExtraStyles[2] = {0, 0};
-    int32_t FMaxGlyphHeight = 0;
-    int32_t FMaxGlyphWidth = 0;
-    int32_t FMaxWidthChar = 0;
-    int32_t FFontFileSize = 0;
+    TGenerationStats FStats; // of the last generation that finished
     int32_t FLastWidth = 0;
-    uint16_t FDigitWidth = 0;
     TAUCMinMax FCoverage1 = FullCoverage();
     TAUCMinMax FCoverage2 = FullCoverage();
     TFontEngine FEngine;

@@ -53,12 +53,7 @@ void TfrmMain::GenerateFont()
         FinishGeneration(generator.FixedWidthFallback());
         throw;
     }
-    const TGenerationStats& stats = generator.Stats();
-    FMaxGlyphWidth = stats.FMaxGlyphWidth;
-    FMaxWidthChar = stats.FMaxWidthChar;
-    FMaxGlyphHeight = stats.FMaxGlyphHeight;
-    FFontFileSize = stats.FFontFileSize;
-    FDigitWidth = stats.FDigitWidth;
+    FStats = generator.Stats();
     // Setting the text may repaint the window; that repaint must not start another generation.
     FGenerationEnabled = false;
     FStatusPanels[0]->setText(QString::fromStdString(generator.StatusText()));

@@ -95,7 +95,7 @@ void TfrmMain::cmbFonTypeChange(int index)
         cmbFonType->setCurrentIndex(ftTwoColorFixed);
     }
     TGenerationOptions options = ReadOptions();
-    const int step = ApplyFontTypeChoice(options, index, FMaxGlyphWidth);
+    const int step = ApplyFontTypeChoice(options, index, FStats.FMaxGlyphWidth);
     gbFontOptions->WriteOptions(options);
     gbFontOptions->SetWidthSteps(step);
 }

@@ -19,10 +19,10 @@ void TfrmMain::btnSaveFonClick()
     if (FTable.LastCharIndex() > 0) {
         const TGenerationOptions options = ReadOptions();
         // The tools page's save commands propose the same name afterwards.
-        SaveDialog.FileName = QString::fromStdString(BuildOptionsText(options, FMaxGlyphHeight));
+        SaveDialog.FileName = QString::fromStdString(BuildOptionsText(options, FStats.FMaxGlyphHeight));
         const TFileDialogSpec spec{QStringLiteral("Save As Mediatek Font..."), MediatekSaveFilter,
                                    QStringLiteral("mtf"),
-                                   QString::fromStdString(ProposedFontFileName(options, FMaxGlyphHeight))};
+                                   QString::fromStdString(ProposedFontFileName(options, FStats.FMaxGlyphHeight))};
         const std::optional<TFontSaveChoice> chosen = FDialogs->SaveFont(this, spec, false);
         if (chosen) {
             TBusyCursor busy;
