@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 
@@ -12,9 +13,16 @@
 
 namespace {
 
-std::optional<QString> RunFileDialog(QWidget* parent, const TFileDialogSpec& spec, QFileDialog::AcceptMode mode)
+// Where a dialog starts: a proposed name without a folder of its own starts in the last folder.
+QString StartFolder(const QString& proposedName, const QString& lastFolder)
 {
-    QFileDialog dialog(parent, spec.Title);
+    return QFileInfo(proposedName).isRelative() ? lastFolder : QString();
+}
+
+std::optional<QString> RunFileDialog(QWidget* parent, const TFileDialogSpec& spec, QFileDialog::AcceptMode mode,
+                                     QString& lastFolder)
+{
+    QFileDialog dialog(parent, spec.Title, StartFolder(spec.FileName, lastFolder));
     dialog.setAcceptMode(mode);
     // Open: the file must exist. Save: the folder must exist, and Qt asks before overwriting.
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -25,26 +33,29 @@ std::optional<QString> RunFileDialog(QWidget* parent, const TFileDialogSpec& spe
         dialog.selectFile(spec.FileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    lastFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 } // namespace
 
 std::optional<QString> TQtDialogSeam::OpenFile(QWidget* parent, const TFileDialogSpec& spec)
 {
-    return RunFileDialog(parent, spec, QFileDialog::AcceptOpen);
+    return RunFileDialog(parent, spec, QFileDialog::AcceptOpen, FLastFolder);
 }
 
 std::optional<QString> TQtDialogSeam::SaveFile(QWidget* parent, const TFileDialogSpec& spec)
 {
-    return RunFileDialog(parent, spec, QFileDialog::AcceptSave);
+    return RunFileDialog(parent, spec, QFileDialog::AcceptSave, FLastFolder);
 }
 
 std::optional<QString> TQtDialogSeam::BrowseFolder(QWidget* parent, const QString& caption)
 {
-    const QString folder = QFileDialog::getExistingDirectory(parent, caption);
+    const QString folder = QFileDialog::getExistingDirectory(parent, caption, FLastFolder);
     if (folder.isEmpty())
         return std::nullopt;
+    FLastFolder = folder;
     return folder;
 }
 
@@ -72,10 +83,13 @@ std::optional<TFontSaveChoice> TQtDialogSeam::SaveFont(QWidget* parent, const TF
     dialog.SetTitle(spec.Title);
     dialog.SetFilter(spec.Filter);
     dialog.SetDefaultExt(spec.DefaultExt);
+    if (const QString folder = StartFolder(spec.FileName, FLastFolder); !folder.isEmpty())
+        dialog.setDirectory(folder);
     dialog.SetFileName(spec.FileName);
     dialog.SetSaveOptions(saveOptions);
     if (!dialog.Execute())
         return std::nullopt;
+    FLastFolder = QFileInfo(dialog.FileName()).absolutePath();
     return TFontSaveChoice{dialog.FileName(), dialog.SaveOptions()};
 }
 

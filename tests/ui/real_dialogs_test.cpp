@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 #include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -72,6 +75,22 @@ TEST(RealDialogs, TheFontSaveDialogWritesTheBlockOnlyWhenTickedAndImportReadsItB
     });
     w.Click("btnImportOptions");
     EXPECT_EQ(size->value(), saved);
+}
+
+TEST(RealDialogs, ADialogProposingABareNameStartsInTheFolderLastChosen)
+{
+    TRealDialogsWindow w;
+    const QString saved = w.Path(QStringLiteral("first.mtf"));
+    SaveAs(w, saved, false);
+    ASSERT_TRUE(QFile::exists(saved));
+    // The save proposes a name built from the options, without a folder.
+    std::string startedIn;
+    AnswerNextDialog([&startedIn](QWidget* dialog) {
+        startedIn = static_cast<QFileDialog*>(dialog)->directory().canonicalPath().toStdString();
+        QMetaObject::invokeMethod(dialog, "reject");
+    });
+    w.Click("btnSaveFon");
+    EXPECT_EQ(startedIn, QFileInfo(saved).canonicalPath().toStdString());
 }
 
 TEST(RealDialogs, TheFontDialogCancelledChangesNothingAndConfirmedRegenerates)
