@@ -13,16 +13,18 @@
 
 namespace {
 
-// Where a dialog starts: a proposed name without a folder of its own starts in the last folder.
-QString StartFolder(const QString& proposedName, const QString& lastFolder)
+// A proposed name without a folder of its own starts in the folder last chosen.
+void StartInLastFolder(QFileDialog& dialog, const QString& proposedName, const QString& lastFolder)
 {
-    return QFileInfo(proposedName).isRelative() ? lastFolder : QString();
+    if (QFileInfo(proposedName).isRelative() && !lastFolder.isEmpty())
+        dialog.setDirectory(lastFolder);
 }
 
 std::optional<QString> RunFileDialog(QWidget* parent, const TFileDialogSpec& spec, QFileDialog::AcceptMode mode,
                                      QString& lastFolder)
 {
-    QFileDialog dialog(parent, spec.Title, StartFolder(spec.FileName, lastFolder));
+    QFileDialog dialog(parent, spec.Title);
+    StartInLastFolder(dialog, spec.FileName, lastFolder);
     dialog.setAcceptMode(mode);
     // Open: the file must exist. Save: the folder must exist, and Qt asks before overwriting.
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -83,8 +85,7 @@ std::optional<TFontSaveChoice> TQtDialogSeam::SaveFont(QWidget* parent, const TF
     dialog.SetTitle(spec.Title);
     dialog.SetFilter(spec.Filter);
     dialog.SetDefaultExt(spec.DefaultExt);
-    if (const QString folder = StartFolder(spec.FileName, FLastFolder); !folder.isEmpty())
-        dialog.setDirectory(folder);
+    StartInLastFolder(dialog, spec.FileName, FLastFolder);
     dialog.SetFileName(spec.FileName);
     dialog.SetSaveOptions(saveOptions);
     if (!dialog.Execute())
