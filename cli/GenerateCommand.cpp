@@ -163,6 +163,10 @@ int RunGenerate(const std::vector<std::string>& args)
         PrintCommandError(CommandName, "the preset holds no characters; nothing written");
         return ExitFailure;
     }
+    if (!generator.Stats().FSizeLimitMessage.empty()) {
+        PrintCommandError(CommandName, generator.Stats().FSizeLimitMessage + " Nothing written.");
+        return ExitFailure;
+    }
     // Built before the file is created, so a range error leaves nothing behind.
     const TByteArray fontInfo = flags.SaveOptions ? BuildFontInfo(options) : TByteArray();
     const std::string output =

@@ -180,15 +180,15 @@ void TGlyphGenerator::ReportProgress(int position) const
         FProgress(position, FLastCharIndex);
 }
 
-int32_t TGlyphGenerator::ComputeFontFileSize(const TMtkFont& store)
+void MeasureFontFileSize(const TMtkFont& store, bool newMode, TGenerationStats& stats)
 {
-    FSizeLimitMessage.clear();
+    stats.FSizeLimitMessage.clear();
     try {
-        return static_cast<int32_t>(store.SavedSize(FOptions.NewMode(), ProgramStamp, {}));
+        stats.FFontFileSize = static_cast<int32_t>(store.SavedSize(newMode, ProgramStamp, {}));
     } catch (const EFontLimitError& error) {
         // The glyphs stay usable (preview, export); only saving them as a Mediatek font is refused.
-        FSizeLimitMessage = error.what();
-        return 0;
+        stats.FFontFileSize = 0;
+        stats.FSizeLimitMessage = error.what();
     }
 }
 
@@ -202,7 +202,6 @@ void TGlyphGenerator::GenerateFont(TMtkFont& store)
     FTopCutRows = FOptions.TopCutOn ? FOptions.TopCut : 0;
     FBottomCutRows = FOptions.BottomCutOn ? FOptions.BottomCut : 0;
     FFixedWidthFallback = false;
-    FSizeLimitMessage.clear();
     FSources.clear();
     FStats = TGenerationStats{};
     // Decided also when the generation fails, from what it made so far.
@@ -231,7 +230,7 @@ void TGlyphGenerator::GenerateFont(TMtkFont& store)
             store.FVariableWidth = true;
         }
         store.FHeight = static_cast<uint8_t>(FStats.FMaxGlyphHeight);
-        FStats.FFontFileSize = ComputeFontFileSize(store);
+        MeasureFontFileSize(store, FOptions.NewMode(), FStats);
         FWorkBitmap.reset();
     } catch (...) {
         FWorkBitmap.reset();

@@ -32,9 +32,14 @@ struct TGenerationStats {
     int32_t FMaxGlyphWidth = 0;
     int32_t FMaxWidthChar = 0; // a character code, not its Unicode value
     int32_t FMaxGlyphHeight = 0;
-    int32_t FFontFileSize = 0;
+    int32_t FFontFileSize = 0; // 0 when the writer refuses the store
     uint16_t FDigitWidth = 0;
+    // Why the writer refuses the store, known at generation so it can be shown before a save.
+    std::string FSizeLimitMessage;
 };
+
+// The store's saved size in the mode, or 0 and the writer's reason to refuse it, into the statistics.
+void MeasureFontFileSize(const TMtkFont& store, bool newMode, TGenerationStats& stats);
 
 // Which font drew a character code; NotCovered is drawn with the primary font.
 enum class TGlyphSource : uint8_t { Primary, Secondary, NotCovered };
@@ -60,8 +65,6 @@ public:
     // A 2-colour generation left glyphs wider than MinWidth: the caller returns to type 0 and
     // steps the min width and space width by 1.
     bool FixedWidthFallback() const { return FFixedWidthFallback; }
-    // Why the store cannot be saved, when the writer refuses it; the file size is 0 then.
-    const std::string& SizeLimitMessage() const { return FSizeLimitMessage; }
     // One entry per character code of the last generation.
     const std::vector<TGlyphSource>& Sources() const { return FSources; }
 
@@ -72,7 +75,6 @@ public:
     int32_t MeasureCommonHeight();
     bool PrimaryCovers(uint16_t unicode) const { return FCoverage1.Covers(unicode); }
     bool SecondaryCovers(uint16_t unicode) const { return FCoverage2.Covers(unicode); }
-    int32_t ComputeFontFileSize(const TMtkFont& store);
 
 private:
     struct TGlyphResult {
@@ -115,6 +117,5 @@ private:
 
     TGenerationStats FStats;
     bool FFixedWidthFallback = false;
-    std::string FSizeLimitMessage;
     std::vector<TGlyphSource> FSources;
 };

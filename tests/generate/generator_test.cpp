@@ -248,7 +248,7 @@ TEST_F(GeneratorTest, StoreTheWriterRefusesStillGeneratesWithTheReason)
     TGlyphGenerator generator = Generate(TGenerationOptions{}, many, *DejaVu);
     EXPECT_EQ(Store.GlyphCount(), 13105);
     EXPECT_EQ(generator.Stats().FFontFileSize, 0);
-    EXPECT_NE(generator.SizeLimitMessage().find("13104"), std::string::npos);
+    EXPECT_NE(generator.Stats().FSizeLimitMessage.find("13104"), std::string::npos);
 }
 
 TEST_F(GeneratorTest, ProgressReachesTheLastCode)
