@@ -27,10 +27,11 @@ protected:
 
     QString Path(const QString& name) const { return QDir(FDir.path()).filePath(name); }
 
-    TGenerateRun Run(QStringList args) const
+    // With the small table unless WithTable is false: then the tool finds the shipped one.
+    TGenerateRun Run(QStringList args, bool withTable = true) const
     {
-        args.prepend("--table");
-        args.insert(1, Path("table.ini"));
+        if (withTable)
+            args = QStringList{"--table", Path("table.ini")} + args;
         args.prepend("generate");
         QProcess process;
         process.setWorkingDirectory(FDir.path());
@@ -94,4 +95,14 @@ TEST_F(GenerateCli, OptionsFromAFileWithoutOptionsFails)
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_NE(run.Err.find("holds no font-information block"), std::string::npos) << run.Err;
     EXPECT_FALSE(QFile::exists(Path("out.mtf")));
+}
+
+TEST_F(GenerateCli, FindsTheShippedTableBesideTheProgram)
+{
+    const TGenerateRun run = Run({"--preset", "ASCII (7-bit)", "-o", Path("ascii.mtf")}, false);
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    // 128 glyphs: the glyph count in the header.
+    const std::vector<uint8_t> font = Bytes("ascii.mtf");
+    ASSERT_GT(font.size(), 9u);
+    EXPECT_EQ(font[7] | (font[8] << 8), 128);
 }
