@@ -81,7 +81,10 @@ def build_lines():
     ]
     presets = [(description, 0xFF, code_page_entries(codec)) for codec, description in CODE_PAGES]
     presets.insert(1, ("ASCII (7-bit)", 0x7F, []))
-    presets.append(("Unicode 0000-FFFF (full plane)", 0xFFFF, []))
+    # A compressed (4 color) font holds at most 13104 glyphs and any font at most 65535, so
+    # the whole plane fits the 2 color type only; U+FFFF is a noncharacter and stays out.
+    presets.append(("Unicode 0000-FFFE (full plane, for the 2 color type)", 0xFFFE, []))
+    presets.append(("Unicode 0000-32FF (for the 4 color types)", 0x32FF, []))
     for number, (description, last_code, entries) in enumerate(presets, start=1):
         lines += section(number, description, last_code, entries)
         lines.append("")
