@@ -116,6 +116,8 @@ void PrintGlyphs(const TMtkFont& font, const THeader& header)
     const char variant = Variant(header);
     std::printf("Variant:       %c (%s)\n", variant, Variants[variant - 'A']);
     std::printf("Glyphs:        %d\n", font.GlyphCount());
+    if (font.CutShortGlyphs() > 0)
+        std::printf("Cut short:     %d (the glyph data ends early)\n", font.CutShortGlyphs());
     if (font.GlyphCount() == 0) {
         std::printf("Width range:   -\n");
         return;
@@ -154,7 +156,7 @@ int RunInfo(const std::vector<std::string>& args)
     const std::string stamp = StampText(bytes, GlyphDataEnd(bytes, header));
     std::printf("Stamp:         %s\n", stamp.empty() ? "none" : ("\"" + stamp + "\"").c_str());
     PrintFontInfoBlock(bytes);
-    return ExitOk;
+    return font.CutShortGlyphs() > 0 ? ExitFailure : ExitOk;
 }
 
 const TCommandRegistration Registration({
@@ -163,7 +165,9 @@ const TCommandRegistration Registration({
     "Usage: glyphforge info FILE\n\n"
     "Prints every header byte of the Mediatek font FILE decoded, its variant (A, B or C),\n"
     "glyph count, height and width range, the program stamp after the glyph data, and\n"
-    "whether a font-information block is present, with every option it holds.\n",
+    "whether a font-information block is present, with every option it holds. A file whose\n"
+    "glyph data ends early is described all the same, with the glyphs cut short, and exits\n"
+    "with 1.\n",
     RunInfo,
 });
 

@@ -66,7 +66,8 @@ int RunPreview(const std::vector<std::string>& args)
         return ExitUsage;
 
     TMtkFont font;
-    if (!LoadInputFont("preview", font, arguments->Positional[0]))
+    // A damaged font is drawn as it reads, after the warning.
+    if (!LoadInputFont("preview", font, arguments->Positional[0], true))
         return ExitFailure;
     const TPreviewLayout layout(font, font.GlyphCount(), *width, 0);
     // As much room below the last row as above the first.

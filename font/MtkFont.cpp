@@ -15,6 +15,7 @@ void TMtkFont::Clear()
     FHeight = 0;
     FBitsPerPixel = 0;
     FVariableWidth = false;
+    FCutShortGlyphs = 0;
 }
 
 void TMtkFont::NewGlyphList(int growBy)

@@ -68,8 +68,11 @@ public:
     // --- Mediatek font file reader (MtkFontReader.cpp) ---
     // Throws EFOpenError when the file cannot be read; the store is then unchanged.
     // Returns false when the reader refused the file (its message went to the sink).
+    // Glyph data that ends early is still read, missing pixels as 0, with a warning to the sink.
     bool LoadFromFile(const std::string& fileName);
     bool LoadFromStream(std::span<const uint8_t> data);
+    // Glyphs of the last file read whose data ended early; 0 after anything else fills the store.
+    int CutShortGlyphs() const { return FCutShortGlyphs; }
 
     // --- Mediatek font file writer (MtkFontWriter.cpp) ---
     void BuildHeader(bool compressed, TFontHeader& header) const;
@@ -98,7 +101,9 @@ private:
     // The reader replaces the list in one step, sized to the file's glyph count.
     void DiscardGlyphList() { FGlyphs.reset(); }
     void NewGlyphList(int growBy);
+    void WarnOfCutShortGlyphs() const;
 
     std::unique_ptr<TBitmapList> FGlyphs;
     TMessageSink FMessageSink;
+    int FCutShortGlyphs = 0;
 };

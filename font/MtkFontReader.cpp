@@ -6,8 +6,9 @@
 // - A width table or offset table that does not fit the file: "Not a Mediatek FON file."
 //   with a detail naming the table; no glyphs, header values as read.
 // - Glyph data that is short, or that an offset entry places past the end: every missing bit
-//   reads as 0, so missing pixels become index 0. Positions are 64-bit, so neither 65535 glyphs
-//   nor offsets near 4 GiB can wrap.
+//   reads as 0, so missing pixels become index 0, and a warning tells how many glyphs were cut
+//   short. Positions are 64-bit, so neither 65535 glyphs nor offsets near 4 GiB can wrap.
+// - A glyph count of 0 needs no offset entry: the 11-byte header alone is an empty font.
 // - Fourteen zero bits where a run starts stand for 256 pixels (an 8-bit count that wrapped), so
 //   decoding always advances.
 // - A header that announces far more pixels than the file can hold ("Not a Mediatek FON file."
@@ -70,7 +71,10 @@ public:
 
     uint8_t ReadColor() { return static_cast<uint8_t>(ReadBits(2)); }
 
+    // The next bit lies past the end.
     bool PastEnd() const { return (FBitPosition >> 3) >= FSize; }
+    // A bit already read lay past the end.
+    bool ReadPastEnd() const { return FBitPosition > FSize * 8; }
 
 private:
     // The 16 bits from the cursor on, without moving it.
@@ -153,6 +157,14 @@ std::unique_ptr<TGlyphBitmap> DecodeCompressedGlyph(TBitCursor& cursor, int widt
 
 } // namespace
 
+void TMtkFont::WarnOfCutShortGlyphs() const
+{
+    if (FCutShortGlyphs > 0 && FMessageSink)
+        FMessageSink(StrFormat("The glyph data ends early: %d of %d glyphs are cut short, and their missing pixels "
+                               "show as colour 0.",
+                               FCutShortGlyphs, GlyphCount()));
+}
+
 bool TMtkFont::LoadFromFile(const std::string& fileName)
 {
     const std::vector<uint8_t> data = ReadWholeFile(fileName);
@@ -162,6 +174,7 @@ bool TMtkFont::LoadFromFile(const std::string& fileName)
 bool TMtkFont::LoadFromStream(std::span<const uint8_t> data)
 {
     DiscardGlyphList();
+    FCutShortGlyphs = 0;
     FCompression = 0;
     FHeight = 0;
     FBitsPerPixel = 0;
@@ -195,13 +208,17 @@ bool TMtkFont::LoadFromStream(std::span<const uint8_t> data)
         for (int k = 0; k < count; ++k) {
             auto glyph = std::make_unique<TGlyphBitmap>(charWidth, height, TPaletteKind::TwoColor);
             // Past the end every bit is 0, which the new bitmap already holds.
-            for (int row = 0; row < height && !cursor.PastEnd(); ++row) {
+            int row = 0;
+            for (; row < height && !cursor.PastEnd(); ++row) {
                 uint8_t* pixels = glyph->Row(row);
                 for (int column = 0; column < charWidth; ++column)
                     pixels[column] = static_cast<uint8_t>(cursor.ReadBits(1));
             }
+            if (height > 0 && (row < height || cursor.ReadPastEnd()))
+                ++FCutShortGlyphs;
             FGlyphs->Add(std::move(glyph), 0);
         }
+        WarnOfCutShortGlyphs();
         return true;
     }
 
@@ -220,7 +237,7 @@ bool TMtkFont::LoadFromStream(std::span<const uint8_t> data)
         ShowError(mfeNotMediatek, "Width table truncated");
         return false;
     }
-    if (tableOffset + 4 * uint64_t(count) > data.size()) {
+    if (count > 0 && tableOffset + 4 * uint64_t(count) > data.size()) {
         ShowError(mfeNotMediatek, "Offset table truncated");
         return false;
     }
@@ -240,7 +257,11 @@ bool TMtkFont::LoadFromStream(std::span<const uint8_t> data)
         const int width = variableWidth ? data[HeaderSize + static_cast<size_t>(k)] : charWidth;
         uint8_t padColor;
         auto glyph = DecodeCompressedGlyph(cursor, width, height, padColor);
+        // A glyph without pixels reads nothing, wherever its offset points.
+        if (width > 0 && height > 0 && cursor.ReadPastEnd())
+            ++FCutShortGlyphs;
         FGlyphs->Add(std::move(glyph), padColor);
     }
+    WarnOfCutShortGlyphs();
     return true;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -167,6 +168,29 @@ TEST_F(CliCommands, ConvertNeverWritesOverTheOutputOnFailure)
               std::string::npos);
     EXPECT_EQ(RunCli({"convert", Path("out.txt")}).ExitCode, 2);
     EXPECT_EQ(RunCli({"convert", Path("out.txt"), Path("x.mtf"), "--bogus"}).ExitCode, 2);
+}
+
+TEST_F(CliCommands, ADamagedFontIsReportedAndConvertedOnlyWhenAccepted)
+{
+    // Glyph 0's data is bytes 28..31: cut inside it, glyph 1's data is missing altogether.
+    SaveFourColor("font.mtf");
+    WriteText("cut.mtf", ReadText("font.mtf").substr(0, 30));
+    const std::string warning = "The glyph data ends early: 2 of 2 glyphs are cut short";
+
+    const TRun info = RunCli({"info", Path("cut.mtf")});
+    EXPECT_EQ(info.ExitCode, 1);
+    EXPECT_NE(info.Out.find("Cut short:     2 (the glyph data ends early)\n"), std::string::npos) << info.Out;
+    EXPECT_NE(info.Err.find(warning), std::string::npos) << info.Err;
+
+    const TRun refused = RunCli({"convert", Path("cut.mtf"), Path("out.bmp")});
+    EXPECT_EQ(refused.ExitCode, 1);
+    EXPECT_NE(refused.Err.find("--accept-damaged"), std::string::npos) << refused.Err;
+    EXPECT_FALSE(QFile::exists(Path("out.bmp")));
+
+    const TRun accepted = RunCli({"convert", Path("cut.mtf"), Path("out.bmp"), "--accept-damaged"});
+    EXPECT_EQ(accepted.ExitCode, 0) << accepted.Err;
+    EXPECT_NE(accepted.Err.find(warning), std::string::npos) << accepted.Err;
+    EXPECT_TRUE(QFile::exists(Path("out.bmp")));
 }
 
 TEST_F(CliCommands, PreviewDrawsTheLayoutScaled)

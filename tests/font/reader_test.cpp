@@ -174,6 +174,49 @@ TEST(MtkReader, TwoColorGlyphsCrossByteBoundaries)
     EXPECT_EQ(RowOf(*reader.Font.GetGlyph(2), 0), (std::vector<uint8_t>{0, 0, 0}));
     EXPECT_EQ(reader.Font.GetPadColor(1), 0);
     EXPECT_FALSE(reader.Font.FVariableWidth);
+    EXPECT_EQ(reader.Font.CutShortGlyphs(), 1);
+}
+
+TEST(MtkReader, GlyphDataThatEndsEarlyIsReadAndReported)
+{
+    for (const TPaletteKind kind : {TPaletteKind::FourColor, TPaletteKind::TwoColor}) {
+        const bool four = kind == TPaletteKind::FourColor;
+        SCOPED_TRACE(four ? "4 colours" : "2 colours");
+        TMtkFont written;
+        written.Clear();
+        written.FCompression = four ? 1 : 0;
+        written.FBitsPerPixel = four ? 2 : 1;
+        written.FVariableWidth = four;
+        written.FHeight = 3;
+        for (int k = 0; k < 3; ++k) {
+            TGlyphBitmap glyph(8, 3, kind);
+            for (int y = 0; y < 3; ++y)
+                for (int x = 0; x < 8; ++x)
+                    glyph.SetPixel(x, y, static_cast<uint8_t>((x + y + k) % (four ? 4 : 2)));
+            written.AddGlyph(glyph, 1);
+        }
+        // No stamp, so the last glyph's data ends exactly at the end of the file.
+        TBytes file;
+        written.SaveToStream(file, true, "", {});
+        TReaderFixture whole;
+        ASSERT_TRUE(whole.Load(file));
+        EXPECT_TRUE(whole.Messages.empty());
+        EXPECT_EQ(whole.Font.CutShortGlyphs(), 0);
+
+        // Cut one byte into glyph 1: glyph 0 reads whole, glyphs 1 and 2 are cut short.
+        const size_t dataStart = (file[4] | (file[5] << 8)) + 1u;
+        const size_t glyph1 = dataStart + (four ? file[16 + 4] : 3u);
+        file.resize(glyph1 + 1);
+        TReaderFixture cut;
+        ASSERT_TRUE(cut.Load(file));
+        ASSERT_EQ(cut.Font.GlyphCount(), 3);
+        EXPECT_EQ(*cut.Font.GetGlyph(0), *written.GetGlyph(0));
+        EXPECT_EQ(cut.Font.CutShortGlyphs(), 2);
+        EXPECT_EQ(cut.Messages, std::vector<std::string>{"The glyph data ends early: 2 of 3 glyphs are cut short, "
+                                                         "and their missing pixels show as colour 0."});
+        cut.Font.Clear();
+        EXPECT_EQ(cut.Font.CutShortGlyphs(), 0);
+    }
 }
 
 TEST(MtkReader, RefusalsShowTheirMessageAndLeaveTheirState)
@@ -216,9 +259,9 @@ TEST(MtkReader, RefusalsShowTheirMessageAndLeaveTheirState)
 
 TEST(MtkReader, EmptyFontsOfEveryVariant)
 {
-    const TBytes files[] = {Header(0, 10, 1, 0, 8, 9), VariableWidthFile(9, {}, {}), Header(1, 15, 2, 0, 8, 9)};
-    for (TBytes file : files) {
-        file.resize(16, 0);
+    // A glyph count of 0 needs no offset entry, so the header alone is a whole file.
+    const TBytes files[] = {Header(0, 10, 1, 0, 8, 9), Header(1, 15, 2, 0, 0, 9), Header(1, 15, 2, 0, 8, 9)};
+    for (const TBytes& file : files) {
         TReaderFixture reader;
         EXPECT_TRUE(reader.Load(file));
         EXPECT_TRUE(reader.Messages.empty());
@@ -270,7 +313,7 @@ TEST(MtkReader, RandomBytesGiveADefinedResult)
         file[10] %= 32;
         TReaderFixture reader;
         if (reader.Load(file)) {
-            EXPECT_TRUE(reader.Messages.empty());
+            EXPECT_EQ(reader.Messages.size(), reader.Font.CutShortGlyphs() > 0 ? 1u : 0u);
             EXPECT_EQ(reader.Font.GlyphCount(), file[7]);
         } else {
             EXPECT_EQ(reader.Messages.size(), 1u);
