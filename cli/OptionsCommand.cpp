@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliArguments.h"
 #include "cli/Command.h"
 #include "cli/FontInfoPrint.h"
+#include "font/Format.h"
 #include "generate/FontCatalog.h"
 #include "generate/FontInfo.h"
 #include "generate/OptionsImport.h"
@@ -95,7 +97,8 @@ int RunOptions(const std::vector<std::string>& args)
 
     // An existing file is read as the import reads it: its block comes before its name.
     std::error_code error;
-    if (std::filesystem::is_regular_file(name, error)) {
+    const bool isFile = std::filesystem::is_regular_file(name, error);
+    if (isFile) {
         const TFontInfoBlock info = ReadFontInfo(name);
         if (info.Found) {
             std::printf("Source: font-information block\n");
@@ -105,7 +108,10 @@ int RunOptions(const std::vector<std::string>& args)
     }
     TImportedOptions imported;
     if (!ParseOptionsFileName(name, faces ? *faces : InstalledFamilies(), imported)) {
-        std::printf("no options text\n");
+        PrintCommandError("options", StrFormat(isFile ? "\"%s\" holds no font-information block and its name no "
+                                                        "options text"
+                                                      : "the name \"%s\" holds no options text",
+                                               name.c_str()));
         return ExitFailure;
     }
     PrintImportedFromName(imported);
@@ -118,7 +124,8 @@ const TCommandRegistration Registration({
     "Usage: glyphforge options [--faces \"A,B,C\"] NAME\n\n"
     "Shows what importing options from NAME would restore: the font-information block\n"
     "when NAME is a font file that holds one, otherwise the options text in the name\n"
-    "(the file need not exist). Exits with 1 when the name holds no options text.\n\n"
+    "(the file need not exist). Exits with 1, saying so on stderr, when neither holds\n"
+    "options.\n\n"
     "  --faces LIST  comma-separated face names to recognise in the name instead of\n"
     "                the installed families\n",
     RunOptions,

@@ -8,6 +8,7 @@ namespace {
 struct TRun {
     int ExitCode;
     std::string Out;
+    std::string Err;
 };
 
 TRun RunOptions(const QStringList& args)
@@ -15,7 +16,8 @@ TRun RunOptions(const QStringList& args)
     QProcess process;
     process.start(GLYPHFORGE_CLI, QStringList{"options"} + args);
     EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), process.readAllStandardOutput().toStdString()};
+    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+            process.readAllStandardError().toStdString()};
 }
 
 bool HasLine(const std::string& out, const std::string& line)
@@ -45,7 +47,8 @@ TEST(OptionsCliTest, NamesWithoutOptionsTextFail)
 {
     const TRun run = RunOptions({"plain font.mtf"});
     EXPECT_EQ(run.ExitCode, 1);
-    EXPECT_EQ(run.Out, "no options text\n");
+    EXPECT_EQ(run.Err, "glyphforge options: the name \"plain font.mtf\" holds no options text\n");
+    EXPECT_TRUE(run.Out.empty()) << run.Out;
     EXPECT_EQ(RunOptions({}).ExitCode, 2);
 }
 
