@@ -106,14 +106,15 @@ private:
     int FCount = 0;
 };
 
-// Run sink that writes the codes; each glyph ends on a byte boundary.
+// Run sink that writes the codes; each glyph ends on a byte boundary. Only the low two bits
+// of a run's colour are stored.
 class TRunWriter {
 public:
     explicit TRunWriter(std::vector<uint8_t>& out) : FBits(out) {}
     void Run(int length, uint8_t color)
     {
         const TRunCode code = RunCodes[static_cast<size_t>(length)];
-        FBits.Put((uint32_t{code.Bits} << 2) | color, code.Count + 2);
+        FBits.Put((uint32_t{code.Bits} << 2) | (color & 3u), code.Count + 2);
     }
     void EndGlyph() { FBits.Flush(); }
 
@@ -137,7 +138,9 @@ private:
     uint64_t FBytes = 0;
 };
 
-// Gathers pixels into runs of at most 255; runs carry on across row ends.
+// Gathers pixels into runs of at most 255; runs carry on across row ends. Runs are formed on
+// whole pixel bytes, so values of 4 and more (from an imported strip) never join a run of
+// their low-bit twin.
 template <typename TSink>
 class TRunBuilder {
 public:
@@ -174,15 +177,15 @@ void EncodeCompressedGlyph(const TMtkFont& font, int index, bool newMode, TSink&
     const int width = font.FVariableWidth ? glyph.Width() : font.GetGlyph(0)->Width();
     const int sourceWidth = std::min(glyph.Width(), width);
     const int rowLength = newMode ? width : PaddedWidth(width);
-    const uint8_t padColor = font.GetPadColor(index) & 3;
+    const uint8_t padColor = font.GetPadColor(index);
 
     TRunBuilder<TSink> runs(sink);
     for (int r = 0; r < font.FHeight; ++r) {
         const uint8_t* row = glyph.Row(r);
         for (int i = 0; i < sourceWidth;) {
-            const uint8_t color = row[i] & 3;
+            const uint8_t color = row[i];
             int end = i + 1;
-            while (end < sourceWidth && (row[end] & 3) == color)
+            while (end < sourceWidth && row[end] == color)
                 ++end;
             runs.Add(color, end - i);
             i = end;

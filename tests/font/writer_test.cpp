@@ -127,6 +127,14 @@ TEST(MtkWriter, RunsAreCutAt255AndCodedInTheShortestForm)
     EXPECT_EQ(SingleGlyphData(TGlyphBitmap(64, 1, TPaletteKind::FourColor, 1), 1, true), (TBytes{0x01, 0x01}));
 }
 
+TEST(MtkWriter, RunsCompareWholePixelBytesAndStoreTheirLowBits)
+{
+    // 1, 5, 1, 1 (5 from an imported strip): runs 1 of 1, 1 of 5 stored as 1, 2 of 1.
+    EXPECT_EQ(SingleGlyphData(Glyph({{1, 5, 1, 1}}), 1, true), (TBytes{0x55, 0x90}));
+    // The pad colour 6 is no twin of the ink 2 either: run 3 of 2, run 1 of 6 stored as 2.
+    EXPECT_EQ(SingleGlyphData(Glyph({{2, 2, 2}}), 6, false), (TBytes{0xE6}));
+}
+
 TEST(MtkWriter, OldModePadsRowsWithThePadColour)
 {
     // Width 5: 8 pixels per row in OLD mode, the last 3 in pad colour 2; 5 per row in NEW mode.
