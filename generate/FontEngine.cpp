@@ -1,6 +1,7 @@
 #include "generate/FontEngine.h"
 
-#include <filesystem>
+#include <algorithm>
+#include <cctype>
 
 #include "font/Errors.h"
 #include "font/Format.h"
@@ -25,8 +26,16 @@ TDefaultFont DefaultSecondaryFont()
 
 bool IsFontFileName(const std::string& name)
 {
-    std::error_code error;
-    return name.find('/') != std::string::npos || std::filesystem::is_regular_file(name, error);
+    // The formats FreeType reads; a family name seldom ends like a file name.
+    static const char* const Extensions[] = {".ttf", ".otf",   ".ttc", ".otc", ".pfa", ".pfb", ".pcf",
+                                             ".bdf", ".pcf.gz", ".fon", ".fnt", ".woff", ".woff2", ".dfont"};
+    if (name.find('/') != std::string::npos)
+        return true;
+    std::string lower = name;
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return std::any_of(std::begin(Extensions), std::end(Extensions),
+                       [&lower](const char* extension) { return lower.ends_with(extension); });
 }
 
 TFontEngine::TFontEngine(bool cacheRasters)

@@ -28,7 +28,8 @@ std::string DefaultPrimaryFamily();
 // native 16-pixel em on a 96-dpi screen, else the default sans-serif family at 8 points.
 TDefaultFont DefaultSecondaryFont();
 
-// A name with a path separator, or naming an existing file, is a font file rather than a family.
+// A name with a path separator, or ending in a font file extension, is a font file rather than
+// a family; a family name that happens to match a file in the current folder stays a family.
 bool IsFontFileName(const std::string& name);
 
 class TFontEngine {

@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 #include "font/Errors.h"
@@ -57,6 +59,23 @@ TEST_F(EngineFontTest, UnknownFamilyAndUnreadableFileAreRefused)
 {
     EXPECT_THROW(Engine.OpenFont({"No Such Family 1234", 12, 0}), EGlyphForgeError);
     EXPECT_THROW(Engine.OpenFont({GLYPHFORGE_SOURCE_DIR "/CMakeLists.txt", 12, 0}), EFOpenError);
+}
+
+TEST_F(EngineFontTest, AFamilyIsTakenAsAFileOnlyWhenItsNameLooksLikeOne)
+{
+    EXPECT_TRUE(IsFontFileName("fonts/Narrow"));
+    EXPECT_TRUE(IsFontFileName("Narrow Bold.TTF"));
+    EXPECT_FALSE(IsFontFileName("DejaVu Sans"));
+
+    // An empty file named like the family in the current folder must not stand in for it.
+    const std::filesystem::path home = std::filesystem::current_path();
+    const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "family-named-file";
+    std::filesystem::create_directories(folder);
+    std::filesystem::current_path(folder);
+    std::ofstream("DejaVu Sans").close();
+    EXPECT_NO_THROW(Engine.OpenFont({"DejaVu Sans", 11, 0}));
+    std::filesystem::current_path(home);
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(EngineFontTest, CellHeightIsAscentPlusDescentForEveryCharacter)
