@@ -18,12 +18,20 @@ namespace {
 // Middle-row values from here on are separators; below it they are glyph pixels.
 constexpr uint8_t FirstSeparatorValue = 4;
 constexpr int MaxStripHeight = 255;
+// 96 dots per inch, the screen resolution the glyphs are drawn for.
+constexpr int DotsPerMeter = 3780;
 
+// Every BMP the project writes starts here, so its bytes do not depend on the process: QImage
+// leaves its memory, row padding included, uninitialised and takes its resolution from the
+// screen when there is one, and the BMP writer stores both as they are.
 QImage NewIndexedImage(int width, int height, TPaletteKind kind)
 {
     QImage image(width, height, QImage::Format_Indexed8);
     if (image.isNull())
         throw EFontLimitError(StrFormat("A picture of %d x %d pixels cannot be made.", width, height));
+    std::memset(image.bits(), 0, static_cast<size_t>(image.sizeInBytes()));
+    image.setDotsPerMeterX(DotsPerMeter);
+    image.setDotsPerMeterY(DotsPerMeter);
     const TPalette palette = CreatePalette(kind);
     image.setColorTable(QList<QRgb>(palette.Argb.begin(), palette.Argb.end()));
     return image;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -118,6 +119,48 @@ TEST_F(UiToolsCommands, SeparateGlyphExportWritesOneFilePerGlyphIntoTheChosenFol
     Run("btnExportSeparateBMP", folder + QLatin1Char('/'));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 3);
     EXPECT_TRUE(F.Dialogs->Messages.empty());
+}
+
+TEST_F(UiToolsCommands, BmpExportsAreTheBytesTheCommandLineWrites)
+{
+    // Widths 3, 5 and 6 leave row padding in every picture.
+    TMtkFont font;
+    font.Clear();
+    font.FCompression = 1;
+    font.FBitsPerPixel = 2;
+    font.FVariableWidth = true;
+    font.FHeight = 7;
+    for (const int width : {3, 0, 5, 6}) {
+        TGlyphBitmap glyph(width, 7, TPaletteKind::FourColor);
+        for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < width; ++x)
+                glyph.SetPixel(x, y, static_cast<uint8_t>((x * y + width) % 4));
+        font.AddGlyph(glyph, static_cast<uint8_t>(width % 4));
+    }
+    const QString source = F.Path(QStringLiteral("font.mtf"));
+    font.SaveToFile(source.toStdString(), false, "", {});
+    Run("btnOpenMTF", source);
+    ASSERT_EQ(Glyphs(), 4);
+    Run("btnSaveBMP", F.Path(QStringLiteral("window.bmp")));
+    ASSERT_TRUE(QDir().mkpath(F.Path(QStringLiteral("window"))));
+    Run("btnExportSeparateBMP", F.Path(QStringLiteral("window")));
+    ASSERT_TRUE(F.Dialogs->Messages.empty());
+
+    for (const QString& output : {F.Path(QStringLiteral("cli.bmp")), F.Path(QStringLiteral("cli/"))}) {
+        QProcess cli;
+        cli.start(QStringLiteral(GLYPHFORGE_CLI), {QStringLiteral("convert"), source, output});
+        ASSERT_TRUE(cli.waitForFinished(30000));
+        ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    }
+    const auto bytes = [this](const QString& name) {
+        QFile file(F.Path(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        return file.readAll();
+    };
+    EXPECT_EQ(bytes(QStringLiteral("window.bmp")), bytes(QStringLiteral("cli.bmp")));
+    for (const char* glyph : {"00000.bmp", "00001.bmp", "00002.bmp", "00003.bmp"})
+        EXPECT_EQ(bytes(QStringLiteral("window/") + QLatin1String(glyph)), bytes(QStringLiteral("cli/") + QLatin1String(glyph)))
+            << glyph;
 }
 
 TEST_F(UiToolsCommands, ABadFileIsReportedAndTheFontInHandStays)
