@@ -9,7 +9,25 @@ include(GNUInstallDirs)
 set(GLYPHFORGE_INSTALL_APPDIR "lib/glyphforgetool" CACHE STRING
     "Folder, relative to the prefix, of the GUI executable and its table")
 set(GLYPHFORGE_INSTALL_DATADIR "${CMAKE_INSTALL_DATADIR}/glyphforgetool")
-set(GLYPHFORGE_TABLE "${PROJECT_SOURCE_DIR}/data/glyphforgetool.ini")
+
+# Manual pages and the changelog are installed compressed, as Debian wants them: gzip -9n keeps
+# no name or time stamp, so the bytes depend on the text alone.
+find_program(GLYPHFORGE_GZIP gzip REQUIRED)
+set(GLYPHFORGE_GZIPPED_DIR "${CMAKE_CURRENT_BINARY_DIR}/gzipped")
+set(GLYPHFORGE_GZIPPED_FILES)
+function(glyphforge_gzip source name)
+  set(copy "${GLYPHFORGE_GZIPPED_DIR}/${name}")
+  add_custom_command(OUTPUT "${copy}.gz"
+                     COMMAND "${CMAKE_COMMAND}" -E make_directory "${GLYPHFORGE_GZIPPED_DIR}"
+                     COMMAND "${CMAKE_COMMAND}" -E copy "${source}" "${copy}"
+                     COMMAND "${GLYPHFORGE_GZIP}" -9nf "${copy}"
+                     DEPENDS "${source}" VERBATIM)
+  set(GLYPHFORGE_GZIPPED_FILES ${GLYPHFORGE_GZIPPED_FILES} "${copy}.gz" PARENT_SCOPE)
+endfunction()
+glyphforge_gzip("${PROJECT_SOURCE_DIR}/docs/glyphforge.1" glyphforge.1)
+glyphforge_gzip("${PROJECT_SOURCE_DIR}/docs/glyphforgetool.1" glyphforgetool.1)
+glyphforge_gzip("${PROJECT_SOURCE_DIR}/cmake/debian/changelog" changelog)
+add_custom_target(glyphforge_compressed_docs ALL DEPENDS ${GLYPHFORGE_GZIPPED_FILES})
 
 if(TARGET glyphforgetool)
   install(TARGETS glyphforgetool RUNTIME DESTINATION "${GLYPHFORGE_INSTALL_APPDIR}")
@@ -24,6 +42,7 @@ if(TARGET glyphforgetool)
   file(CREATE_LINK "${GLYPHFORGE_GUI_LINK_DIR}/glyphforgetool" "${GLYPHFORGE_GUI_LINK}" SYMBOLIC)
   install(FILES "${GLYPHFORGE_GUI_LINK}" DESTINATION "${CMAKE_INSTALL_BINDIR}")
 
+  install(FILES "${GLYPHFORGE_GZIPPED_DIR}/glyphforgetool.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
   install(FILES "${PROJECT_SOURCE_DIR}/data/glyphforgetool.desktop"
           DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
   foreach(size 16 32 48 64 128 256)
@@ -37,8 +56,9 @@ endif()
 
 install(TARGETS glyphforge RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 install(FILES "${GLYPHFORGE_TABLE}" DESTINATION "${GLYPHFORGE_INSTALL_DATADIR}")
-install(FILES "${PROJECT_SOURCE_DIR}/docs/glyphforge.1" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+install(FILES "${GLYPHFORGE_GZIPPED_DIR}/glyphforge.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 install(FILES "${PROJECT_SOURCE_DIR}/docs/USER_GUIDE.md" "${PROJECT_SOURCE_DIR}/README.md"
+              "${PROJECT_SOURCE_DIR}/cmake/debian/copyright" "${GLYPHFORGE_GZIPPED_DIR}/changelog.gz"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/glyphforgetool")
 install(FILES "${PROJECT_SOURCE_DIR}/docs/screenshot-creation.png"
               "${PROJECT_SOURCE_DIR}/docs/screenshot-tools.png"
@@ -51,13 +71,14 @@ set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_VENDOR "GlyphForgeTool developers")
 set(CPACK_PACKAGE_CONTACT "GlyphForgeTool developers <glyphforgetool@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "bitmap font maker for Mediatek phone firmware")
+# Lines of the extended description stay within 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION
-    "GlyphForgeTool renders an installed outline font, with a fallback font for missing
-characters, into the small palettised glyphs of a Mediatek font file (.mtf) for the
-firmware of feature phones, trimmed and padded by width and cut rules. It also opens
-such files and converts them to and from BMP strips, per-glyph BMPs and FonTool text.
-The package holds the desktop program glyphforgetool and the command-line tool
-glyphforge for batch use.")
+    "GlyphForgeTool renders an installed outline font, with a fallback font for
+missing characters, into the small palettised glyphs of a Mediatek font file
+(.mtf) for the firmware of feature phones, trimmed and padded by width and cut
+rules. It also opens such files and converts them to and from BMP strips,
+per-glyph BMPs and FonTool text. The package holds the desktop program
+glyphforgetool and the command-line tool glyphforge for batch use.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -75,7 +96,13 @@ if(TARGET glyphforgetool)
 else()
   set(GLYPHFORGE_EXPECT_GUI 0)
 endif()
+if(GLYPHFORGE_SANITIZE)
+  set(GLYPHFORGE_CHECK_PACKAGE 0)
+else()
+  set(GLYPHFORGE_CHECK_PACKAGE 1)
+endif()
 add_test(NAME install_layout
          COMMAND sh "${PROJECT_SOURCE_DIR}/tests/install/check_install.sh"
-                 "${CMAKE_COMMAND}" "${PROJECT_SOURCE_DIR}" "${PROJECT_BINARY_DIR}" "${PROJECT_VERSION}" "${GLYPHFORGE_EXPECT_GUI}")
+                 "${CMAKE_COMMAND}" "${CMAKE_CPACK_COMMAND}" "${PROJECT_SOURCE_DIR}" "${PROJECT_BINARY_DIR}"
+                 "${PROJECT_VERSION}" "${GLYPHFORGE_EXPECT_GUI}" "${GLYPHFORGE_CHECK_PACKAGE}")
 set_tests_properties(install_layout PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

@@ -1,18 +1,22 @@
 #!/bin/sh
 # Installs a build into a temporary prefix and checks that every installed file is in place
-# and usable. Usage: check_install.sh CMAKE SOURCE_DIR BUILD_DIR VERSION EXPECT_GUI(0|1)
+# and usable; with CHECK_PACKAGE 1 it also builds the Debian package and holds it to lintian.
+# Usage: check_install.sh CMAKE CPACK SOURCE_DIR BUILD_DIR VERSION EXPECT_GUI(0|1) CHECK_PACKAGE(0|1)
 set -u
 cmake_bin=$1
-source_dir=$2
-build_dir=$3
-version=$4
-expect_gui=$5
+cpack_bin=$2
+source_dir=$3
+build_dir=$4
+version=$5
+expect_gui=$6
+check_package=$7
 
 prefix=$(mktemp -d)
+package_dir=$(mktemp -d)
 gui_pid=""
 cleanup() {
     if [ -n "$gui_pid" ]; then kill "$gui_pid" 2>/dev/null; wait "$gui_pid" 2>/dev/null; fi
-    rm -rf "$prefix"
+    rm -rf "$prefix" "$package_dir"
 }
 trap cleanup EXIT
 
@@ -47,21 +51,22 @@ version_text=$("$cli" --version 2>&1)
 check "glyphforge --version prints $version (got \"$version_text\")" test "$version_text" = "glyphforge $version"
 check "glyphforge --help succeeds" sh -c '"$1" --help >/dev/null' sh "$cli"
 
-manual="$prefix/share/man/man1/glyphforge.1"
-check "share/man/man1/glyphforge.1 exists" test -s "$manual"
-if command -v groff >/dev/null 2>&1; then
-    warnings=$(groff -man -z -ww "$manual" 2>&1)
-    check "manual page renders without warnings${warnings:+: $warnings}" test -z "$warnings"
-elif command -v man >/dev/null 2>&1; then
-    warnings=$(man --warnings -l "$manual" 2>&1 >/dev/null)
-    check "manual page renders without warnings${warnings:+: $warnings}" test -z "$warnings"
-else
-    echo "skip: neither groff nor man is installed"
-fi
+check_manual() { # name
+    manual="$prefix/share/man/man1/$1.1.gz"
+    check "share/man/man1/$1.1.gz is a compressed manual page" sh -c 'gzip -dc "$1" | grep -q "^\.TH "' sh "$manual"
+    if command -v groff >/dev/null 2>&1; then
+        warnings=$(gzip -dc "$manual" | groff -man -z -ww 2>&1)
+        check "$1 manual page renders without warnings${warnings:+: $warnings}" test -z "$warnings"
+    else
+        echo "skip: groff is not installed"
+    fi
+}
+check_manual glyphforge
 
 if [ "$expect_gui" != 1 ]; then
     echo "skip: the GUI is not part of this build"
 else
+    check_manual glyphforgetool
     app_dir="$prefix/lib/glyphforgetool"
     link="$prefix/bin/glyphforgetool"
     check "lib/glyphforgetool/glyphforgetool is executable" test -x "$app_dir/glyphforgetool"
@@ -112,6 +117,29 @@ else
     check "scalable icon is an SVG" \
         grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/glyphforgetool.svg"
 fi
+
+doc="$prefix/share/doc/glyphforgetool"
+check "the package's copyright file is in place" grep -q '^Copyright: ' "$doc/copyright"
+changelog_version=$(gzip -dc "$doc/changelog.gz" 2>/dev/null | sed -n '1s/^glyphforgetool (\([^)]*\)).*/\1/p')
+check "the changelog's latest entry is version $version (got \"$changelog_version\")" \
+    test "$changelog_version" = "$version"
+
+# The Debian package, held to Debian's rules. Sanitizer builds make no package worth checking.
+if [ "$check_package" != 1 ]; then
+    echo "skip: the package is checked in plain builds only"
+elif ! command -v lintian >/dev/null 2>&1; then
+    echo "skip: lintian is not installed"
+elif ! "$cpack_bin" -G DEB --config "$build_dir/CPackConfig.cmake" -B "$package_dir" >"$package_dir.log" 2>&1; then
+    cat "$package_dir.log"; fail "cpack makes the Debian package"
+else
+    package="$package_dir/glyphforgetool_${version}_$(dpkg --print-architecture).deb"
+    check "cpack makes $(basename "$package")" test -s "$package"
+    # Errors and warnings fail; informational tags are advice.
+    report=$(lintian "$package" 2>&1 | grep -e '^E: ' -e '^W: ')
+    check "lintian finds no error or warning${report:+:
+$report}" test -z "$report"
+fi
+rm -f "$package_dir.log"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"; exit 1
