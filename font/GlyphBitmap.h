@@ -16,7 +16,6 @@ public:
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }
     TPaletteKind PaletteKind() const { return FPalette; }
-    void SetPaletteKind(TPaletteKind palette) { FPalette = palette; }
 
     uint8_t* Row(int y) { return FBits.data() + static_cast<size_t>(y) * FWidth; }
     const uint8_t* Row(int y) const { return FBits.data() + static_cast<size_t>(y) * FWidth; }

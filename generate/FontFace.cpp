@@ -283,11 +283,6 @@ const TFaceSpec& TFontFace::Spec() const
     return FImpl->Spec;
 }
 
-std::string TFontFace::FamilyName() const
-{
-    return FImpl->Face->family_name ? FImpl->Face->family_name : "";
-}
-
 int TFontFace::Ascent() const
 {
     return FImpl->Ascent;

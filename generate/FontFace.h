@@ -43,7 +43,6 @@ public:
     TFontFace& operator=(const TFontFace&) = delete;
 
     const TFaceSpec& Spec() const;
-    std::string FamilyName() const;
     int Ascent() const;
     int Descent() const;
     bool SyntheticBold() const;

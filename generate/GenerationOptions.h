@@ -61,7 +61,4 @@ struct TGenerationOptions {
     bool IsTwoColor() const { return FontType == ftTwoColorFixed; }
     // The writer's NEW mode is exactly type 1.
     bool NewMode() const { return FontType == ftFourColorNew; }
-
-    // Brings every value into its control's range, as writing it into the value box would.
-    void ClampToRanges();
 };

@@ -27,11 +27,6 @@ bool IsDigit(uint16_t unicode)
 
 } // namespace
 
-std::unique_ptr<TGlyphBitmap> CreateGlyphBitmap(int width, int height, int fontType, uint8_t fill)
-{
-    return std::make_unique<TGlyphBitmap>(width, height, GlyphPalette(fontType), fill);
-}
-
 TGlyphGenerator::TGlyphGenerator(const TGenerationOptions& options, std::span<const uint16_t> charUnicode,
                                  int32_t lastCharIndex, TGenerationFonts fonts)
     : FOptions(options), FCharUnicode(charUnicode), FLastCharIndex(lastCharIndex), FFonts(std::move(fonts)),

@@ -44,9 +44,6 @@ void MeasureFontFileSize(const TMtkFont& store, bool newMode, TGenerationStats& 
 // Which font drew a character code; NotCovered is drawn with the primary font.
 enum class TGlyphSource : uint8_t { Primary, Secondary, NotCovered };
 
-// A new bitmap with the palette of the font type, every pixel Fill.
-std::unique_ptr<TGlyphBitmap> CreateGlyphBitmap(int width, int height, int fontType, uint8_t fill = 0);
-
 class TGlyphGenerator {
 public:
     // CharUnicode must hold at least LastCharIndex + 1 entries; the fonts must outlive the generator.

@@ -75,15 +75,15 @@ void TfrmSplash::FormCreate()
     lblStatus->setText(FStatusText);
     lblStatus->raise();
 
-    FShapeImage = QImage(ClientWidth, ClientHeight, QImage::Format_RGB888);
-    FShapeImage.fill(QColor::fromRgb(SplashKeyColor));
+    QImage shape(ClientWidth, ClientHeight, QImage::Format_RGB888);
+    shape.fill(QColor::fromRgb(SplashKeyColor));
     {
-        QPainter painter(&FShapeImage);
+        QPainter painter(&shape);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(AvatarPos, avatar);
         painter.drawImage(TextBackPos, textBack);
     }
-    setMask(BuildShapeRegion(FShapeImage));
+    setMask(BuildShapeRegion(shape));
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -17,7 +17,6 @@ public:
     explicit TfrmSplash(QWidget* parent = nullptr);
 
     const QString& StatusText() const { return FStatusText; }
-    const QImage& ShapeImage() const { return FShapeImage; }
 
 protected:
     // Any visible point drags the window.
@@ -31,6 +30,5 @@ private:
     QLabel* imgTextBack;
     QLabel* lblStatus;
     QString FStatusText;
-    QImage FShapeImage;
     QPoint FDragOffset;
 };
