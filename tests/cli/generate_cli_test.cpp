@@ -106,3 +106,16 @@ TEST_F(GenerateCli, FindsTheShippedTableBesideTheProgram)
     ASSERT_GT(font.size(), 9u);
     EXPECT_EQ(font[7] | (font[8] << 8), 128);
 }
+
+TEST_F(GenerateCli, AFontTheFormatCannotHoldIsRefusedBeforeAnythingIsWritten)
+{
+    QFile table(Path("big.ini"));
+    ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+    table.write("[1]\nMAX=13104\n"); // one glyph more than a compressed font holds
+    table.close();
+    const TGenerateRun run = Run({"--table", Path("big.ini"), "-o", Path("big.mtf")}, false);
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_NE(run.Err.find("a compressed Mediatek font holds at most 13104. Nothing written."), std::string::npos)
+        << run.Err;
+    EXPECT_FALSE(QFile::exists(Path("big.mtf")));
+}
