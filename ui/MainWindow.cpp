@@ -239,7 +239,7 @@ void TfrmMain::BuildStatusBar()
     FSizeLimitPanel->setMinimumWidth(50);
     FSizeLimitPanel->hide();
     StatusBar->addWidget(FStatusPanels[0]);
-    StatusBar->addWidget(FSizeLimitPanel, 1);
+    StatusBar->addWidget(FSizeLimitPanel);
     StatusBar->addWidget(FStatusPanels[1], 1);
 }
 
