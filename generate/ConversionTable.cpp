@@ -94,6 +94,7 @@ void TConversionTable::LoadTableSection(int32_t presetId)
     FLastCharIndex = 0;
     const std::string header = StrFormat("[%d]", presetId);
     FCharUnicode = IdentityTable();
+    FMapsUnicode = true;
 
     const std::vector<std::string> lines = LoadTextLines(FTableFileName);
     const auto start = std::find_if(lines.begin(), lines.end(),
@@ -123,6 +124,7 @@ void TConversionTable::ClearToZero(int glyphCount)
 {
     std::fill(FCharUnicode.begin(), FCharUnicode.end(), uint16_t{0});
     FLastCharIndex = glyphCount - 1;
+    FMapsUnicode = false;
 }
 
 void TConversionTable::SplitTableLine(const std::string& line, std::string& key, std::string& value)

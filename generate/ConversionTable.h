@@ -29,6 +29,9 @@ public:
 
     // A font loaded from a file has no table: every entry 0, one code per glyph.
     void ClearToZero(int glyphCount);
+    // Whether the entries are a preset's Unicode values: not before the first preset, nor for
+    // a font loaded from a file.
+    bool MapsUnicode() const { return FMapsUnicode; }
 
     const std::string& TableFileName() const { return FTableFileName; }
     const TIntegerList& PresetIds() const { return FPresetIds; }
@@ -60,4 +63,5 @@ private:
     std::vector<std::string> FPresetDescriptions;
     std::vector<uint16_t> FCharUnicode;
     int32_t FLastCharIndex = 0;
+    bool FMapsUnicode = false;
 };

@@ -44,6 +44,17 @@ bool SameName(const std::string& a, const std::string& b)
     return strcasecmp(a.c_str(), b.c_str()) == 0;
 }
 
+std::optional<TFontLocation> LocationOf(const FcPattern* match)
+{
+    FcChar8* file = nullptr;
+    if (FcPatternGetString(match, FC_FILE, 0, &file) != FcResultMatch)
+        return std::nullopt;
+    TFontLocation location;
+    location.File = reinterpret_cast<const char*>(file);
+    FcPatternGetInteger(match, FC_INDEX, 0, &location.FaceIndex);
+    return location;
+}
+
 TPattern Match(const std::string& family, bool bold, bool italic)
 {
     TPattern pattern(FcPatternCreate());
@@ -89,13 +100,15 @@ std::optional<TFontLocation> FindInstalledFace(const std::string& family, bool b
     const std::vector<std::string> names = FamiliesOf(match.get());
     if (std::none_of(names.begin(), names.end(), [&](const std::string& name) { return SameName(name, family); }))
         return std::nullopt;
-    FcChar8* file = nullptr;
-    if (FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch)
+    return LocationOf(match.get());
+}
+
+std::optional<TFontLocation> FindNearestFace(const std::string& family, bool bold, bool italic)
+{
+    const TPattern match = Match(family, bold, italic);
+    if (!match)
         return std::nullopt;
-    TFontLocation location;
-    location.File = reinterpret_cast<const char*>(file);
-    FcPatternGetInteger(match.get(), FC_INDEX, 0, &location.FaceIndex);
-    return location;
+    return LocationOf(match.get());
 }
 
 std::string MatchedFamily(const std::string& pattern)

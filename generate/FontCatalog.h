@@ -21,5 +21,9 @@ bool IsFamilyInstalled(const std::string& family);
 // It may lack the style: the face itself tells (fontconfig reports asked-for styles as present).
 std::optional<TFontLocation> FindInstalledFace(const std::string& family, bool bold, bool italic);
 
+// The face fontconfig draws Family with, installed or not: its best match, as the desktop's
+// font mapper substitutes one; none only when no font is installed at all.
+std::optional<TFontLocation> FindNearestFace(const std::string& family, bool bold, bool italic);
+
 // The family fontconfig substitutes for a generic name such as "sans-serif"; empty when none.
 std::string MatchedFamily(const std::string& pattern);

@@ -52,13 +52,24 @@ std::vector<std::string> TFontEngine::Families()
 
 std::shared_ptr<const TFontFace> TFontEngine::OpenFont(const TFontRequest& request)
 {
+    return Open(request, false);
+}
+
+std::shared_ptr<const TFontFace> TFontEngine::OpenNearestFont(const TFontRequest& request)
+{
+    return Open(request, true);
+}
+
+std::shared_ptr<const TFontFace> TFontEngine::Open(const TFontRequest& request, bool nearestFamily)
+{
     const bool bold = request.Style & fsBold;
     const bool italic = request.Style & fsItalic;
     TFaceSpec spec;
     if (IsFontFileName(request.Family)) {
         spec.File = request.Family;
     } else {
-        const std::optional<TFontLocation> location = FindInstalledFace(request.Family, bold, italic);
+        const std::optional<TFontLocation> location = nearestFamily ? FindNearestFace(request.Family, bold, italic)
+                                                                    : FindInstalledFace(request.Family, bold, italic);
         if (!location)
             throw EGlyphForgeError(StrFormat("The font \"%s\" is not installed.", request.Family.c_str()));
         spec.File = location->File;

@@ -46,11 +46,16 @@ public:
     // the engine. Throws EGlyphForgeError for a family that is not installed and EFOpenError
     // for a file that is not a readable font.
     std::shared_ptr<const TFontFace> OpenFont(const TFontRequest& request);
+    // As OpenFont, but a family that is not installed is drawn with the nearest installed one,
+    // as the desktop's font mapper would; only a bad font file, or no font at all, throws.
+    std::shared_ptr<const TFontFace> OpenNearestFont(const TFontRequest& request);
 
     // Bytes the kept glyph rasters take.
     size_t CachedBytes() const;
 
 private:
+    std::shared_ptr<const TFontFace> Open(const TFontRequest& request, bool nearestFamily);
+
     static constexpr size_t KeptFaces = 4;
     static constexpr size_t CacheLimit = size_t{96} << 20;
 

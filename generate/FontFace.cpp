@@ -341,6 +341,11 @@ const TAUCMinMax& TFontFace::Coverage() const
     return *FImpl->CoverageList;
 }
 
+bool TFontFace::MapsCharacter(uint16_t character) const
+{
+    return FT_Get_Char_Index(FImpl->Face, character) != 0;
+}
+
 TCellCache& TFontFace::Cells() const
 {
     return *FImpl->Cells;

@@ -59,6 +59,8 @@ public:
     // The code units 0000..FFFF of the font's character map as ranges; the full range when the
     // map is empty.
     const TAUCMinMax& Coverage() const;
+    // Whether the character map has the character itself (an empty map has none).
+    bool MapsCharacter(uint16_t character) const;
 
     // The generator's finished cells drawn with this face, kept within the same budget as the
     // rasters and for as long as the face.

@@ -235,8 +235,8 @@ void TGlyphGenerator::GenerateFont(TMtkFont& store)
     decideFallback();
 }
 
-std::string TGlyphGenerator::StatusText() const
+std::string StatusText(const TGenerationStats& stats)
 {
-    return StrFormat("Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes", FStats.FMaxGlyphWidth,
-                     FStats.FMaxWidthChar, FStats.FMaxGlyphHeight, FStats.FFontFileSize);
+    return StrFormat("Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes", stats.FMaxGlyphWidth,
+                     stats.FMaxWidthChar, stats.FMaxGlyphHeight, stats.FFontFileSize);
 }

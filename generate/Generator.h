@@ -41,6 +41,9 @@ struct TGenerationStats {
 // The store's saved size in the mode, or 0 and the writer's reason to refuse it, into the statistics.
 void MeasureFontFileSize(const TMtkFont& store, bool newMode, TGenerationStats& stats);
 
+// "Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes"
+std::string StatusText(const TGenerationStats& stats);
+
 // Which font drew a character code; NotCovered is drawn with the primary font.
 enum class TGlyphSource : uint8_t { Primary, Secondary, NotCovered };
 
@@ -57,8 +60,7 @@ public:
     void GenerateFont(TMtkFont& store);
 
     const TGenerationStats& Stats() const { return FStats; }
-    // "Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes"
-    std::string StatusText() const;
+    std::string StatusText() const { return ::StatusText(FStats); }
     // A 2-colour generation left glyphs wider than MinWidth: the caller returns to type 0 and
     // steps the min width and space width by 1.
     bool FixedWidthFallback() const { return FFixedWidthFallback; }

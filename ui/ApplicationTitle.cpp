@@ -1,15 +1,23 @@
 #include "ui/ApplicationTitle.h"
 
-#include <QGuiApplication>
+namespace {
 
-// Qt appends the display name to window titles that do not end with it, so the
-// title is kept there: a caption equal to it then shows unchanged.
+// Kept apart from Qt's application display name, which Qt would append to the caption of
+// every other window.
+QString& Title()
+{
+    static QString title;
+    return title;
+}
+
+} // namespace
+
 QString ApplicationTitle()
 {
-    return QGuiApplication::applicationDisplayName();
+    return Title();
 }
 
 void SetApplicationTitle(const QString& title)
 {
-    QGuiApplication::setApplicationDisplayName(title);
+    Title() = title;
 }

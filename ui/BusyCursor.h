@@ -1,12 +1,23 @@
 #pragma once
-// The application-wide busy cursor for the lifetime of a scope, failures included.
+// Application-wide cursors for the lifetime of a scope, failures included.
 
 #include <QApplication>
 
-class TBusyCursor {
+class TScopedCursor {
 public:
-    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
+    explicit TScopedCursor(Qt::CursorShape shape) { QApplication::setOverrideCursor(shape); }
+    ~TScopedCursor() { QApplication::restoreOverrideCursor(); }
+    TScopedCursor(const TScopedCursor&) = delete;
+    TScopedCursor& operator=(const TScopedCursor&) = delete;
+};
+
+class TBusyCursor : public TScopedCursor {
+public:
+    TBusyCursor() : TScopedCursor(Qt::WaitCursor) {}
+};
+
+// Inside a busy scope, for a message the user must answer.
+class TNormalCursor : public TScopedCursor {
+public:
+    TNormalCursor() : TScopedCursor(Qt::ArrowCursor) {}
 };

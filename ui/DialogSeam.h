@@ -17,6 +17,10 @@ struct TFileDialogSpec {
     QString Filter; // "Description|pattern;pattern|Description|pattern"
     QString DefaultExt;
     QString FileName;
+
+    // A command's own settings. The name carried over from the last command keeps its folder
+    // and stem; an extension the filter does not offer becomes DefaultExt.
+    void SetUp(const QString& title, const QString& filter, const QString& defaultExt);
 };
 
 enum class TMessageKind { Information, Error };

@@ -70,7 +70,11 @@ TFontFamilyCombo::TFontFamilyCombo(QWidget* parent) : QComboBox(parent)
         addItem(QString::fromStdString(family));
     setCurrentIndex(-1);
     connect(this, &QComboBox::currentIndexChanged, this, &TFontFamilyCombo::FitSelectionField);
-    connect(this, &QComboBox::activated, this, [this] { emit FamilyChanged(currentText()); });
+    connect(this, &QComboBox::activated, this, [this] {
+        FFamily = currentText();
+        ShowFamilyHint();
+        emit FamilyChanged(FFamily);
+    });
 }
 
 std::optional<int> TFontFamilyCombo::cmbFontMeasureItem(int index) const
@@ -92,7 +96,26 @@ QImage TFontFamilyCombo::ItemPicture(int index, const QColor& color) const
 
 void TFontFamilyCombo::SelectFamily(const QString& family)
 {
+    FFamily = family;
+    setPlaceholderText(family);
     setCurrentIndex(findText(family, Qt::MatchExactly));
+    ShowFamilyHint();
+}
+
+void TFontFamilyCombo::SelectFamilyOrFirst(const QString& family)
+{
+    SelectFamily(family);
+    if (currentIndex() < 0 && count() > 0) {
+        setCurrentIndex(0);
+        ShowFamilyHint();
+    }
+}
+
+void TFontFamilyCombo::ShowFamilyHint()
+{
+    setToolTip(!FFamily.isEmpty() && currentText() != FFamily
+                   ? QStringLiteral("\"%1\" is not installed: the nearest installed family draws it.").arg(FFamily)
+                   : QString());
 }
 
 const TFontFamilyCombo::TRenderedName& TFontFamilyCombo::Rendered(int index) const
@@ -106,9 +129,15 @@ const TFontFamilyCombo::TRenderedName& TFontFamilyCombo::Rendered(int index) con
 
 TFontFamilyCombo::TRenderedName TFontFamilyCombo::Render(const QString& family) const
 {
-    TRenderedName rendered;
+    // Not drawable by the engine, or its own name not drawable in it (a symbol or private-use
+    // font would show boxes): the item shows its name in the list's own font.
+    const TRenderedName inListFont{fontMetrics().height() + 2, QImage()};
     try {
         const auto face = FEngine.OpenFont({family.toStdString(), DefaultItemPoints, 0});
+        const auto drawable = [&face](QChar character) { return face->MapsCharacter(character.unicode()); };
+        if (!std::all_of(family.begin(), family.end(), drawable))
+            return inListFont;
+        TRenderedName rendered;
         const int height = std::max(face->TextHeightW(u'W'), face->TextHeightW(u'g'));
         rendered.ItemHeight = height + 2;
         int width = 0;
@@ -121,12 +150,10 @@ TFontFamilyCombo::TRenderedName TFontFamilyCombo::Render(const QString& family) 
             x += face->TextWidthW(character.unicode());
         }
         rendered.Picture = ToPicture(bitmap);
+        return rendered;
     } catch (const std::exception&) {
-        // Not drawable by the engine: the item shows its name in the list's own font.
-        rendered.ItemHeight = fontMetrics().height() + 2;
-        rendered.Picture = QImage();
+        return inListFont;
     }
-    return rendered;
 }
 
 void TFontFamilyCombo::FitSelectionField()
@@ -147,6 +174,11 @@ void TFontFamilyCombo::paintEvent(QPaintEvent*)
     const QImage picture = ItemPicture(currentIndex(), option.palette.color(QPalette::ButtonText));
     if (picture.isNull()) {
         painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        // No entry selected: the family the font keeps, greyed.
+        if (currentIndex() < 0) {
+            option.palette.setBrush(QPalette::ButtonText, option.palette.placeholderText());
+            option.currentText = placeholderText();
+        }
         painter.drawControl(QStyle::CE_ComboBoxLabel, option);
         return;
     }

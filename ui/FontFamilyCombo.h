@@ -25,9 +25,15 @@ public:
     // Null when the family cannot be drawn.
     QImage ItemPicture(int index, const QColor& color) const;
 
-    // Selects the entry equal to Family, or none when there is none; a program's selection
-    // does not report FamilyChanged.
+    // The family of the font this list edits: the one last picked or set, kept even when the
+    // list lacks it (then drawn with the nearest installed family).
+    const QString& Family() const { return FFamily; }
+    // Sets the family and selects its entry, or none when the list lacks it; the empty
+    // selection field then shows the family's name. A program's selection does not report
+    // FamilyChanged.
     void SelectFamily(const QString& family);
+    // As SelectFamily, but the first entry is selected when the list lacks the family.
+    void SelectFamilyOrFirst(const QString& family);
 
 signals:
     // The user picked a family (the selection field already fits it).
@@ -46,7 +52,10 @@ private:
     TRenderedName Render(const QString& family) const;
     // cmbFontChange, first step: the selection field as high as the selected item.
     void FitSelectionField();
+    // Names the font's family when the list shows another entry, or none.
+    void ShowFamilyHint();
 
+    QString FFamily;
     mutable TFontEngine FEngine{false};
     mutable std::map<QString, TRenderedName> FRendered;
 };

@@ -106,7 +106,7 @@ void TFontPage::ReadOptions(TGenerationOptions& options) const
     TFontStyles& style = primary ? options.FontStyle : options.Font2Style;
     style = static_cast<TFontStyles>((style & ~(fsBold | fsItalic)) | (cbBold->isChecked() ? fsBold : 0) |
                                      (cbItalic->isChecked() ? fsItalic : 0));
-    (primary ? options.FontName : options.Font2Name) = cmbFont->currentText().toStdString();
+    (primary ? options.FontName : options.Font2Name) = cmbFont->Family().toStdString();
     (primary ? options.FontSize : options.Font2Size) = seFontSize->value();
     (primary ? options.Outline : options.Outline2) = seOutline->value();
     if (cbFont02Try)
@@ -117,7 +117,7 @@ void TFontPage::WriteOptions(const TGenerationOptions& options)
 {
     const bool primary = FKind == TFontPageKind::Primary;
     const TFontStyles style = primary ? options.FontStyle : options.Font2Style;
-    cmbFont->SelectFamily(QString::fromStdString(primary ? options.FontName : options.Font2Name));
+    cmbFont->SelectFamilyOrFirst(QString::fromStdString(primary ? options.FontName : options.Font2Name));
     seFontSize->setValue(primary ? options.FontSize : options.Font2Size);
     cbBold->setChecked(style & fsBold);
     cbItalic->setChecked(style & fsItalic);

@@ -24,7 +24,8 @@ public:
     // The page's font fields of the record (FontName... or Font2Name..., and TryFont2).
     // Underline and strike-out come only from the font dialog and are left as they are.
     void ReadOptions(TGenerationOptions& options) const;
-    // Values are clamped into the boxes' ranges; the handlers of changed controls report.
+    // Values are clamped into the boxes' ranges; the handlers of changed controls report. A
+    // family the list lacks is kept by the font while the list selects its first entry.
     void WriteOptions(const TGenerationOptions& options);
 
     // The secondary page's controls carry the suffix 2.

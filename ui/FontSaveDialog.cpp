@@ -55,7 +55,7 @@ void TFontSaveDialog::SetSaveOptions(bool save)
 
 void TFontSaveDialog::SetFilter(const QString& filter)
 {
-    setNameFilters(ConvertFilter(filter));
+    SetFileDialogFilter(*this, filter);
 }
 
 void TFontSaveDialog::SetOldStyle(bool oldStyle)

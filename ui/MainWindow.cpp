@@ -17,6 +17,7 @@
 #include <QToolButton>
 
 #include "ui/ApplicationTitle.h"
+#include "ui/ElidingComboBox.h"
 #include "ui/FontFamilyCombo.h"
 #include "ui/FontPage.h"
 #include "ui/GenerationOptionsPanel.h"
@@ -27,6 +28,11 @@
 namespace {
 
 constexpr int PictureButtonSize = 28;
+// The left column of "Font Creation" at the window's first width.
+constexpr int LeftGroupWidth = 186;
+constexpr int LeftComboWidth = 136;
+constexpr int LeftButtonLeft = 150;
+constexpr int FontPagesLeft = 194;
 
 // The window's own font: "Tahoma" 8 pt where installed, else the desktop's family at the
 // same 8 points, for which the fixed layout is made.
@@ -82,6 +88,7 @@ void TfrmMain::FormCreate()
     FMtkFont = NewStore();
     BuildControls();
     resize(std::max(DesignClientWidth, gbFontOptions->geometry().right() + 5), DesignClientHeight);
+    FCreationWidth = width();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     LayoutControls();
@@ -105,8 +112,7 @@ void TfrmMain::BuildControls()
     pcMain->resize(DesignClientWidth, DesignPageControlHeight);
     connect(pcMain, &QTabWidget::currentChanged, this, &TfrmMain::pcMainChange);
 
-    FPreviewArea = Named(new TPreviewArea(this, [this](QPoint p) { FormMouseMove(p.x(), p.y() + FPreviewArea->y()); }),
-                         "PreviewArea");
+    FPreviewArea = Named(new TPreviewArea(this, [this](QPoint p) { PreviewMouseMoved(p); }), "PreviewArea");
     Splitter = Named(new TSplitterBar(this,
                                       [this](int top) {
                                           pcMain->resize(width(), TSplitterBar::ClampedHeight(
@@ -122,32 +128,32 @@ QWidget* TfrmMain::BuildCreationPage()
 {
     auto* page = Named(new QWidget, "tsCreation");
 
-    auto* gbPreset = Named(new QGroupBox(QStringLiteral("Preset"), page), "gbPreset");
-    gbPreset->setGeometry(4, 2, 186, 56);
-    cmbPresets = Named(new QComboBox(gbPreset), "cmbPresets");
-    cmbPresets->setGeometry(8, 22, 136, 22);
+    gbPreset = Named(new QGroupBox(QStringLiteral("Preset"), page), "gbPreset");
+    gbPreset->setGeometry(4, 2, LeftGroupWidth, 56);
+    cmbPresets = Named(new TElidingComboBox(gbPreset), "cmbPresets");
+    cmbPresets->setGeometry(8, 22, LeftComboWidth, 22);
     connect(cmbPresets, &QComboBox::activated, this, [this] { RunHandler([this] { cmbPresetsChange(); }); });
     btnOpenTable = PictureButton(gbPreset, "btnOpenTable", TIcon::OpenTable,
                                  QStringLiteral("Select Unicode Conversion Table..."));
-    btnOpenTable->move(150, 19);
+    btnOpenTable->move(LeftButtonLeft, 19);
     connect(btnOpenTable, &QToolButton::clicked, this, [this] { RunHandler([this] { btnOpenTableClick(); }); });
     pbFontCreate = Named(new QProgressBar(gbPreset), "pbFontCreate");
-    pbFontCreate->setGeometry(8, 22, 136, 22);
+    pbFontCreate->setGeometry(cmbPresets->geometry());
     pbFontCreate->setTextVisible(false);
     pbFontCreate->hide();
 
-    auto* gbSaveFon = Named(new QGroupBox(QStringLiteral("Save Mediatek Font"), page), "gbSaveFon");
-    gbSaveFon->setGeometry(4, 62, 186, 56);
-    cmbFonType = Named(new QComboBox(gbSaveFon), "cmbFonType");
-    cmbFonType->setGeometry(8, 22, 136, 22);
+    gbSaveFon = Named(new QGroupBox(QStringLiteral("Save Mediatek Font"), page), "gbSaveFon");
+    gbSaveFon->setGeometry(4, 62, LeftGroupWidth, 56);
+    cmbFonType = Named(new TElidingComboBox(gbSaveFon), "cmbFonType");
+    cmbFonType->setGeometry(8, 22, LeftComboWidth, 22);
     cmbFonType->addItems({QStringLiteral("4 color compr., variable width (OLD compatibility mode)"),
                           QStringLiteral("4 color compr., variable width (NEW mode)"),
                           QStringLiteral("2 color uncompr., fix width")});
     btnSaveFon = PictureButton(gbSaveFon, "btnSaveFon", TIcon::SaveFont, QStringLiteral("Save As Mediatek Font..."));
-    btnSaveFon->move(150, 19);
+    btnSaveFon->move(LeftButtonLeft, 19);
 
     pcFonts = Named(new QTabWidget(page), "pcFonts");
-    pcFonts->setGeometry(194, 2, 230, 198);
+    pcFonts->setGeometry(FontPagesLeft, 2, 230, 198);
     tsFont01 = new TFontPage(TFontPageKind::Primary);
     tsFont02 = new TFontPage(TFontPageKind::Secondary);
     pcFonts->addTab(tsFont01, QStringLiteral("Primary Font"));
@@ -227,7 +233,13 @@ void TfrmMain::BuildStatusBar()
     FStatusPanels[0]->setFixedWidth(
         std::max(350, FStatusPanels[0]->fontMetrics().horizontalAdvance(widestStatus) + 2 * FStatusPanels[0]->frameWidth() + 4));
     FStatusPanels[1]->setMinimumWidth(50);
+    FSizeLimitPanel = Named(new QLabel(StatusBar), "SizeLimitPanel");
+    FSizeLimitPanel->setFrameShape(QFrame::Panel);
+    FSizeLimitPanel->setFrameShadow(QFrame::Sunken);
+    FSizeLimitPanel->setMinimumWidth(50);
+    FSizeLimitPanel->hide();
     StatusBar->addWidget(FStatusPanels[0]);
+    StatusBar->addWidget(FSizeLimitPanel);
     StatusBar->addWidget(FStatusPanels[1], 1);
 }
 
@@ -275,9 +287,27 @@ void TfrmMain::LayoutControls()
     FPreviewArea->setGeometry(0, pageHeight, width(), std::max(height() - statusHeight - pageHeight, 0));
     Splitter->raise();
     StatusBar->raise();
+    LayoutCreationPage();
     // The sample image grows with the page: 720 x 96 at the design size.
     imgSampleText->resize(std::max(width() - (DesignClientWidth - 720), 0),
                           std::max(pageHeight - (DesignPageControlHeight - 96), 0));
+}
+
+void TfrmMain::LayoutCreationPage()
+{
+    // The preset and type boxes take the width the window gains; the font pages and the
+    // options move along.
+    const int extra = std::max(width() - FCreationWidth, 0);
+    for (QGroupBox* group : {gbPreset, gbSaveFon})
+        group->resize(LeftGroupWidth + extra, group->height());
+    for (QComboBox* box : {cmbPresets, cmbFonType})
+        box->resize(LeftComboWidth + extra, box->height());
+    pbFontCreate->setGeometry(cmbPresets->geometry());
+    for (QToolButton* button : {btnOpenTable, btnSaveFon})
+        button->move(LeftButtonLeft + extra, button->y());
+    const int optionsGap = gbFontOptions->x() - pcFonts->geometry().right();
+    pcFonts->move(FontPagesLeft + extra, pcFonts->y());
+    gbFontOptions->move(pcFonts->geometry().right() + optionsGap, gbFontOptions->y());
 }
 
 QString TfrmMain::StatusPanelText(int panel) const

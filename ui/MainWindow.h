@@ -26,6 +26,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -100,8 +101,13 @@ private:
     void UpdateFontCoverage();
     bool PresetSelected() const;
     void DrawPreview();
+    // The read-out follows the glyph now under the pointer, after the glyphs moved beneath it.
+    void RefreshHoverReadOut();
+    // A pointer position in the preview area's own coordinates.
+    void PreviewMouseMoved(QPoint areaPoint);
     void PostLoad();
     TPaletteKind PreviewPaletteKind() const;
+    void LayoutCreationPage();
 
     // --- option and font controls (MainWindowOptions.cpp) ---
     void OptionChanged();
@@ -125,6 +131,10 @@ private:
     // --- generation (MainWindowGenerate.cpp) ---
     void GenerateFont();
     void FinishGeneration(bool fixedWidthFallback);
+    // The statistics line, and beside it why the font cannot be saved, when it cannot.
+    void ShowStatistics();
+    // The file size for the chosen type, from the glyphs in hand.
+    void MeasureFileSizeForType();
 
     // --- "Font Tools" commands and the table dialog (MainWindowTools.cpp) ---
     void btnOpenTableClick();
@@ -160,6 +170,8 @@ private:
     // Underline and strike-out per font: only the font dialog and imports set them.
     TFontStyles FExtraStyles[2] = {0, 0};
     TGenerationStats FStats; // of the last generation that finished
+    bool FStoreHoldsGeneration = false; // not a font opened since, nor a failed generation's part
+    int FCreationWidth = 0; // the window's first width: beyond it the left column grows
     int32_t FLastWidth = 0;
     TAUCMinMax FCoverage1 = FullCoverage();
     TAUCMinMax FCoverage2 = FullCoverage();
@@ -173,7 +185,9 @@ private:
     QTabWidget* pcMain = nullptr;
     QWidget* tsCreation = nullptr;
     QWidget* tsTools = nullptr;
-    QComboBox* cmbPresets = nullptr;
+    QGroupBox* gbPreset = nullptr;
+    QGroupBox* gbSaveFon = nullptr;
+    QComboBox* cmbPresets = nullptr; // both drop-down lists elide the chosen item in the middle
     QToolButton* btnOpenTable = nullptr;
     QProgressBar* pbFontCreate = nullptr;
     QComboBox* cmbFonType = nullptr;
@@ -196,4 +210,5 @@ private:
     TPreviewArea* FPreviewArea = nullptr;
     QStatusBar* StatusBar = nullptr;
     QLabel* FStatusPanels[2] = {nullptr, nullptr};
+    QLabel* FSizeLimitPanel = nullptr;
 };

@@ -3,9 +3,12 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 
 #include "font/Errors.h"
+#include "font/Format.h"
+#include "generate/FontTypeChoice.h"
 #include "generate/Generator.h"
 #include "ui/BusyCursor.h"
 #include "ui/MainWindow.h"
@@ -22,6 +25,15 @@ TFontRequest SecondaryRequest(const TGenerationOptions& options)
     return {options.Font2Name, options.Font2Size, options.Font2Style};
 }
 
+// Why the type just left the fixed width, and the way back to it.
+std::string FixedWidthFallbackMessage(const TGenerationStats& stats, int minWidth)
+{
+    return StrFormat("Character %d is %d pixels wide, wider than \"Min width:\" %d, so the font type went back to "
+                     "\"4 color compr., variable width (OLD compatibility mode)\". Choose \"2 color uncompr., fix "
+                     "width\" again: it raises \"Min width:\" to %d.",
+                     stats.FMaxWidthChar, stats.FMaxGlyphWidth, minWidth, RoundUpToMultipleOf4(stats.FMaxGlyphWidth));
+}
+
 } // namespace
 
 void TfrmMain::GenerateFont()
@@ -30,11 +42,11 @@ void TfrmMain::GenerateFont()
         return;
     const TGenerationOptions options = ReadOptions();
     TBusyCursor busy;
-    const std::shared_ptr<const TFontFace> font1 = FEngine.OpenFont(PrimaryRequest(options));
+    const std::shared_ptr<const TFontFace> font1 = FEngine.OpenNearestFont(PrimaryRequest(options));
     std::shared_ptr<const TFontFace> font2;
     // No secondary family selected: the primary font draws every character.
     if (options.TryFont2 && !options.Font2Name.empty())
-        font2 = FEngine.OpenFont(SecondaryRequest(options));
+        font2 = FEngine.OpenNearestFont(SecondaryRequest(options));
 
     TGlyphGenerator generator(options, FTable.CharUnicode(), FTable.LastCharIndex(),
                               {font1.get(), font2.get(), FCoverage1, FCoverage2});
@@ -47,6 +59,7 @@ void TfrmMain::GenerateFont()
     pbFontCreate->setValue(0);
     pbFontCreate->show();
     pbFontCreate->repaint();
+    FStoreHoldsGeneration = false;
     try {
         generator.GenerateFont(*FMtkFont);
     } catch (...) {
@@ -54,14 +67,45 @@ void TfrmMain::GenerateFont()
         throw;
     }
     FStats = generator.Stats();
-    // Setting the text may repaint the window; that repaint must not start another generation.
-    FGenerationEnabled = false;
-    FStatusPanels[0]->setText(QString::fromStdString(generator.StatusText()));
-    FGenerationEnabled = true;
+    FStoreHoldsGeneration = true;
+    ShowStatistics();
     FRegenerate = false;
     FLayoutDirty = true;
     ++FGenerationCount;
     FinishGeneration(generator.FixedWidthFallback());
+    DrawSampleText(edSampleText->text());
+    // Told once the preview shows the glyphs it is about.
+    if (generator.FixedWidthFallback())
+        QMetaObject::invokeMethod(
+            this,
+            [this, message = FixedWidthFallbackMessage(FStats, options.MinWidth)] {
+                ShowMessage(message, TMessageKind::Information);
+            },
+            Qt::QueuedConnection);
+}
+
+void TfrmMain::ShowStatistics()
+{
+    // Setting the text may repaint the window; that repaint must not start another generation.
+    const bool wasEnabled = FGenerationEnabled;
+    FGenerationEnabled = false;
+    FStatusPanels[0]->setText(QString::fromStdString(StatusText(FStats)));
+    const QString refusal = FStats.FSizeLimitMessage.empty()
+                                ? QString()
+                                : QStringLiteral("Cannot be saved: ") + QString::fromStdString(FStats.FSizeLimitMessage);
+    FSizeLimitPanel->setText(refusal);
+    FSizeLimitPanel->setToolTip(refusal);
+    FSizeLimitPanel->setVisible(!refusal.isEmpty());
+    FGenerationEnabled = wasEnabled;
+}
+
+void TfrmMain::MeasureFileSizeForType()
+{
+    // The line describes the last generation; a font opened since keeps it as it was.
+    if (!FStoreHoldsGeneration)
+        return;
+    MeasureFontFileSize(*FMtkFont, cmbFonType->currentIndex() == ftFourColorNew, FStats);
+    ShowStatistics();
 }
 
 void TfrmMain::FinishGeneration(bool fixedWidthFallback)
@@ -78,7 +122,7 @@ void TfrmMain::UpdateFontCoverage()
     // A font the engine cannot open counts as covering everything; generation reports the failure.
     auto coverageOf = [this](const TFontRequest& request) {
         try {
-            return FEngine.OpenFont(request)->Coverage();
+            return FEngine.OpenNearestFont(request)->Coverage();
         } catch (const EGlyphForgeError&) {
             return FullCoverage();
         }

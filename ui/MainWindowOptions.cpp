@@ -98,6 +98,8 @@ void TfrmMain::cmbFonTypeChange(int index)
     const int step = ApplyFontTypeChoice(options, index, FStats.FMaxGlyphWidth);
     gbFontOptions->WriteOptions(options);
     gbFontOptions->SetWidthSteps(step);
+    // No regeneration of its own, but the file to be saved changes with the type.
+    MeasureFileSizeForType();
 }
 
 void TfrmMain::btnFontClick(TFontPage& page)

@@ -2,6 +2,7 @@
 // the preview and the hover read-out.
 
 #include <QComboBox>
+#include <QCursor>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,7 +10,9 @@
 #include <QScreen>
 #include <QTabWidget>
 
+#include "font/Errors.h"
 #include "font/Format.h"
+#include "generate/SampleTextCodes.h"
 #include "ui/MainWindow.h"
 #include "ui/PreviewArea.h"
 #include "ui/SampleText.h"
@@ -94,14 +97,26 @@ bool TfrmMain::PresetSelected() const
 
 void TfrmMain::LoadTableFile(const QString& fileName)
 {
+    TConversionTable loaded = FTable;
+    try {
+        loaded.LoadTableFile(fileName.toStdString());
+    } catch (...) {
+        // What was read before the failure is in use, and no preset is selected.
+        FTable = std::move(loaded);
+        cmbPresets->clear();
+        throw;
+    }
+    // Nothing could be drawn from it: the presets in use stay.
+    if (loaded.PresetIds().Count() == 0)
+        throw EGlyphForgeError(StrFormat("\"%s\" holds no presets (numbered sections such as [1]); the presets in "
+                                         "use are kept.",
+                                         fileName.toStdString().c_str()));
+    FTable = std::move(loaded);
     cmbPresets->clear();
-    FTable.LoadTableFile(fileName.toStdString());
     for (const std::string& description : FTable.PresetDescriptions())
         cmbPresets->addItem(QString::fromLatin1(description.c_str()));
-    if (cmbPresets->count() > 0) {
-        cmbPresets->setCurrentIndex(0);
-        cmbPresetsChange();
-    }
+    cmbPresets->setCurrentIndex(0);
+    cmbPresetsChange();
 }
 
 void TfrmMain::cmbPresetsChange()
@@ -150,15 +165,32 @@ void TfrmMain::DrawPreview()
         FPreviewTop = top;
         FLayoutDirty = false;
         FPreviewArea->SetImage(FPreviewBitmap);
+        RefreshHoverReadOut();
     }
     FPreviewArea->update();
 }
 
+void TfrmMain::RefreshHoverReadOut()
+{
+    const QPoint pointer = FPreviewArea->mapFromGlobal(QCursor::pos());
+    if (FPreviewArea->rect().contains(pointer))
+        PreviewMouseMoved(pointer);
+    else
+        FStatusPanels[1]->clear();
+}
+
+void TfrmMain::PreviewMouseMoved(QPoint areaPoint)
+{
+    FormMouseMove(areaPoint.x(), areaPoint.y() + FPreviewArea->y());
+}
+
 void TfrmMain::PostLoad()
 {
+    FStoreHoldsGeneration = false;
     FTable.ClearToZero(FMtkFont->GlyphCount());
     FLayoutDirty = true;
     DrawPreview();
+    DrawSampleText(edSampleText->text());
 }
 
 void TfrmMain::FormMouseMove(int x, int y)
@@ -178,10 +210,16 @@ void TfrmMain::DrawSampleText(const QString& text)
 {
     int total = 0;
     const QSize size = imgSampleText->size();
-    if (FGenerationEnabled && FTable.LastCharIndex() > 0 && PresetSelected() && !size.isEmpty()) {
-        const TSampleText sample = RenderSampleText(*FMtkFont, SampleTextCodes(text), size, PreviewPaletteKind());
-        imgSampleText->setPixmap(QPixmap::fromImage(sample.Image));
-        total = sample.TotalWidth;
+    if (FGenerationEnabled && !size.isEmpty()) {
+        // Whatever font is in hand, generated or opened; never the glyphs of one that is gone.
+        if (FMtkFont->GlyphCount() > 0) {
+            const std::vector<int> codes = SampleTextCodes(text.toStdU16String(), FTable);
+            const TSampleText sample = RenderSampleText(*FMtkFont, codes, size, PreviewPaletteKind());
+            imgSampleText->setPixmap(QPixmap::fromImage(sample.Image));
+            total = sample.TotalWidth;
+        } else {
+            imgSampleText->clear();
+        }
     }
     lblSampleTextWinInfo->setText(QString::fromStdString(
         StrFormat("Text width: %d | Text window size: %dx%d", total, size.width(), size.height())));

@@ -16,13 +16,15 @@
 
 void TfrmMain::btnSaveFonClick()
 {
-    if (FTable.LastCharIndex() > 0) {
+    if (FTable.LastCharIndex() <= 0) {
+        ShowMessage("Nothing to save: pick a preset with more than one character first.", TMessageKind::Information);
+    } else {
         const TGenerationOptions options = ReadOptions();
-        // The tools page's save commands propose the same name afterwards.
-        SaveDialog.FileName = QString::fromStdString(BuildOptionsText(options, FStats.FMaxGlyphHeight));
+        const QString proposed = QString::fromStdString(ProposedFontFileName(options, FStats.FMaxGlyphHeight));
+        // The tools page's save commands propose the same name afterwards, with their own extension.
+        SaveDialog.FileName = proposed;
         const TFileDialogSpec spec{QStringLiteral("Save As Mediatek Font..."), MediatekSaveFilter,
-                                   QStringLiteral("mtf"),
-                                   QString::fromStdString(ProposedFontFileName(options, FStats.FMaxGlyphHeight))};
+                                   QStringLiteral("mtf"), proposed};
         const std::optional<TFontSaveChoice> chosen = FDialogs->SaveFont(this, spec, false);
         if (chosen) {
             TBusyCursor busy;
@@ -36,9 +38,8 @@ void TfrmMain::btnSaveFonClick()
 
 void TfrmMain::btnImportOptionsClick()
 {
-    OpenDialog.Title = QStringLiteral("Select GlyphForgeTool created mediatek font...");
-    OpenDialog.Filter = MediatekOpenFilter;
-    OpenDialog.DefaultExt = QStringLiteral("mtf");
+    OpenDialog.SetUp(QStringLiteral("Select GlyphForgeTool created mediatek font..."), MediatekOpenFilter,
+                     QStringLiteral("mtf"));
     const std::optional<QString> chosen = FDialogs->OpenFile(this, OpenDialog);
     if (!chosen)
         return;
@@ -46,19 +47,22 @@ void TfrmMain::btnImportOptionsClick()
     // Many controls change; the batch regenerates once at its end.
     RunBatch([this, &chosen] {
         TGenerationOptions options = ReadOptions();
+        const auto applyPrimaryFont = [this, &options] {
+            FExtraStyles[0] = static_cast<TFontStyles>(options.FontStyle & (fsUnderline | fsStrikeOut));
+            tsFont01->WriteOptions(options);
+        };
         TImportOutcome outcome;
         try {
             outcome = ImportOptionsFromFile(chosen->toStdString(), TFontEngine::Families(), options);
         } catch (...) {
             // A bad number in the name leaves the face, style and size of its head applied.
-            tsFont01->WriteOptions(options);
+            applyPrimaryFont();
             throw;
         }
         if (outcome.Origin == TImportOrigin::Nothing)
             return;
-        FExtraStyles[0] = static_cast<TFontStyles>(options.FontStyle & (fsUnderline | fsStrikeOut));
+        applyPrimaryFont();
         FExtraStyles[1] = static_cast<TFontStyles>(options.Font2Style & (fsUnderline | fsStrikeOut));
-        tsFont01->WriteOptions(options);
         tsFont02->WriteOptions(options);
         gbFontOptions->WriteOptions(options);
         LeaveFixedWidthType(false);

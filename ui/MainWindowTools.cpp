@@ -5,7 +5,9 @@
 
 #include <QComboBox>
 
+#include "font/Errors.h"
 #include "font/FileIo.h"
+#include "font/Format.h"
 #include "generate/ProgramStamp.h"
 #include "ui/BusyCursor.h"
 #include "ui/MainWindow.h"
@@ -18,6 +20,13 @@ const QString TextFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*
 const QString TableFilter = QStringLiteral("INI Files (*.ini)|*.ini|All Files (*.*)|*.*");
 
 const char* const Chars = TMtkFont::FonToolPixelChars;
+
+// An import that yields no glyph is refused, so the font in hand is not swapped for nothing.
+void RefuseEmpty(const TMtkFont& store, const std::string& path, const char* reason)
+{
+    if (store.GlyphCount() == 0)
+        throw EGlyphForgeError(StrFormat("\"%s\" %s; the font in hand is kept.", path.c_str(), reason));
+}
 
 } // namespace
 
@@ -34,6 +43,10 @@ void TfrmMain::RunHandler(const std::function<void()>& handler)
 
 void TfrmMain::ShowMessage(const std::string& text, TMessageKind kind)
 {
+    // Never hidden under the splash (an error of the first table load), and answered with the
+    // normal cursor even inside a busy operation.
+    WMCloseSplash();
+    const TNormalCursor normal;
     FDialogs->ShowMessage(this, QString::fromStdString(text), kind);
 }
 
@@ -46,9 +59,7 @@ std::unique_ptr<TMtkFont> TfrmMain::NewStore()
 
 void TfrmMain::btnOpenTableClick()
 {
-    OpenDialog.Title = QStringLiteral("Select Unicode Conversion Table...");
-    OpenDialog.Filter = TableFilter;
-    OpenDialog.DefaultExt = QStringLiteral("ini");
+    OpenDialog.SetUp(QStringLiteral("Select Unicode Conversion Table..."), TableFilter, QStringLiteral("ini"));
     if (const std::optional<QString> chosen = FDialogs->OpenFile(this, OpenDialog)) {
         OpenDialog.FileName = *chosen;
         LoadTableFile(*chosen);
@@ -59,9 +70,7 @@ void TfrmMain::btnOpenTableClick()
 void TfrmMain::OpenFontCommand(const QString& title, const QString& filter, const QString& defaultExt,
                                const std::function<bool(TMtkFont&, const std::string&)>& read)
 {
-    OpenDialog.Title = title;
-    OpenDialog.Filter = filter;
-    OpenDialog.DefaultExt = defaultExt;
+    OpenDialog.SetUp(title, filter, defaultExt);
     const std::optional<QString> chosen = FDialogs->OpenFile(this, OpenDialog);
     if (!chosen)
         return;
@@ -90,6 +99,8 @@ void TfrmMain::btnOpenBMPClick()
     OpenFontCommand(QStringLiteral("Select GlyphForgeTool Compatible BMP File..."), BitmapFilter,
                     QStringLiteral("bmp"), [](TMtkFont& store, const std::string& path) {
                         store.LoadFromBmpFile(path);
+                        // Only 8-bit pictures hold glyphs, and those always hold one at least.
+                        RefuseEmpty(store, path, "is not an 8-bit palette picture");
                         return true;
                     });
 }
@@ -99,6 +110,7 @@ void TfrmMain::btnOpenTXTClick()
     OpenFontCommand(QStringLiteral("Select FonTool Format TXT File..."), TextFilter, QStringLiteral("txt"),
                     [](TMtkFont& store, const std::string& path) {
                         store.ImportFonToolText(LoadTextLines(path), Chars[0], Chars[1], Chars[2], Chars[3]);
+                        RefuseEmpty(store, path, "holds no FonTool font (no glyph starting with \"#G\")");
                         return true;
                     });
 }
@@ -106,9 +118,7 @@ void TfrmMain::btnOpenTXTClick()
 void TfrmMain::SaveFontCommand(const QString& title, const QString& filter, const QString& defaultExt,
                                const std::function<void(const std::string&)>& write)
 {
-    SaveDialog.Title = title;
-    SaveDialog.Filter = filter;
-    SaveDialog.DefaultExt = defaultExt;
+    SaveDialog.SetUp(title, filter, defaultExt);
     const std::optional<QString> chosen = FDialogs->SaveFile(this, SaveDialog);
     if (!chosen)
         return;

@@ -5,7 +5,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 #include "ui/ApplicationTitle.h"
 #include "ui/DialogFilter.h"
@@ -28,7 +30,7 @@ std::optional<QString> RunFileDialog(QWidget* parent, const TFileDialogSpec& spe
     dialog.setAcceptMode(mode);
     // Open: the file must exist. Save: the folder must exist, and Qt asks before overwriting.
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilters(ConvertFilter(spec.Filter));
+    SetFileDialogFilter(dialog, spec.Filter);
     dialog.setDefaultSuffix(spec.DefaultExt);
     dialog.setSizeGripEnabled(true);
     if (!spec.FileName.isEmpty())
@@ -38,6 +40,13 @@ std::optional<QString> RunFileDialog(QWidget* parent, const TFileDialogSpec& spe
     const QString chosen = dialog.selectedFiles().constFirst();
     lastFolder = QFileInfo(chosen).absolutePath();
     return chosen;
+}
+
+// Qt tells families of several foundries apart as "C059 [urw]"; the family is "C059".
+QString WithoutFoundry(const QString& family)
+{
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
+    return QString(family).remove(foundry);
 }
 
 } // namespace
@@ -69,6 +78,9 @@ std::optional<TFontChoice> TQtDialogSeam::ChooseFont(QWidget* parent, const TFon
     font.setItalic(current.Style & fsItalic);
     font.setUnderline(current.Style & fsUnderline);
     font.setStrikeOut(current.Style & fsStrikeOut);
+    // The dialog selects the style the font names; left to guess from weight and slant it may
+    // pick another ("Oblique" for a regular face), and OK would change the font.
+    font.setStyleName(QFontInfo(font).styleName());
     bool confirmed = false;
     const QFont chosen = QFontDialog::getFont(&confirmed, font, parent);
     if (!confirmed)
@@ -76,7 +88,7 @@ std::optional<TFontChoice> TQtDialogSeam::ChooseFont(QWidget* parent, const TFon
     const auto style = static_cast<TFontStyles>((chosen.bold() ? fsBold : 0) | (chosen.italic() ? fsItalic : 0) |
                                                 (chosen.underline() ? fsUnderline : 0) |
                                                 (chosen.strikeOut() ? fsStrikeOut : 0));
-    return TFontChoice{chosen.family(), chosen.pointSize(), style};
+    return TFontChoice{WithoutFoundry(chosen.family()), chosen.pointSize(), style};
 }
 
 std::optional<TFontSaveChoice> TQtDialogSeam::SaveFont(QWidget* parent, const TFileDialogSpec& spec, bool saveOptions)

@@ -29,32 +29,9 @@ void DrawGlyph(QImage& canvas, const TGlyphBitmap& glyph, int x, int y)
     }
 }
 
-// Windows-1252 codes 0x80..0x9F; 0 where the code page has no character.
-constexpr char16_t Cp1252High[32] = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178,
-};
-
 } // namespace
 
-QByteArray SampleTextCodes(const QString& text)
-{
-    QByteArray codes;
-    codes.reserve(text.size());
-    for (const QChar character : text) {
-        const char16_t unit = character.unicode();
-        if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) {
-            codes.append(static_cast<char>(unit));
-            continue;
-        }
-        for (int i = 0; i < 32; ++i)
-            if (Cp1252High[i] == unit)
-                codes.append(static_cast<char>(0x80 + i));
-    }
-    return codes;
-}
-
-TSampleText RenderSampleText(const TMtkFont& font, const QByteArray& text, QSize size, TPaletteKind palette)
+TSampleText RenderSampleText(const TMtkFont& font, std::span<const int> codes, QSize size, TPaletteKind palette)
 {
     TSampleText result;
     const QList<QRgb> colors = ColorTable(palette);
@@ -63,9 +40,8 @@ TSampleText RenderSampleText(const TMtkFont& font, const QByteArray& text, QSize
     canvas.fill(colors[PreviewBackgroundIndex(palette)]);
     int x = 0;
     int y = 0;
-    for (const char byte : text) {
-        const int code = static_cast<unsigned char>(byte);
-        if (code >= font.GlyphCount())
+    for (const int code : codes) {
+        if (code < 0 || code >= font.GlyphCount())
             continue;
         const TGlyphBitmap& glyph = *font.GetGlyph(code);
         if (x + glyph.Width() >= canvas.width()) {

@@ -1,9 +1,9 @@
 #pragma once
 // A line of sample text set in the glyphs of the store, wrapped at the image's right edge.
 
-#include <QByteArray>
+#include <span>
+
 #include <QImage>
-#include <QString>
 #include <QSize>
 
 #include "font/Palette.h"
@@ -15,9 +15,5 @@ struct TSampleText {
     int TotalWidth = 0; // the widths of every glyph drawn, over all lines
 };
 
-// The text in the single-byte code page (Windows-1252) the glyph indices follow; a character
-// the code page lacks is left out rather than replaced by another glyph.
-QByteArray SampleTextCodes(const QString& text);
-
-// Each byte is a glyph index; bytes at or above the glyph count are skipped.
-TSampleText RenderSampleText(const TMtkFont& font, const QByteArray& text, QSize size, TPaletteKind palette);
+// Codes are glyph indices (SampleTextCodes); those at or above the glyph count are skipped.
+TSampleText RenderSampleText(const TMtkFont& font, std::span<const int> codes, QSize size, TPaletteKind palette);

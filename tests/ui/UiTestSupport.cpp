@@ -1,6 +1,7 @@
 #include "UiTestSupport.h"
 
 #include <QFile>
+#include <QTimer>
 
 void WriteTestTable(const QString& fileName)
 {
@@ -8,6 +9,20 @@ void WriteTestTable(const QString& fileName)
     if (!file.open(QIODevice::WriteOnly))
         return;
     file.write("[1]\nDescription=ASCII\nMAX=0x7F\n\n[2]\nDescription=Three\nMAX=2\n0=0x41\n1=0x42\n2=0x43\n");
+}
+
+void AnswerNextDialog(std::function<void(QWidget*)> answer)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer = std::move(answer)] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            answer(dialog);
+        }
+    });
+    poll->start();
 }
 
 TWindowFixture::TWindowFixture(bool withTable)

@@ -2,6 +2,7 @@
 // A scripted dialog seam and a main window with a small conversion table, for the window tests.
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -82,6 +83,9 @@ private:
 
 // A table of 128 characters (identity) and a second preset of 3.
 void WriteTestTable(const QString& fileName);
+
+// Calls Answer with the next modal dialog as soon as it runs.
+void AnswerNextDialog(std::function<void(QWidget*)> answer);
 
 struct TWindowFixture {
     QTemporaryDir Folder;

@@ -13,7 +13,7 @@
 
 #include "UiTestSupport.h"
 #include "ui/ApplicationTitle.h"
-#include "ui/SampleText.h"
+#include "generate/SampleTextCodes.h"
 #include "ui/SplitterBar.h"
 
 namespace {
@@ -215,11 +215,12 @@ TEST(UiSampleText, SkipsCharactersBeyondTheGlyphsAndReportsTheWidthDrawn)
     EXPECT_EQ(SampleInfo(f), info.arg(widthOfA).arg(sampleWidth + 20));
 }
 
-TEST(UiSampleText, TextIsTakenInTheWindowsCodePage)
+TEST(UiSampleText, WithoutATableTextIsTakenInTheWindowsCodePage)
 {
-    EXPECT_EQ(SampleTextCodes(QStringLiteral("A\u00E9\u20AC\u017E")), QByteArray("A\xE9\x80\x9E"));
+    const TConversionTable loadedFont;
+    EXPECT_EQ(SampleTextCodes(u"A\u00E9\u20AC\u017E", loadedFont), (std::vector<int>{0x41, 0xE9, 0x80, 0x9E}));
     // Characters the code page lacks are left out, not drawn as another glyph.
-    EXPECT_EQ(SampleTextCodes(QStringLiteral("a\u0416\u0081b")), QByteArray("ab"));
+    EXPECT_EQ(SampleTextCodes(u"a\u0416\u0081b", loadedFont), (std::vector<int>{0x61, 0x62}));
 }
 
 TEST(UiRefresh, AnOptionChangeRegeneratesAndEnablesItsValueBox)

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 #include <QCheckBox>
@@ -11,7 +10,6 @@
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QSpinBox>
-#include <QTimer>
 #include <QToolButton>
 
 #include "UiTestSupport.h"
@@ -19,21 +17,6 @@
 #include "ui/QtDialogSeam.h"
 
 namespace {
-
-// Calls Answer with the next modal dialog as soon as it runs.
-void AnswerNextDialog(std::function<void(QWidget*)> answer)
-{
-    auto* poll = new QTimer;
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, answer = std::move(answer)] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            answer(dialog);
-        }
-    });
-    poll->start();
-}
 
 struct TRealDialogsWindow : TWindowFixture {
     TRealDialogsWindow() : TWindowFixture(std::make_unique<TQtDialogSeam>()) {}

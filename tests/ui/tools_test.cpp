@@ -95,7 +95,8 @@ TEST_F(UiToolsCommands, DialogsAreSetUpByEachCommandAndKeepTheLastFileName)
     EXPECT_EQ(F.Dialogs->SaveRequests[0].Title, QStringLiteral("Save As GlyphForgeTool Compatible BMP File..."));
     EXPECT_EQ(F.Dialogs->SaveRequests[1].Title, QStringLiteral("Save As FonTool Format TXT File..."));
     EXPECT_EQ(F.Dialogs->SaveRequests[1].Filter, QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*"));
-    EXPECT_EQ(F.Dialogs->SaveRequests[1].FileName, F.Path(QStringLiteral("a.bmp")));
+    // The carried-over name, in the command's own kind.
+    EXPECT_EQ(F.Dialogs->SaveRequests[1].FileName, F.Path(QStringLiteral("a.txt")));
 
     Click("btnExportSeparateBMP");
     ASSERT_EQ(F.Dialogs->FolderCaptions.size(), 1u);

@@ -113,7 +113,7 @@ TEST(WireSave, TheProposedNameFollowsTheOptionsAndIsSharedWithTheToolsPage)
 
     Click(f, "btnSaveMTF");
     ASSERT_FALSE(f.Dialogs->SaveRequests.empty());
-    EXPECT_EQ(f.Dialogs->SaveRequests.back().FileName + QStringLiteral(".mtf"), withoutNumbers);
+    EXPECT_EQ(f.Dialogs->SaveRequests.back().FileName, withoutNumbers);
 }
 
 TEST(WireSave, TheBlockIsWrittenOnlyWhenAskedAndFailuresAreShown)
