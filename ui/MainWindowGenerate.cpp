@@ -10,31 +10,17 @@
 #include "ui/BusyCursor.h"
 #include "ui/MainWindow.h"
 
-namespace {
-
-TFontRequest PrimaryRequest(const TGenerationOptions& options)
-{
-    return {options.FontName, options.FontSize, options.FontStyle};
-}
-
-TFontRequest SecondaryRequest(const TGenerationOptions& options)
-{
-    return {options.Font2Name, options.Font2Size, options.Font2Style};
-}
-
-} // namespace
-
 void TfrmMain::GenerateFont()
 {
     if (!FRegenerate)
         return;
     const TGenerationOptions options = ReadOptions();
     TBusyCursor busy;
-    const std::shared_ptr<const TFontFace> font1 = FEngine.OpenFont(PrimaryRequest(options));
+    const std::shared_ptr<const TFontFace> font1 = FEngine.OpenFont(PrimaryFontRequest(options));
     std::shared_ptr<const TFontFace> font2;
     // No secondary family selected: the primary font draws every character.
     if (options.TryFont2 && !options.Font2Name.empty())
-        font2 = FEngine.OpenFont(SecondaryRequest(options));
+        font2 = FEngine.OpenFont(SecondaryFontRequest(options));
 
     TGlyphGenerator generator(options, FTable.CharUnicode(), FTable.LastCharIndex(),
                               {font1.get(), font2.get(), FCoverage1, FCoverage2});
@@ -83,6 +69,6 @@ void TfrmMain::UpdateFontCoverage()
             return FullCoverage();
         }
     };
-    FCoverage1 = coverageOf(PrimaryRequest(options));
-    FCoverage2 = coverageOf(SecondaryRequest(options));
+    FCoverage1 = coverageOf(PrimaryFontRequest(options));
+    FCoverage2 = coverageOf(SecondaryFontRequest(options));
 }
