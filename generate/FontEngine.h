@@ -53,8 +53,9 @@ public:
     static std::vector<std::string> Families();
 
     // The real bold or italic face when the family has one, otherwise the style is added by
-    // the engine. Each rendering is a face of its own, kept as long as the others. Throws EGlyphForgeError for a family that is not installed and EFOpenError
-    // for a file that is not a readable font.
+    // the engine. Each rendering is a face of its own, kept as long as the others. Throws
+    // EGlyphForgeError for a family that is not installed and EFOpenError for a file that is
+    // not a readable font.
     std::shared_ptr<const TFontFace> OpenFont(const TFontRequest& request);
 
     // Bytes the kept glyph rasters take.
