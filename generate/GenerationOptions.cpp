@@ -7,8 +7,6 @@ void TGenerationOptions::ClampToRanges()
     for (int* value : {&Outline, &Outline2, &MinWidth, &SpaceWidth, &RightMargin, &TopCut, &BottomCut, &MinHeight})
         *value = PixelRange.Clamp(*value);
     WidthDiv = WidthDivRange.Clamp(WidthDiv);
-    Ink = InkRange.Clamp(Ink);
-    Ink2 = InkRange.Clamp(Ink2);
     if (FontType < ftFourColorOld || FontType > ftTwoColorFixed)
         FontType = ftFourColorOld;
 }
