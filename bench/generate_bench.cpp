@@ -1,6 +1,7 @@
 // Generation against a bare FreeType load-and-render loop over the same characters and fonts,
-// and regeneration from the kept cells after a width option changes, or from the kept rasters
-// after a cut changes.
+// in each rendering mode (a mode may cost more than Smooth only by what FreeType itself spends
+// more on it; compare medians of repetitions), and regeneration from the kept cells after a
+// width option changes, or from the kept rasters after a cut changes.
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -38,30 +39,47 @@ void ReportPeakMemory(benchmark::State& state)
 TGlyphGenerator Generate(TFontEngine& engine, const TGenerationOptions& options, int32_t lastCharIndex,
                          TMtkFont& store)
 {
-    const auto primary = engine.OpenFont({"DejaVu Sans", 16, 0});
-    const auto secondary = engine.OpenFont({"Unifont", 12, 0});
+    const auto primary = engine.OpenFont({"DejaVu Sans", 16, 0, options.Rendering()});
+    const auto secondary = engine.OpenFont({"Unifont", 12, 0, options.Rendering2()});
     TGlyphGenerator generator(options, Table(), lastCharIndex,
                               {primary.get(), secondary.get(), primary->Coverage(), secondary->Coverage()});
     generator.GenerateFont(store);
     return generator;
 }
 
-// A first generation: nothing rendered yet.
+// A first generation, both fonts in one rendering mode (TRenderMode): nothing rendered yet.
 void BM_Generate(benchmark::State& state)
 {
     const int32_t last = static_cast<int32_t>(state.range(0));
+    TGenerationOptions options;
+    options.RenderMode = options.RenderMode2 = static_cast<TRenderMode>(state.range(1));
     for (auto _ : state) {
         TFontEngine engine;
         TMtkFont store;
-        benchmark::DoNotOptimize(Generate(engine, TGenerationOptions{}, last, store).Stats());
+        benchmark::DoNotOptimize(Generate(engine, options, last, store).Stats());
     }
     ReportPeakMemory(state);
 }
-BENCHMARK(BM_Generate)->Arg(255)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Generate)->ArgsProduct({{255, 65535}, {0, 1, 2, 3}})->ArgNames({"last", "mode"})->Unit(benchmark::kMillisecond);
 
-// The baseline: each character loaded and rendered by whichever face has it, primary first.
+struct TBareMode {
+    FT_Int32 LoadFlags;
+    FT_Render_Mode RenderMode;
+};
+
+// FreeType's own settings for each TRenderMode, in its order.
+const TBareMode BareModes[] = {
+    {FT_LOAD_TARGET_NORMAL, FT_RENDER_MODE_NORMAL},
+    {FT_LOAD_TARGET_MONO, FT_RENDER_MODE_MONO},
+    {FT_LOAD_TARGET_MONO | FT_LOAD_FORCE_AUTOHINT, FT_RENDER_MODE_MONO},
+    {FT_LOAD_TARGET_LIGHT | FT_LOAD_FORCE_AUTOHINT, FT_RENDER_MODE_LIGHT},
+};
+
+// The baseline: each character loaded and rendered by whichever face has it, primary first,
+// in one rendering mode.
 void BM_BareFreeTypeFullPlane(benchmark::State& state)
 {
+    const TBareMode& bare = BareModes[state.range(0)];
     FT_Library library = nullptr;
     FT_Init_FreeType(&library);
     FT_Face faces[2] = {};
@@ -76,8 +94,7 @@ void BM_BareFreeTypeFullPlane(benchmark::State& state)
         int64_t ink = 0;
         for (FT_ULong code = 0; code <= 0xFFFF; ++code) {
             FT_Face face = FT_Get_Char_Index(faces[0], code) || !FT_Get_Char_Index(faces[1], code) ? faces[0] : faces[1];
-            if (FT_Load_Char(face, code, FT_LOAD_TARGET_NORMAL) == 0 &&
-                FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) == 0)
+            if (FT_Load_Char(face, code, bare.LoadFlags) == 0 && FT_Render_Glyph(face->glyph, bare.RenderMode) == 0)
                 ink += face->glyph->bitmap.rows;
         }
         benchmark::DoNotOptimize(ink);
@@ -86,7 +103,7 @@ void BM_BareFreeTypeFullPlane(benchmark::State& state)
         FT_Done_Face(face);
     FT_Done_FreeType(library);
 }
-BENCHMARK(BM_BareFreeTypeFullPlane)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareFreeTypeFullPlane)->DenseRange(0, 3)->ArgName("mode")->Unit(benchmark::kMillisecond);
 
 // Regenerations of the full plane on a warm engine, each after Change has altered the options.
 template <typename TChange>

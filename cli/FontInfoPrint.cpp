@@ -28,6 +28,12 @@ std::string QuotedName(const std::string& name)
     return quoted + "\"";
 }
 
+void PrintRendering(const char* modeName, const char* inkName, const TRendering& rendering, std::FILE* out)
+{
+    std::fprintf(out, "%s: %s\n", modeName, NameOf(rendering.Mode).Word);
+    std::fprintf(out, "%s: %d\n", inkName, rendering.Ink);
+}
+
 void PrintFontInfo(const TFontInfoBlock& info, std::FILE* out)
 {
     const auto& b = info.Block;
@@ -59,4 +65,7 @@ void PrintFontInfo(const TFontInfoBlock& info, std::FILE* out)
     std::fprintf(out, "WidthDivOn: %s\n", OnOff(flags & fifWidthDivOn));
     std::fprintf(out, "WidthDiv: %d\n", b[fiWidthDiv]);
     std::fprintf(out, "DisplayInvalidChars: %s\n", OnOff(flags & fifDisplayInvalidChars));
+    std::fprintf(out, "Rendering record: %s\n", info.HasRendering ? "present" : "none (default rendering)");
+    PrintRendering("Render", "Ink", info.Rendering, out);
+    PrintRendering("Render2", "Ink2", info.Rendering2, out);
 }

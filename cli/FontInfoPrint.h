@@ -12,5 +12,8 @@ std::string StyleNames(TFontStyles styles);
 // A face name with control bytes shown as '?', in double quotes.
 std::string QuotedName(const std::string& name);
 
+// "Render: mono" and "Ink: 128" under the given names.
+void PrintRendering(const char* modeName, const char* inkName, const TRendering& rendering, std::FILE* out = stdout);
+
 // Version, every option by name, both faces; one "Name: value" per line.
 void PrintFontInfo(const TFontInfoBlock& info, std::FILE* out = stdout);

@@ -138,10 +138,10 @@ int RunGenerate(const std::vector<std::string>& args)
     table.LoadTableSection(*preset);
 
     TFontEngine engine;
-    const auto font1 = engine.OpenFont({options.FontName, options.FontSize, options.FontStyle});
+    const auto font1 = engine.OpenFont(PrimaryFontRequest(options));
     std::shared_ptr<const TFontFace> font2;
     if (options.TryFont2)
-        font2 = engine.OpenFont({options.Font2Name, options.Font2Size, options.Font2Style});
+        font2 = engine.OpenFont(SecondaryFontRequest(options));
     TGenerationFonts fonts{font1.get(), font2.get(), font1->Coverage(), font2 ? font2->Coverage() : FullCoverage()};
 
     TMtkFont store;

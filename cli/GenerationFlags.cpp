@@ -32,6 +32,13 @@ struct TStyleFlag {
     const char* Help;
 };
 
+// "--render mono": one of the rendering modes by its command-line word.
+struct TRenderFlag {
+    const char* Name;
+    TRenderMode TGenerationOptions::*Field;
+    const char* Help;
+};
+
 struct TTextFlag {
     const char* Name;
     const char* Value;
@@ -44,9 +51,12 @@ constexpr TSpinRange FontTypeRange{ftFourColorOld, ftTwoColorFixed};
 const TIntegerFlag IntegerFlags[] = {
     {"--size", &TGenerationOptions::FontSize, FontSizeRange, "primary font size in points"},
     {"--outline", &TGenerationOptions::Outline, PixelRange, "primary outline width in pixels"},
+    {"--ink", &TGenerationOptions::Ink, InkRange,
+     "primary coverage from which a pixel is ink (smooth, light); lower is bolder"},
     {"--size2", &TGenerationOptions::Font2Size, FontSizeRange, "secondary font size in points", nullptr,
      "14 with Arial Unicode MS, 12 with Unifont, else 8"},
     {"--outline2", &TGenerationOptions::Outline2, PixelRange, "secondary outline width in pixels"},
+    {"--ink2", &TGenerationOptions::Ink2, InkRange, "secondary coverage from which a pixel is ink"},
     {"--min-width", &TGenerationOptions::MinWidth, PixelRange, "min width of a trimmed glyph"},
     {"--space-width", &TGenerationOptions::SpaceWidth, PixelRange, "min width of spaces (4-colour types)"},
     {"--right-margin", &TGenerationOptions::RightMargin, PixelRange, "right margin, turns it on",
@@ -88,6 +98,11 @@ const TStyleFlag StyleFlags[] = {
     {"--strike-out2", &TGenerationOptions::Font2Style, fsStrikeOut, "secondary font struck out"},
 };
 
+const TRenderFlag RenderFlags[] = {
+    {"--render", &TGenerationOptions::RenderMode, "primary rendering"},
+    {"--render2", &TGenerationOptions::RenderMode2, "secondary rendering"},
+};
+
 const TTextFlag TextFlags[] = {
     {"--table", "FILE", &TGenerationFlags::TableFile, "conversion table (default: the shipped glyphforgetool.ini)"},
     {"--preset", "N|DESCRIPTION", &TGenerationFlags::Preset, "preset number or description (default: the first)"},
@@ -95,6 +110,15 @@ const TTextFlag TextFlags[] = {
     {"--options-from", "FONT", &TGenerationFlags::OptionsFrom,
      "start from FONT's embedded options, else from its file name; other flags override them"},
 };
+
+// "smooth, mono, mono-auto, light"
+std::string RenderModeWords()
+{
+    std::string words;
+    for (const TRenderModeName& name : RenderModeNames())
+        words += (words.empty() ? "" : ", ") + std::string(name.Word);
+    return words;
+}
 
 std::optional<int> ParseInteger(const std::string& command, const TIntegerFlag& flag, const std::string& text)
 {
@@ -153,6 +177,18 @@ bool ApplyFlag(const std::string& command, const std::vector<std::string>& args,
         if (flag.Switch)
             options.*flag.Switch = true;
         return true;
+    }
+    for (const TRenderFlag& flag : RenderFlags) {
+        if (arg != flag.Name)
+            continue;
+        const std::string* text = value();
+        const std::optional<TRenderMode> mode = text ? RenderModeFromWord(*text) : std::nullopt;
+        if (text && !mode)
+            PrintCommandError(command, StrFormat("%s must be one of %s, not \"%s\"", flag.Name,
+                                                 RenderModeWords().c_str(), text->c_str()));
+        if (mode)
+            options.*flag.Field = *mode;
+        return mode.has_value();
     }
     for (const TSwitchFlag& flag : SwitchFlags) {
         if ((*flag.On && arg == flag.On) || arg == flag.Off) {
@@ -218,6 +254,10 @@ std::string GenerationFlagsHelp()
             text += StrFormat(", %s", OnOff(defaults.*flag.Switch));
         line(StrFormat("%s N", flag.Name), text + ")");
     }
+    for (const TRenderFlag& flag : RenderFlags)
+        line(StrFormat("%s MODE", flag.Name),
+             StrFormat("%s: %s (default %s)", flag.Help, RenderModeWords().c_str(),
+                       NameOf(defaults.*flag.Field).Word));
     for (const TSwitchFlag& flag : SwitchFlags) {
         const std::string name = *flag.On ? StrFormat("%s, %s", flag.On, flag.Off) : flag.Off;
         const std::string text = *flag.On ? flag.Help : StrFormat("turns off %s", flag.Help);
@@ -225,6 +265,9 @@ std::string GenerationFlagsHelp()
     }
     for (const TStyleFlag& flag : StyleFlags)
         line(flag.Name, flag.Help);
-    help += "\nA value outside its range is refused, not clamped.\n";
+    help += "\nA value outside its range is refused, not clamped.\n"
+            "Rendering: smooth draws the font's hinting anti-aliased, a pixel being ink from coverage\n"
+            "--ink; mono is crisp, the font's own hinting drawn in two levels; mono-auto is crisp with\n"
+            "the auto-hinter; light is the light (vertical only) auto-hinter, anti-aliased.\n";
     return help;
 }

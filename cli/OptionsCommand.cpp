@@ -65,6 +65,7 @@ void PrintImportedFromName(const TImportedOptions& imported)
     std::printf("FontStyle: %s\n", StyleNames(imported.FontStyle).c_str());
     PrintValue("SpaceWidth", imported.SpaceWidth);
     PrintValue("Outline", imported.Outline);
+    PrintRendering("Render", "Ink", imported.Rendering);
     PrintRule("CutLeftRight", "MinWidth", imported.MinWidth);
     PrintValue("MinHeight", imported.MinHeight);
     std::printf("SameWidthNumbers: %s\n", OnOff(imported.SameWidthNumbers));

@@ -88,6 +88,11 @@ void FontSeeds(const fs::path& corpus)
     Save(corpus / "font_info_fuzz", "version-2.bin", older);
     older[10] = 1;
     Save(corpus / "font_info_fuzz", "version-1.bin", older);
+    TGenerationOptions rendered = SampleOptions();
+    rendered.RenderMode = TRenderMode::Light;
+    rendered.Ink = 90;
+    rendered.RenderMode2 = TRenderMode::Mono;
+    Save(corpus / "font_info_fuzz", "rendering-record.mtf", FontFile(font, false, BuildFontInfo(rendered)));
 
     const std::string bmp = (fs::temp_directory_path() / "glyphforge-seed.bmp").string();
     font.SaveToBmpFile(bmp);
@@ -121,6 +126,12 @@ void OptionsNameSeeds(const fs::path& corpus)
     options.RightMarginOn = false;
     options.BottomCutOn = true;
     Save(corpus / "options_name_fuzz", "two-colour-name", "\x12/fonts/" + ProposedFontFileName(options, 12));
+    options.RenderMode = TRenderMode::MonoAuto;
+    options.FontType = ftFourColorOld;
+    Save(corpus / "options_name_fuzz", "rendering-name", "\x17" + ProposedFontFileName(options, 14));
+    options.RenderMode = TRenderMode::Light;
+    options.Ink = 60;
+    Save(corpus / "options_name_fuzz", "ink-name", "\x19" + ProposedFontFileName(options, 14));
 }
 
 // The round-trip targets build their stores from raw bytes.

@@ -1,6 +1,7 @@
 // Options texts in file names from arbitrary bytes, and single item look-ups in them.
-// Byte 0 picks the look-up: bit 0 whether the key takes a value, the rest one of the keys a
-// file name can hold (or the empty key); the remaining bytes are the name.
+// Byte 0 picks the look-up: bit 0 whether the key takes a value (a number, and a word as the
+// rendering item has), the rest one of the keys a file name can hold (or the empty key); the
+// remaining bytes are the name.
 
 #include <array>
 
@@ -11,9 +12,9 @@ namespace {
 
 const std::vector<std::string> InstalledFaces = {"DejaVu Sans", "DejaVu Sans Mono", "Unifont", "Arial",
                                                  "Times New Roman"};
-const std::array<std::string, 12> Keys = {"Spc",   "Outline",     "CutLR MinWidth", "MinHeight",
-                                          "SameWidthNums", "SameWidthMinus", "RightMargin", "TopCut",
-                                          "BottomCut", "Width4", "WidthDiv", ""};
+const std::array<std::string, 14> Keys = {"Spc",       "Outline", "CutLR MinWidth", "MinHeight", "SameWidthNums",
+                                          "SameWidthMinus", "RightMargin", "TopCut", "BottomCut", "Width4",
+                                          "WidthDiv",  "Render",  "Ink",            ""};
 
 } // namespace
 
@@ -28,6 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FindOptionValue(text, key, hasValue);
     } catch (const EGlyphForgeError&) {
     }
+    if (hasValue)
+        RenderModeFromWord(FindOptionWord(text, key));
 
     TImportedOptions imported;
     TGenerationOptions options;

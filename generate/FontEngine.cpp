@@ -24,6 +24,16 @@ TDefaultFont DefaultSecondaryFont()
     return {MatchedFamily("sans-serif"), 8};
 }
 
+TFontRequest PrimaryFontRequest(const TGenerationOptions& options)
+{
+    return {options.FontName, options.FontSize, options.FontStyle, options.Rendering()};
+}
+
+TFontRequest SecondaryFontRequest(const TGenerationOptions& options)
+{
+    return {options.Font2Name, options.Font2Size, options.Font2Style, options.Rendering2()};
+}
+
 bool IsFontFileName(const std::string& name)
 {
     // The formats FreeType reads; a family name seldom ends like a file name.
@@ -80,6 +90,9 @@ std::shared_ptr<const TFontFace> TFontEngine::Open(const TFontRequest& request, 
     spec.PixelSize = PointsToPixels(request.SizePoints);
     spec.Underline = request.Style & fsUnderline;
     spec.StrikeOut = request.Style & fsStrikeOut;
+    spec.Rendering = request.Rendering;
+    // The bilevel modes have no threshold: one face serves whatever it is set to.
+    spec.Rendering.Ink = spec.Rendering.UsesInk() ? InkRange.Clamp(spec.Rendering.Ink) : DefaultInk;
 
     const std::string key = spec.Key();
     for (auto face = FFaces.begin(); face != FFaces.end(); ++face) {

@@ -6,16 +6,27 @@
 #include <list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "generate/FontFace.h"
 #include "generate/GenerationOptions.h"
 
 struct TFontRequest {
+    TFontRequest(std::string family, int sizePoints, TFontStyles style, TRendering rendering = {})
+        : Family(std::move(family)), SizePoints(sizePoints), Style(style), Rendering(rendering)
+    {
+    }
+
     std::string Family; // an installed family, or the path of a font file
-    int SizePoints = 16;
-    TFontStyles Style = 0;
+    int SizePoints;
+    TFontStyles Style;
+    TRendering Rendering;
 };
+
+// The primary and the secondary font as the options ask for them.
+TFontRequest PrimaryFontRequest(const TGenerationOptions& options);
+TFontRequest SecondaryFontRequest(const TGenerationOptions& options);
 
 struct TDefaultFont {
     std::string Family;
@@ -43,8 +54,9 @@ public:
     static std::vector<std::string> Families();
 
     // The real bold or italic face when the family has one, otherwise the style is added by
-    // the engine. Throws EGlyphForgeError for a family that is not installed and EFOpenError
-    // for a file that is not a readable font.
+    // the engine. Each rendering is a face of its own, kept as long as the others. Throws
+    // EGlyphForgeError for a family that is not installed and EFOpenError for a file that is
+    // not a readable font.
     std::shared_ptr<const TFontFace> OpenFont(const TFontRequest& request);
     // As OpenFont, but a family that is not installed is drawn with the nearest installed one,
     // as the desktop's font mapper would; only a bad font file, or no font at all, throws.
@@ -56,7 +68,8 @@ public:
 private:
     std::shared_ptr<const TFontFace> Open(const TFontRequest& request, bool nearestFamily);
 
-    static constexpr size_t KeptFaces = 4;
+    // Both fonts in every rendering, so trying the modes and going back redraws nothing.
+    static constexpr size_t KeptFaces = 8;
     static constexpr size_t CacheLimit = size_t{96} << 20;
 
     std::shared_ptr<TFontLibrary> FLibrary;

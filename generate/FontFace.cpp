@@ -46,7 +46,8 @@ int PointsToPixels(int points)
 
 std::string TFaceSpec::Key() const
 {
-    return StrFormat("%s|%d|%d|%d%d%d%d", File.c_str(), FaceIndex, PixelSize, Bold, Italic, Underline, StrikeOut);
+    return StrFormat("%s|%d|%d|%d%d%d%d|%d|%d", File.c_str(), FaceIndex, PixelSize, Bold, Italic, Underline, StrikeOut,
+                     static_cast<int>(Rendering.Mode), Rendering.Ink);
 }
 
 namespace {
@@ -77,16 +78,46 @@ void FillRect(TGlyphBitmap& bitmap, int x, int y, int width, int height, uint8_t
         std::memset(bitmap.Row(row) + left, index, static_cast<size_t>(right - left));
 }
 
-bool IsInk(const FT_Bitmap& bitmap, const uint8_t* row, unsigned x)
+bool IsInk(const FT_Bitmap& bitmap, const uint8_t* row, unsigned x, int inkThreshold)
 {
     switch (bitmap.pixel_mode) {
     case FT_PIXEL_MODE_MONO:
         return (row[x >> 3] & (0x80 >> (x & 7))) != 0;
     case FT_PIXEL_MODE_BGRA:
-        return row[x * 4 + 3] > 127;
+        return row[x * 4 + 3] >= inkThreshold;
     default:
-        return row[x] > 127;
+        return row[x] >= inkThreshold;
     }
+}
+
+FT_Int32 LoadFlags(TRenderMode mode)
+{
+    switch (mode) {
+    case TRenderMode::Mono:
+        return FT_LOAD_TARGET_MONO;
+    case TRenderMode::MonoAuto:
+        return FT_LOAD_TARGET_MONO | FT_LOAD_FORCE_AUTOHINT;
+    case TRenderMode::Light:
+        // Forced, so that fonts whose driver hints lightly itself get the auto-hinter too.
+        return FT_LOAD_TARGET_LIGHT | FT_LOAD_FORCE_AUTOHINT;
+    case TRenderMode::Smooth:
+        break;
+    }
+    return FT_LOAD_TARGET_NORMAL;
+}
+
+FT_Render_Mode RenderModeOf(TRenderMode mode)
+{
+    switch (mode) {
+    case TRenderMode::Mono:
+    case TRenderMode::MonoAuto:
+        return FT_RENDER_MODE_MONO;
+    case TRenderMode::Light:
+        return FT_RENDER_MODE_LIGHT;
+    case TRenderMode::Smooth:
+        break;
+    }
+    return FT_RENDER_MODE_NORMAL;
 }
 
 } // namespace
@@ -211,8 +242,8 @@ struct TFontFace::TImpl {
     TGlyphRaster Rasterize(FT_UInt glyph) const
     {
         TGlyphRaster raster;
-        if (FT_Load_Glyph(Face, glyph, FT_LOAD_TARGET_NORMAL) != 0 &&
-            (glyph == 0 || FT_Load_Glyph(Face, 0, FT_LOAD_TARGET_NORMAL) != 0))
+        const FT_Int32 loadFlags = LoadFlags(Spec.Rendering.Mode);
+        if (FT_Load_Glyph(Face, glyph, loadFlags) != 0 && (glyph == 0 || FT_Load_Glyph(Face, 0, loadFlags) != 0))
             return raster; // a broken glyph draws nothing
         FT_GlyphSlot slot = Face->glyph;
         if (SyntheticItalic)
@@ -220,7 +251,7 @@ struct TFontFace::TImpl {
         if (SyntheticBold)
             FT_GlyphSlot_Embolden(slot);
         raster.Advance = static_cast<int>((slot->advance.x + 32) >> 6);
-        if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0)
+        if (FT_Render_Glyph(slot, RenderModeOf(Spec.Rendering.Mode)) != 0)
             return raster;
         const FT_Bitmap& bitmap = slot->bitmap;
         raster.Left = slot->bitmap_left;
@@ -235,7 +266,7 @@ struct TFontFace::TImpl {
             const uint8_t* row = bitmap.buffer + size_t{memoryRow} * pitch;
             uint8_t* ink = raster.Ink.data() + size_t{y} * bitmap.width;
             for (unsigned x = 0; x < bitmap.width; ++x)
-                ink[x] = IsInk(bitmap, row, x) ? 1 : 0;
+                ink[x] = IsInk(bitmap, row, x, Spec.Rendering.Ink) ? 1 : 0;
         }
         return raster;
     }

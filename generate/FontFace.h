@@ -1,7 +1,7 @@
 #pragma once
 // One font at one pixel size and style, drawing single UTF-16 code units into glyph bitmaps
-// the way a screen font engine does: a character cell of the hinted advance width and the
-// font's ascent + descent, ink where the anti-aliased coverage is more than half.
+// the way a screen font engine does: a character cell of the advance width, hinted as the
+// glyph is drawn, and the font's ascent + descent; ink as the rendering mode decides.
 
 #include <cstdint>
 #include <memory>
@@ -9,6 +9,7 @@
 
 #include "font/GlyphBitmap.h"
 #include "generate/FontCoverage.h"
+#include "generate/Rendering.h"
 
 class TCellCache;
 class TFontLibrary; // the rasteriser instance faces are opened with
@@ -19,8 +20,8 @@ std::shared_ptr<TFontLibrary> CreateFontLibrary();
 // Points to pixels on a 96-dpi screen, rounded to a whole em as the screen engine does.
 int PointsToPixels(int points);
 
-// What identifies a sized face: the face in a file, its em in pixels and the styles asked for.
-// A bold or italic the face does not have itself is added by the rasteriser.
+// What identifies a sized face: the face in a file, its em in pixels, the styles asked for and
+// how it is rendered. A bold or italic the face does not have itself is added by the rasteriser.
 struct TFaceSpec {
     std::string File;
     int FaceIndex = 0;
@@ -29,6 +30,7 @@ struct TFaceSpec {
     bool Italic = false;
     bool Underline = false;
     bool StrikeOut = false;
+    TRendering Rendering;
 
     std::string Key() const;
 };
@@ -48,7 +50,7 @@ public:
     bool SyntheticBold() const;
     bool SyntheticItalic() const;
 
-    // The hinted advance in whole pixels.
+    // The advance in whole pixels, hinted as the glyph is drawn.
     int TextWidthW(uint16_t character) const;
     // The cell height, ascent + descent: the same for every character.
     int TextHeightW(uint16_t character) const;

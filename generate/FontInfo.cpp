@@ -9,6 +9,7 @@
 namespace {
 
 constexpr std::string_view Marker = "FONT_INFO";
+constexpr std::string_view RenderingMarker = "[RENDERING";
 constexpr uint8_t StyleMask = fsBold | fsItalic | fsUnderline | fsStrikeOut;
 
 uint8_t CheckedByte(int value)
@@ -70,10 +71,57 @@ public:
         return std::string(reinterpret_cast<const char*>(FData.data()) + start, available);
     }
 
+    // True, past them, when the data holds Text here.
+    bool Skip(std::string_view text)
+    {
+        if (FPosition > FData.size() || FData.size() - FPosition < text.size() ||
+            !std::equal(text.begin(), text.end(), FData.begin() + static_cast<std::ptrdiff_t>(FPosition)))
+            return false;
+        FPosition += text.size();
+        return true;
+    }
+
 private:
     std::span<const uint8_t> FData;
     size_t FPosition;
 };
+
+void AddRenderingRecord(const TGenerationOptions& options, TByteArray& block)
+{
+    const TRendering primary = options.Rendering();
+    const TRendering secondary = options.Rendering2();
+    if (primary.IsDefault() && secondary.IsDefault())
+        return;
+    const uint8_t record[RenderingRecordSize] = {
+        static_cast<uint8_t>(primary.Mode),
+        CheckedByte(primary.Ink),
+        static_cast<uint8_t>(secondary.Mode),
+        CheckedByte(secondary.Ink),
+    };
+    block.insert(block.end(), RenderingMarker.begin(), RenderingMarker.end());
+    block.insert(block.end(), std::begin(record), std::end(record));
+    block.push_back(']');
+}
+
+TRendering RenderingOf(uint8_t mode, uint8_t ink)
+{
+    return {RenderModeFromValue(mode).value_or(TRenderMode::Smooth), InkRange.Clamp(ink)};
+}
+
+// The record right after the block's "]", when it is there whole.
+void ReadRenderingRecord(TBoundedReader& reader, TFontInfoBlock& result)
+{
+    if (!reader.Skip("]") || !reader.Skip(RenderingMarker))
+        return;
+    std::array<uint8_t, RenderingRecordSize> record{};
+    for (uint8_t& byte : record)
+        byte = reader.Byte();
+    if (!reader.Skip("]"))
+        return;
+    result.HasRendering = true;
+    result.Rendering = RenderingOf(record[frMode], record[frInk]);
+    result.Rendering2 = RenderingOf(record[frMode2], record[frInk2]);
+}
 
 } // namespace
 
@@ -119,6 +167,7 @@ TByteArray BuildFontInfo(const TGenerationOptions& options)
     block.push_back(length2);
     block.insert(block.end(), options.Font2Name.begin(), options.Font2Name.end());
     block.push_back(']');
+    AddRenderingRecord(options, block);
     return block;
 }
 
@@ -163,6 +212,7 @@ TFontInfoBlock ReadFontInfo(std::span<const uint8_t> data)
     TBoundedReader nameReader(data, namesAt);
     result.FontName = nameReader.Name();
     result.Font2Name = result.Version() == 1 ? result.FontName : nameReader.Name();
+    ReadRenderingRecord(nameReader, result);
     return result;
 }
 

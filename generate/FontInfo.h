@@ -1,6 +1,9 @@
 #pragma once
 // The font-information block a saved font may carry after its program stamp:
 // "[" "FONT_INFO", a 15-byte option block, the two face names (length byte + bytes), "]".
+// When a font is not rendered the default way, the rendering record follows the "]":
+// "[" "RENDERING", mode and ink of the primary font, mode and ink of the secondary one, "]".
+// Readers that know only the block stop at its "]" and never see it.
 
 #include <array>
 #include <cstdint>
@@ -49,6 +52,15 @@ enum TFontInfoFlag : uint8_t {
 uint8_t StyleToBits(TFontStyles styles);
 TFontStyles BitsToStyle(uint8_t bits);
 
+// Bytes of the rendering record after "[RENDERING".
+enum TRenderingByte : size_t {
+    frMode = 0,
+    frInk = 1,
+    frMode2 = 2,
+    frInk2 = 3,
+};
+constexpr size_t RenderingRecordSize = 4;
+
 // Throws ERangeError when a number or a face name's byte length is outside 0..255.
 TByteArray BuildFontInfo(const TGenerationOptions& options);
 
@@ -59,13 +71,18 @@ struct TFontInfoBlock {
     std::array<uint8_t, FontInfoOptionBlockSize> Block{};
     std::string FontName;
     std::string Font2Name;
+    // The defaults when the block carries no rendering record; an unknown mode reads as Smooth.
+    bool HasRendering = false;
+    TRendering Rendering;
+    TRendering Rendering2;
 
     // 1 or 2 as stored; every other version byte reads as the current layout.
     int Version() const;
 };
 
 // Searches the whole data for the first "FONT_INFO". Bytes past the end read as 0;
-// a name that runs past the end is cut there.
+// a name that runs past the end is cut there. The rendering record counts only when it
+// follows the block's "]" directly and is whole.
 TFontInfoBlock ReadFontInfo(std::span<const uint8_t> data);
 // Throws EFOpenError when the file cannot be read.
 TFontInfoBlock ReadFontInfo(const std::string& fileName);

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "generate/Rendering.h"
+
 enum TFontStyleBit : uint8_t {
     fsBold = 0x01,
     fsItalic = 0x02,
@@ -27,16 +29,21 @@ struct TSpinRange {
 constexpr TSpinRange FontSizeRange{1, 100};
 constexpr TSpinRange PixelRange{0, 100}; // outline, widths, margins, cuts, min height
 constexpr TSpinRange WidthDivRange{1, 32};
+constexpr TSpinRange InkRange{1, 255};
 
 struct TGenerationOptions {
     std::string FontName;
     int FontSize = 16;
     TFontStyles FontStyle = 0;
     int Outline = 0;
+    TRenderMode RenderMode = TRenderMode::Smooth;
+    int Ink = DefaultInk;
     std::string Font2Name;
     int Font2Size = 14;
     TFontStyles Font2Style = 0;
     int Outline2 = 0;
+    TRenderMode RenderMode2 = TRenderMode::Smooth;
+    int Ink2 = DefaultInk;
     bool TryFont2 = true;
     bool CutLeftRight = true;
     int MinWidth = 2;
@@ -61,4 +68,6 @@ struct TGenerationOptions {
     bool IsTwoColor() const { return FontType == ftTwoColorFixed; }
     // The writer's NEW mode is exactly type 1.
     bool NewMode() const { return FontType == ftFourColorNew; }
+    TRendering Rendering() const { return {RenderMode, Ink}; }
+    TRendering Rendering2() const { return {RenderMode2, Ink2}; }
 };

@@ -78,21 +78,30 @@ int IndexOfText(const std::vector<std::string>& list, const std::string& text)
     return -1;
 }
 
-int FindOptionValue(const std::string& tail, const std::string& key, bool hasValue)
+namespace {
+
+// Where the text after the key (and the space after it, for a value key) starts; npos when
+// the key is absent.
+size_t FindOptionKey(const std::string& tail, const std::string& key, bool hasValue)
 {
     const std::string pattern = hasValue ? "[" + key + " " : "[" + key + "]";
     const std::string fallback = hasValue ? " " + key + " " : " " + key;
     size_t at = tail.find(pattern);
-    size_t patternSize = pattern.size();
-    if (at == std::string::npos) {
-        at = tail.find(fallback);
-        patternSize = fallback.size();
-    }
-    if (at == std::string::npos)
+    if (at != std::string::npos)
+        return at + pattern.size();
+    at = tail.find(fallback);
+    return at == std::string::npos ? at : at + fallback.size();
+}
+
+} // namespace
+
+int FindOptionValue(const std::string& tail, const std::string& key, bool hasValue)
+{
+    const size_t digitsAt = FindOptionKey(tail, key, hasValue);
+    if (digitsAt == std::string::npos)
         return -1;
     if (!hasValue)
         return 0;
-    const size_t digitsAt = at + patternSize;
     size_t digitsEnd = digitsAt;
     while (digitsEnd < tail.size() && IsDigit(tail[digitsEnd]))
         ++digitsEnd;
@@ -103,6 +112,14 @@ int FindOptionValue(const std::string& tail, const std::string& key, bool hasVal
     if (!value)
         throw EConvertError(StrFormat("'%s' is not a valid integer value", digits.c_str()));
     return *value;
+}
+
+std::string FindOptionWord(const std::string& tail, const std::string& key)
+{
+    const size_t wordAt = FindOptionKey(tail, key, true);
+    if (wordAt == std::string::npos)
+        return {};
+    return tail.substr(wordAt, tail.find_first_of("] ", wordAt) - wordAt);
 }
 
 std::optional<TOptionsTextParts> SplitOptionsFileName(const std::string& fileName)
@@ -186,6 +203,10 @@ void ParseOptionsTail(const std::string& tail, TImportedOptions& imported)
         imported.WidthDivOn = widthDiv >= 0;
         imported.WidthDiv = imported.WidthDivOn ? widthDiv : 4;
     }
+    // Absent items mean the default rendering; an unknown mode word too.
+    imported.Rendering.Mode = RenderModeFromWord(FindOptionWord(tail, "Render")).value_or(TRenderMode::Smooth);
+    const int ink = FindOptionValue(tail, "Ink", true);
+    imported.Rendering.Ink = ink >= 0 ? InkRange.Clamp(ink) : DefaultInk;
     imported.Source = 0;
 }
 
@@ -214,6 +235,8 @@ TImportedOptions ImportedFromFontInfo(const TFontInfoBlock& info)
     imported.Font2Size = b[fiFont2Size];
     imported.Font2Style = BitsToStyle(b[fiFont2Style]);
     imported.Outline2 = b[fiOutline2];
+    imported.Rendering = info.Rendering;
+    imported.Rendering2 = info.Rendering2;
 
     imported.Outline = b[fiOutline];
     imported.SpaceWidth = b[fiSpaceWidth];
@@ -270,6 +293,8 @@ void ApplyImportedToOptions(const TImportedOptions& imported, TGenerationOptions
 
     options.SpaceWidth = PixelRange.Clamp(imported.SpaceWidth);
     options.Outline = PixelRange.Clamp(imported.Outline);
+    options.RenderMode = imported.Rendering.Mode;
+    options.Ink = InkRange.Clamp(imported.Rendering.Ink);
     ApplyRule(imported.MinWidth, options.CutLeftRight, options.MinWidth);
     options.MinHeight = PixelRange.Clamp(imported.MinHeight);
     options.SameWidthNumbers = imported.SameWidthNumbers;
@@ -286,6 +311,8 @@ void ApplyImportedToOptions(const TImportedOptions& imported, TGenerationOptions
         options.Font2Size = FontSizeRange.Clamp(imported.Font2Size);
         options.Font2Style = imported.Font2Style;
         options.Outline2 = PixelRange.Clamp(imported.Outline2);
+        options.RenderMode2 = imported.Rendering2.Mode;
+        options.Ink2 = InkRange.Clamp(imported.Rendering2.Ink);
     }
     // The import never restores the font type.
     options.FontType = ftFourColorOld;

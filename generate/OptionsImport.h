@@ -22,6 +22,9 @@ struct TImportedOptions {
     int Font2Size = 0;
     TFontStyles Font2Style = 0;
     int Outline2 = 0;
+    TRendering Rendering2;
+
+    TRendering Rendering; // the default when the name has no items for it
 
     int Outline = -1;
     int SpaceWidth = -1;
@@ -57,6 +60,8 @@ int IndexOfText(const std::vector<std::string>& list, const std::string& text);
 // For a value key the number after it, for a flag key 0; -1 when the key is absent or no
 // digit follows. Throws EConvertError when the digits overflow a 32-bit integer.
 int FindOptionValue(const std::string& tail, const std::string& key, bool hasValue);
+// The word after a value key, up to "]" or a space; empty when the key is absent.
+std::string FindOptionWord(const std::string& tail, const std::string& key);
 
 // The options text of a file name, split around the deleted height item.
 struct TOptionsTextParts {

@@ -11,7 +11,7 @@ void AddValueItem(std::string& text, const char* key, int value)
     text += StrFormat(" [%s %d]", key, value);
 }
 
-void AddFlagItem(std::string& text, const char* key)
+void AddFlagItem(std::string& text, const std::string& key)
 {
     text += " [";
     text += key;
@@ -41,6 +41,12 @@ std::string BuildOptionsText(const TGenerationOptions& options, int maxGlyphHeig
                                  "Spc", options.SpaceWidth);
     if (options.Outline > 0)
         AddValueItem(text, "Outline", options.Outline);
+    // Only what differs from the default rendering, so that default names stay as they were.
+    const TRendering rendering = options.Rendering();
+    if (rendering.Mode != TRenderMode::Smooth)
+        AddFlagItem(text, std::string("Render ") + NameOf(rendering.Mode).TextWord);
+    if (rendering.UsesInk() && rendering.Ink != DefaultInk)
+        AddValueItem(text, "Ink", rendering.Ink);
     if (options.CutLeftRight && !options.IsTwoColor())
         AddValueItem(text, "CutLR MinWidth", options.MinWidth);
     AddValueItem(text, "MinHeight", options.MinHeight);

@@ -1,7 +1,9 @@
 #include "ui/FontPage.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QSpinBox>
 #include <QToolButton>
@@ -77,6 +79,20 @@ void TFontPage::BuildControls()
     grid->addWidget(new QLabel(QStringLiteral("Outline:"), this), row, 0);
     grid->addWidget(seOutline, row++, 1);
 
+    cmbRendering = new QComboBox(this);
+    cmbRendering->setObjectName(Named("cmbRendering"));
+    for (const TRenderModeName& name : RenderModeNames())
+        cmbRendering->addItem(QString::fromLatin1(name.Caption));
+    seInk = spinBox(Named("seInk"), InkRange, DefaultInk);
+    seInk->setToolTip(QStringLiteral("Coverage from which a pixel is ink: lower is bolder"));
+    auto* renderingRow = new QHBoxLayout;
+    renderingRow->addWidget(cmbRendering);
+    renderingRow->addWidget(new QLabel(QStringLiteral("Ink:"), this));
+    renderingRow->addWidget(seInk);
+    renderingRow->addStretch(1);
+    grid->addWidget(new QLabel(QStringLiteral("Rendering:"), this), row, 0);
+    grid->addLayout(renderingRow, row++, 1, 1, 4);
+
     if (primary) {
         grid->addWidget(new QLabel(QStringLiteral("Import options from file or filename:"), this), row, 0, 1, 4);
         btnImportOptions = button(QStringLiteral("btnImportOptions"), "Import options from filename...");
@@ -94,10 +110,25 @@ void TFontPage::ConnectHandlers()
     connect(cbBold, &QCheckBox::toggled, this, &TFontPage::cbBoldClick);
     connect(cbItalic, &QCheckBox::toggled, this, &TFontPage::cbItalicClick);
     connect(seOutline, &QSpinBox::valueChanged, this, &TFontPage::seOutlineChange);
+    connect(cmbRendering, &QComboBox::currentIndexChanged, this, [this](int mode) {
+        EnableInk();
+        emit cmbRenderingChange(mode);
+    });
+    connect(seInk, &QSpinBox::valueChanged, this, &TFontPage::seInkChange);
     if (cbFont02Try)
         connect(cbFont02Try, &QCheckBox::toggled, this, &TFontPage::cbFont02TryClick);
     if (btnImportOptions)
         connect(btnImportOptions, &QToolButton::clicked, this, &TFontPage::btnImportOptionsClick);
+}
+
+TRenderMode TFontPage::ChosenRenderMode() const
+{
+    return RenderModeFromValue(cmbRendering->currentIndex()).value_or(TRenderMode::Smooth);
+}
+
+void TFontPage::EnableInk()
+{
+    seInk->setEnabled(TRendering{ChosenRenderMode()}.UsesInk());
 }
 
 void TFontPage::ReadOptions(TGenerationOptions& options) const
@@ -109,6 +140,8 @@ void TFontPage::ReadOptions(TGenerationOptions& options) const
     (primary ? options.FontName : options.Font2Name) = cmbFont->Family().toStdString();
     (primary ? options.FontSize : options.Font2Size) = seFontSize->value();
     (primary ? options.Outline : options.Outline2) = seOutline->value();
+    (primary ? options.RenderMode : options.RenderMode2) = ChosenRenderMode();
+    (primary ? options.Ink : options.Ink2) = seInk->value();
     if (cbFont02Try)
         options.TryFont2 = cbFont02Try->isChecked();
 }
@@ -122,6 +155,8 @@ void TFontPage::WriteOptions(const TGenerationOptions& options)
     cbBold->setChecked(style & fsBold);
     cbItalic->setChecked(style & fsItalic);
     seOutline->setValue(primary ? options.Outline : options.Outline2);
+    cmbRendering->setCurrentIndex(static_cast<int>(primary ? options.RenderMode : options.RenderMode2));
+    seInk->setValue(primary ? options.Ink : options.Ink2);
     if (cbFont02Try)
         cbFont02Try->setChecked(options.TryFont2);
 }

@@ -7,6 +7,7 @@
 #include "generate/GenerationOptions.h"
 
 class QCheckBox;
+class QComboBox;
 class QSpinBox;
 class QToolButton;
 class TFontFamilyCombo;
@@ -35,6 +36,8 @@ public:
     QCheckBox* cbBold = nullptr;
     QCheckBox* cbItalic = nullptr;
     QSpinBox* seOutline = nullptr;
+    QComboBox* cmbRendering = nullptr; // the modes in the order of TRenderMode
+    QSpinBox* seInk = nullptr;         // enabled for the modes that render coverage
     QCheckBox* cbFont02Try = nullptr; // secondary page only
     QToolButton* btnImportOptions = nullptr; // primary page only
 
@@ -45,12 +48,16 @@ signals:
     void cbBoldClick(bool bold);
     void cbItalicClick(bool italic);
     void seOutlineChange(int outline);
+    void cmbRenderingChange(int mode);
+    void seInkChange(int ink);
     void cbFont02TryClick(bool tryFont2);
     void btnImportOptionsClick();
 
 private:
     void BuildControls();
     void ConnectHandlers();
+    TRenderMode ChosenRenderMode() const;
+    void EnableInk();
     QString Named(const char* name) const;
 
     TFontPageKind FKind;

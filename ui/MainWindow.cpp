@@ -250,7 +250,8 @@ void TfrmMain::ConnectOptionControls()
         connect(page, &TFontPage::btnFontClick, this, [this, page] { RunHandler([this, page] { btnFontClick(*page); }); });
         for (auto signal : {&TFontPage::cbBoldClick, &TFontPage::cbItalicClick})
             connect(page, signal, this, [this] { RunHandler([this] { OptionChanged(); }); });
-        connect(page, &TFontPage::seFontSizeChange, this, [this] { RunHandler([this] { OptionChanged(); }); });
+        for (auto signal : {&TFontPage::seFontSizeChange, &TFontPage::cmbRenderingChange, &TFontPage::seInkChange})
+            connect(page, signal, this, [this] { RunHandler([this] { OptionChanged(); }); });
         connect(page, &TFontPage::seOutlineChange, this,
                 [this](int outline) { RunHandler([this, outline] { seOutlineChange(outline); }); });
     }

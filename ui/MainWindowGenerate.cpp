@@ -15,16 +15,6 @@
 
 namespace {
 
-TFontRequest PrimaryRequest(const TGenerationOptions& options)
-{
-    return {options.FontName, options.FontSize, options.FontStyle};
-}
-
-TFontRequest SecondaryRequest(const TGenerationOptions& options)
-{
-    return {options.Font2Name, options.Font2Size, options.Font2Style};
-}
-
 // Why the type just left the fixed width, and the way back to it.
 std::string FixedWidthFallbackMessage(const TGenerationStats& stats, int minWidth)
 {
@@ -42,11 +32,11 @@ void TfrmMain::GenerateFont()
         return;
     const TGenerationOptions options = ReadOptions();
     TBusyCursor busy;
-    const std::shared_ptr<const TFontFace> font1 = FEngine.OpenNearestFont(PrimaryRequest(options));
+    const std::shared_ptr<const TFontFace> font1 = FEngine.OpenNearestFont(PrimaryFontRequest(options));
     std::shared_ptr<const TFontFace> font2;
     // No secondary family selected: the primary font draws every character.
     if (options.TryFont2 && !options.Font2Name.empty())
-        font2 = FEngine.OpenNearestFont(SecondaryRequest(options));
+        font2 = FEngine.OpenNearestFont(SecondaryFontRequest(options));
 
     TGlyphGenerator generator(options, FTable.CharUnicode(), FTable.LastCharIndex(),
                               {font1.get(), font2.get(), FCoverage1, FCoverage2});
@@ -127,6 +117,6 @@ void TfrmMain::UpdateFontCoverage()
             return FullCoverage();
         }
     };
-    FCoverage1 = coverageOf(PrimaryRequest(options));
-    FCoverage2 = coverageOf(SecondaryRequest(options));
+    FCoverage1 = coverageOf(PrimaryFontRequest(options));
+    FCoverage2 = coverageOf(SecondaryFontRequest(options));
 }

@@ -1,10 +1,14 @@
-// "One width option changed, preview refreshed" in the real main window, offscreen.
+// "One option changed, preview refreshed" in the real main window, offscreen: a width option,
+// which redraws from the kept cells, and the primary font's rendering switched back and forth,
+// which finds both renderings kept after the first switch.
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <memory>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -27,21 +31,39 @@ public:
     }
 };
 
-// Toggles the min width between two values; each change regenerates, lays out and repaints.
-void RefreshAfterWidthChange(benchmark::State& state, const QString& tableFile)
+// Sets one control to its first or second setting; false when the window has no such control.
+using TToggle = std::function<bool(TfrmMain& window, bool second)>;
+
+bool ToggleMinWidth(TfrmMain& window, bool second)
+{
+    auto* minWidth = window.findChild<QSpinBox*>(QStringLiteral("seMinWidth"));
+    if (minWidth)
+        minWidth->setValue(second ? 3 : 2);
+    return minWidth != nullptr;
+}
+
+bool ToggleRendering(TfrmMain& window, bool second)
+{
+    auto* rendering = window.findChild<QComboBox*>(QStringLiteral("cmbRendering"));
+    if (rendering)
+        rendering->setCurrentIndex(static_cast<int>(second ? TRenderMode::Mono : TRenderMode::Smooth));
+    return rendering != nullptr;
+}
+
+// Each change regenerates, lays out and repaints.
+void RefreshAfterToggle(benchmark::State& state, const QString& tableFile, const TToggle& toggle)
 {
     TfrmMain window(tableFile, std::make_unique<TNoDialogs>());
     window.show();
     QApplication::processEvents();
-    QSpinBox* minWidth = window.findChild<QSpinBox*>(QStringLiteral("seMinWidth"));
-    if (!minWidth || window.MtkFont().GlyphCount() == 0) {
+    if (window.MtkFont().GlyphCount() == 0 || !toggle(window, false)) {
         state.SkipWithError("the window did not generate");
         return;
     }
-    int value = minWidth->value();
+    bool second = false;
     for (auto _ : state) {
-        value = value == 2 ? 3 : 2;
-        minWidth->setValue(value);
+        second = !second;
+        toggle(window, second);
         window.repaint();
         QApplication::processEvents();
     }
@@ -49,13 +71,21 @@ void RefreshAfterWidthChange(benchmark::State& state, const QString& tableFile)
     state.counters["generations"] = window.GenerationCount();
 }
 
+const QString ShippedTable = QStringLiteral(GLYPHFORGE_SOURCE_DIR "/data/glyphforgetool.ini");
+
 void BM_WindowFirstShippedPreset(benchmark::State& state)
 {
-    RefreshAfterWidthChange(state, QStringLiteral(GLYPHFORGE_SOURCE_DIR "/data/glyphforgetool.ini"));
+    RefreshAfterToggle(state, ShippedTable, ToggleMinWidth);
 }
 BENCHMARK(BM_WindowFirstShippedPreset)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_WindowFullPlane(benchmark::State& state)
+void BM_WindowFirstShippedPresetRendering(benchmark::State& state)
+{
+    RefreshAfterToggle(state, ShippedTable, ToggleRendering);
+}
+BENCHMARK(BM_WindowFirstShippedPresetRendering)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void RefreshFullPlane(benchmark::State& state, const TToggle& toggle)
 {
     QTemporaryDir folder;
     const QString table = folder.filePath(QStringLiteral("full.ini"));
@@ -65,9 +95,20 @@ void BM_WindowFullPlane(benchmark::State& state)
         return;
     }
     file.close();
-    RefreshAfterWidthChange(state, table);
+    RefreshAfterToggle(state, table, toggle);
+}
+
+void BM_WindowFullPlane(benchmark::State& state)
+{
+    RefreshFullPlane(state, ToggleMinWidth);
 }
 BENCHMARK(BM_WindowFullPlane)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+
+void BM_WindowFullPlaneRendering(benchmark::State& state)
+{
+    RefreshFullPlane(state, ToggleRendering);
+}
+BENCHMARK(BM_WindowFullPlaneRendering)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
 } // namespace
 

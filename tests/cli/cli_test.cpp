@@ -91,12 +91,15 @@ TEST_F(CliCommands, InfoDecodesTheHeaderAndTrailer)
     options.FontName = "DejaVu Sans";
     options.Font2Name = "Unifont";
     options.TopCut = 3;
+    options.RenderMode2 = TRenderMode::Light;
+    options.Ink2 = 70;
     const std::vector<uint8_t> info = BuildFontInfo(options);
     SaveFourColor("block.mtf", false, std::string(info.begin(), info.end()));
     const TRun withBlock = RunCli({"info", Path("block.mtf")});
     for (const char* line : {"Stamp:         \"[GlyphForgeTool 0.6.4]\"\n", "Font information block: present\n",
                              "Version: 3\n", "FontName: \"DejaVu Sans\"\n", "Font2Name: \"Unifont\"\n",
-                             "TopCutOn: off\n", "TopCut: 3\n"})
+                             "TopCutOn: off\n", "TopCut: 3\n", "Render: smooth\n", "Ink: 128\n", "Render2: light\n",
+                             "Ink2: 70\n"})
         EXPECT_NE(withBlock.Out.find(line), std::string::npos) << line << "in:\n" << withBlock.Out;
 }
 

@@ -53,7 +53,8 @@ const QStringList Options = {"--font", "DejaVu Sans", "--size", "11", "--bold", 
 
 TEST_F(GenerateCli, SavedOptionsRegenerateTheSameFontAfterARename)
 {
-    const TGenerateRun first = Run(QStringList(Options) << "--save-options" << "-o" << Path("first.mtf"));
+    const TGenerateRun first = Run(QStringList(Options) << "--render" << "mono" << "--render2" << "light" << "--ink2"
+                                                        << "90" << "--save-options" << "-o" << Path("first.mtf"));
     ASSERT_EQ(first.ExitCode, 0) << first.Err;
     ASSERT_TRUE(QFile::rename(Path("first.mtf"), Path("renamed.mtf")));
 
@@ -71,18 +72,27 @@ TEST_F(GenerateCli, SavedOptionsRegenerateTheSameFontAfterARename)
 
 TEST_F(GenerateCli, ProposedNameAloneRestoresTheOptions)
 {
-    const TGenerateRun first = Run(Options);
+    const TGenerateRun first = Run(QStringList(Options) << "--render" << "light" << "--ink" << "90");
     ASSERT_EQ(first.ExitCode, 0) << first.Err;
     const QStringList saved = QDir(FDir.path()).entryList({"*.mtf"});
     ASSERT_EQ(saved.size(), 1);
     EXPECT_EQ(saved.front().toStdString(),
-              "DejaVu Sans Bold 11 [18 pix] [Spc 8] [Outline 1] [CutLR MinWidth 3] [MinHeight 16] [SameWidthNums] "
-              "[RightMargin 2] [TopCut 2] [WidthDiv 4] [4Color VarW].mtf")
+              "DejaVu Sans Bold 11 [18 pix] [Spc 8] [Outline 1] [Render Light] [Ink 90] [CutLR MinWidth 3] "
+              "[MinHeight 16] [SameWidthNums] [RightMargin 2] [TopCut 2] [WidthDiv 4] [4Color VarW].mtf")
         << first.Out;
 
     const TGenerateRun second = Run({"--options-from", Path(saved.front()), "-o", Path("again.mtf")});
     ASSERT_EQ(second.ExitCode, 0) << second.Err;
     EXPECT_EQ(Bytes(saved.front()), Bytes("again.mtf"));
+}
+
+TEST_F(GenerateCli, UnknownRenderingIsRefused)
+{
+    const TGenerateRun run = Run({"--render2", "sharp", "-o", Path("out.mtf")});
+    EXPECT_EQ(run.ExitCode, 2);
+    EXPECT_NE(run.Err.find("--render2 must be one of smooth, mono, mono-auto, light, not \"sharp\""), std::string::npos)
+        << run.Err;
+    EXPECT_FALSE(QFile::exists(Path("out.mtf")));
 }
 
 TEST_F(GenerateCli, OptionsFromAFileWithoutOptionsFails)

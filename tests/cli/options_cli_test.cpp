@@ -28,11 +28,12 @@ bool HasLine(const std::string& out, const std::string& line)
 TEST(OptionsCliTest, PrintsWhatAFileNameParsesTo)
 {
     const TRun run = RunOptions({"--faces", "Tahoma,Arial Narrow",
-                                 "/no/such/folder/x arial narrow Italic 9 (11 pix) [Spc 3] [TopCut 2] [Width4].mtf"});
+                                 "/no/such/folder/x arial narrow Italic 9 (11 pix) [Spc 3] [Render Mono] [TopCut 2] "
+                                 "[Width4].mtf"});
     EXPECT_EQ(run.ExitCode, 0);
     for (const char* line : {"Source: file name", "FontName: \"Arial Narrow\"", "FontSize: 9", "FontStyle: Italic",
                              "SpaceWidth: 3", "CutLeftRight: off", "MinHeight: absent", "TopCutOn: on", "TopCut: 2",
-                             "WidthDivOn: on", "WidthDiv: 4"})
+                             "WidthDivOn: on", "WidthDiv: 4", "Render: mono", "Ink: 128"})
         EXPECT_TRUE(HasLine(run.Out, line)) << line << "\n" << run.Out;
 
     const TRun unknownFace = RunOptions({"Nowhere Sans 9 [11 pix].mtf"});

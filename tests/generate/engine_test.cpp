@@ -153,6 +153,31 @@ TEST_F(EngineFontTest, SameRequestGivesTheSameOpenFace)
     EXPECT_EQ(Engine.OpenFont({"DejaVu Sans", 16, 0}), DejaVu);
     EXPECT_NE(Engine.OpenFont({"DejaVu Sans", 17, 0}), DejaVu);
     EXPECT_EQ(Engine.OpenFont({DejaVu->Spec().File, 16, 0})->Spec().Key(), DejaVu->Spec().Key());
+
+    // Each rendering draws differently; trying them all and going back finds the first one kept.
+    const auto crisp = Engine.OpenFont({"DejaVu Sans", 16, 0, {TRenderMode::Mono}});
+    EXPECT_NE(crisp, DejaVu);
+    EXPECT_EQ(Engine.OpenFont({"DejaVu Sans", 16, 0, {TRenderMode::Mono, 40}}), crisp); // no threshold in two levels
+    for (const TRenderMode mode : {TRenderMode::MonoAuto, TRenderMode::Light})
+        EXPECT_NE(Engine.OpenFont({"DejaVu Sans", 16, 0, {mode}}), DejaVu);
+    EXPECT_NE(Engine.OpenFont({"DejaVu Sans", 16, 0, {TRenderMode::Smooth, 127}}), DejaVu);
+    EXPECT_EQ(Engine.OpenFont({"DejaVu Sans", 16, 0}), DejaVu);
+    EXPECT_EQ(Engine.OpenFont({"Unifont", 12, 0}), Unifont);
+}
+
+TEST_F(EngineFontTest, LowerInkThresholdMakesGlyphsBolderInBothCoverageModes)
+{
+    for (const TRenderMode mode : {TRenderMode::Smooth, TRenderMode::Light}) {
+        int previous = -1;
+        for (const int ink : {230, 128, 30}) {
+            const auto face = Engine.OpenFont({"DejaVu Sans", 10, 0, {mode, ink}});
+            int inked = 0;
+            for (const char16_t c : std::u16string(u"Hamburgefonstiv"))
+                inked += CountValue(Draw(*face, c), 3);
+            EXPECT_GT(inked, previous) << int(mode) << " ink " << ink;
+            previous = inked;
+        }
+    }
 }
 
 TEST_F(EngineFontTest, CoverageComesFromTheCharacterMap)

@@ -186,6 +186,54 @@ TEST(FontInfoTest, NamesRunningPastTheEndAreCut)
     EXPECT_EQ(info.Font2Name, "");
 }
 
+TEST(FontInfoTest, RenderingRecordFollowsTheUnchangedBlock)
+{
+    TGenerationOptions options = ArialOptions();
+    options.Ink = 90;
+    options.RenderMode2 = TRenderMode::MonoAuto;
+    const TByteArray plain = BuildFontInfo(ArialOptions());
+    const TByteArray block = BuildFontInfo(options);
+    // A reader that stops at the block's "]" sees the same bytes as for default rendering.
+    ASSERT_EQ(block.size(), plain.size() + 15);
+    EXPECT_TRUE(std::equal(plain.begin(), plain.end(), block.begin()));
+    EXPECT_EQ(TBytes(block.begin() + static_cast<std::ptrdiff_t>(plain.size()), block.end()),
+              Concat({Bytes("[RENDERING"), TBytes{0, 90, 2, 128}, Bytes("]")}));
+
+    const TFontInfoBlock info = ReadFontInfo(Concat({Bytes("[GlyphForgeTool 0.6.4]"), block, TBytes(2, 0)}));
+    EXPECT_TRUE(info.HasRendering);
+    EXPECT_EQ(info.Rendering, options.Rendering());
+    EXPECT_EQ(info.Rendering2, options.Rendering2());
+    EXPECT_EQ(info.Font2Name, "Arial Unicode MS");
+}
+
+TEST(FontInfoTest, RenderingRecordCountsOnlyWholeAndRightAfterTheBlock)
+{
+    // A block as saved before rendering could be chosen, with the writer's zero padding.
+    const TFontInfoBlock old = ReadFontInfo(Concat({BuildFontInfo(ArialOptions()), TBytes(3, 0)}));
+    EXPECT_TRUE(old.Found);
+    EXPECT_FALSE(old.HasRendering);
+    EXPECT_TRUE(old.Rendering.IsDefault() && old.Rendering2.IsDefault());
+
+    TGenerationOptions options = ArialOptions();
+    options.RenderMode = TRenderMode::Light;
+    const TByteArray block = BuildFontInfo(options);
+    const size_t recordAt = block.size() - 15;
+    for (size_t length = recordAt; length < block.size(); ++length)
+        EXPECT_FALSE(ReadFontInfo(TBytes(block.begin(), block.begin() + static_cast<std::ptrdiff_t>(length))).HasRendering)
+            << length;
+    TBytes gap = block;
+    gap.insert(gap.begin() + static_cast<std::ptrdiff_t>(recordAt), 0);
+    EXPECT_FALSE(ReadFontInfo(gap).HasRendering);
+
+    // Values no control can hold come back as the nearest ones the controls take.
+    TBytes odd = block;
+    odd[recordAt + 10] = 9; // no such mode
+    odd[recordAt + 11] = 0;
+    const TFontInfoBlock read = ReadFontInfo(odd);
+    ASSERT_TRUE(read.HasRendering);
+    EXPECT_EQ(read.Rendering, (TRendering{TRenderMode::Smooth, 1}));
+}
+
 TEST(FontInfoTest, ReadsFilesAndReportsMissingOnes)
 {
     const std::string name = testing::TempDir() + "/options_font_info.mtf";

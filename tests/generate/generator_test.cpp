@@ -4,6 +4,9 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
 #include "font/FileIo.h"
 #include "generate/ConversionTable.h"
 #include "generate/FontEngine.h"
@@ -366,6 +369,71 @@ TEST_F(GeneratorTest, OneFaceAsBothFontsKeepsEachOutline)
         EXPECT_EQ(Glyph(1).Width(), 8 + 6) << run;
         EXPECT_EQ(Glyph(2).Width(), 8 + 2) << run;
         EXPECT_EQ(Glyph(3).Width(), 8 + 6) << run;
+    }
+}
+
+// The character rendered by FreeType alone in a bilevel mode: its advance and whether it sets
+// the pixel at a cell position, with the baseline Ascent rows below the cell top.
+class TBareBilevelGlyph {
+public:
+    TBareBilevelGlyph(const TFontFace& face, FT_Int32 loadFlags, char16_t character) : FAscent(face.Ascent())
+    {
+        FT_Init_FreeType(&FLibrary);
+        EXPECT_EQ(FT_New_Face(FLibrary, face.Spec().File.c_str(), face.Spec().FaceIndex, &FFace), 0);
+        FT_Set_Pixel_Sizes(FFace, 0, static_cast<FT_UInt>(face.Spec().PixelSize));
+        EXPECT_EQ(FT_Load_Char(FFace, character, loadFlags), 0);
+        EXPECT_EQ(FT_Render_Glyph(FFace->glyph, FT_RENDER_MODE_MONO), 0);
+        EXPECT_EQ(FFace->glyph->bitmap.pixel_mode, FT_PIXEL_MODE_MONO);
+    }
+    ~TBareBilevelGlyph()
+    {
+        FT_Done_Face(FFace);
+        FT_Done_FreeType(FLibrary);
+    }
+
+    int Advance() const { return static_cast<int>((FFace->glyph->advance.x + 32) >> 6); }
+    bool IsSet(int x, int y) const
+    {
+        const FT_GlyphSlot slot = FFace->glyph;
+        const int column = x - slot->bitmap_left;
+        const int row = y - (FAscent - slot->bitmap_top);
+        if (column < 0 || row < 0 || column >= int(slot->bitmap.width) || row >= int(slot->bitmap.rows))
+            return false;
+        return (slot->bitmap.buffer[row * slot->bitmap.pitch + (column >> 3)] & (0x80 >> (column & 7))) != 0;
+    }
+
+private:
+    int FAscent;
+    FT_Library FLibrary = nullptr;
+    FT_Face FFace = nullptr;
+};
+
+TEST_F(GeneratorTest, CrispGlyphsHoldExactlyFreeTypesBilevelRendering)
+{
+    const std::u16string characters = u"AMWgijmw@&%0158\u00C5\u00E9\u0416";
+    const std::pair<TRenderMode, FT_Int32> modes[] = {
+        {TRenderMode::Mono, FT_LOAD_TARGET_MONO},
+        {TRenderMode::MonoAuto, FT_LOAD_TARGET_MONO | FT_LOAD_FORCE_AUTOHINT},
+    };
+    for (const auto& [mode, loadFlags] : modes) {
+        for (const int points : {8, 10, 16}) {
+            TGenerationOptions options = PlainOptions();
+            options.FontName = "DejaVu Sans";
+            options.FontSize = points;
+            options.RenderMode = mode;
+            const auto face = Engine.OpenFont(PrimaryFontRequest(options));
+            Generate(options, characters, *face);
+            for (size_t k = 0; k < characters.size(); ++k) {
+                const TBareBilevelGlyph bare(*face, loadFlags, characters[k]);
+                const TGlyphBitmap& glyph = Glyph(static_cast<int>(k));
+                ASSERT_EQ(glyph.Width(), bare.Advance()) << int(mode) << " " << points << "pt #" << k;
+                ASSERT_EQ(glyph.Height(), face->Ascent() + face->Descent());
+                for (int y = 0; y < glyph.Height(); ++y)
+                    for (int x = 0; x < glyph.Width(); ++x)
+                        ASSERT_EQ(glyph.Pixel(x, y) == 3, bare.IsSet(x, y))
+                            << int(mode) << " " << points << "pt #" << k << " at " << x << "," << y;
+            }
+        }
     }
 }
 

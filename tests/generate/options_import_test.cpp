@@ -139,10 +139,30 @@ TEST(OptionsImportFileNameTest, TextBuiltFromOptionsReadsBackToTheSameText)
     options.WidthDivOn = true;
     options.WidthDiv = 32;
     options.FontType = ftFourColorNew;
+    options.RenderMode = TRenderMode::Light;
+    options.Ink = 77;
     const std::string text = BuildOptionsText(options, 13);
     const TGenerationOptions restored = Applied(Parse(ProposedFontFileName(options, 13)));
     EXPECT_EQ(BuildOptionsText(restored, 13), text);
     EXPECT_EQ(restored.FontName, "Arial Narrow");
+}
+
+TEST(OptionsImportFileNameTest, RenderingOfThePrimaryFontOnlyAndDefaultWhenNotNamed)
+{
+    TGenerationOptions before;
+    before.RenderMode = TRenderMode::Light;
+    before.Ink = 60;
+    before.RenderMode2 = TRenderMode::Mono;
+    const TGenerationOptions plain = Applied(Parse(ExampleName), before);
+    EXPECT_TRUE(plain.Rendering().IsDefault());
+    EXPECT_EQ(plain.RenderMode2, TRenderMode::Mono); // a file name never names the secondary font
+
+    EXPECT_EQ(Applied(Parse("Arial 12 [16 pix] [Render mono-auto] [Ink 90].mtf")).Rendering(),
+              (TRendering{TRenderMode::MonoAuto, 90}));
+    EXPECT_EQ(Applied(Parse("Arial 12 [16 pix] [Render Sharp] [Ink 0].mtf")).Rendering(),
+              (TRendering{TRenderMode::Smooth, 1}));
+    EXPECT_EQ(Applied(Parse("Arial 12 (16 pix) Render LIGHT Ink 999.mtf")).Rendering(),
+              (TRendering{TRenderMode::Light, 255}));
 }
 
 TEST(OptionsImportFileNameTest, HeadFindsFacesOfSeveralWordsAndIgnoresWordsBeforeThem)
@@ -355,6 +375,9 @@ TEST(OptionsImportFromFileTest, BlockWinsOverTheFileName)
     saved.FontName = "Tahoma";
     saved.FontSize = 30;
     saved.Font2Name = "DejaVu Sans";
+    saved.RenderMode = TRenderMode::MonoAuto;
+    saved.RenderMode2 = TRenderMode::Light;
+    saved.Ink2 = 200;
     std::vector<uint8_t> content(64, 0);
     const TByteArray block = BuildFontInfo(saved);
     content.insert(content.end(), block.begin(), block.end());
@@ -367,6 +390,8 @@ TEST(OptionsImportFromFileTest, BlockWinsOverTheFileName)
     EXPECT_EQ(options.FontName, "Tahoma");
     EXPECT_EQ(options.FontSize, 30);
     EXPECT_EQ(options.Font2Name, "DejaVu Sans");
+    EXPECT_EQ(options.Rendering(), saved.Rendering());
+    EXPECT_EQ(options.Rendering2(), saved.Rendering2());
 }
 
 TEST(OptionsImportFromFileTest, FileNameWhenNoBlockAndNothingForPlainNames)

@@ -55,6 +55,23 @@ TEST(OptionsTextTest, OutlineItemOnlyAboveZeroAndRightAfterSpc)
     EXPECT_NE(BuildOptionsText(options, 16).find("[Spc 8] [Outline 3] [CutLR MinWidth 2]"), std::string::npos);
 }
 
+TEST(OptionsTextTest, RenderingItemsOnlyForThePrimaryFontsValuesThatMatter)
+{
+    TGenerationOptions options = ExampleOptions();
+    options.RenderMode2 = TRenderMode::Mono;
+    options.Ink2 = 50;
+    EXPECT_EQ(BuildOptionsText(options, 16), ExampleText);
+    options.Ink = 100;
+    EXPECT_NE(BuildOptionsText(options, 16).find("[Spc 8] [Ink 100] [CutLR MinWidth 2]"), std::string::npos);
+    // Drawn in two levels the threshold does nothing, so it is not named.
+    options.RenderMode = TRenderMode::MonoAuto;
+    EXPECT_NE(BuildOptionsText(options, 16).find("[Spc 8] [Render Mono-Auto] [CutLR MinWidth 2]"), std::string::npos);
+    options.RenderMode = TRenderMode::Light;
+    options.Outline = 1;
+    EXPECT_NE(BuildOptionsText(options, 16).find("[Spc 8] [Outline 1] [Render Light] [Ink 100] [CutLR"),
+              std::string::npos);
+}
+
 TEST(OptionsTextTest, SameWidthNumbersOffHidesBothSameWidthItems)
 {
     TGenerationOptions options = ExampleOptions();

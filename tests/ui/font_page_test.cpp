@@ -77,6 +77,10 @@ TEST_F(FontPageTest, WriteThenReadKeepsTheOtherPagesFieldsAndTheDialogOnlyStyles
     options.Font2Style = fsItalic | fsStrikeOut;
     options.Outline2 = 1;
     options.TryFont2 = false;
+    options.RenderMode = TRenderMode::Light;
+    options.Ink = 70;
+    options.RenderMode2 = TRenderMode::Mono;
+    options.Ink2 = 200;
     TFontPage primary(TFontPageKind::Primary);
     TFontPage secondary(TFontPageKind::Secondary);
     primary.WriteOptions(options);
@@ -87,6 +91,7 @@ TEST_F(FontPageTest, WriteThenReadKeepsTheOtherPagesFieldsAndTheDialogOnlyStyles
     read.Font2Style = fsStrikeOut;
     primary.ReadOptions(read);
     EXPECT_EQ(read.Font2Name, TGenerationOptions().Font2Name); // untouched by the primary page
+    EXPECT_TRUE(read.Rendering2().IsDefault());
     EXPECT_TRUE(read.TryFont2);
     secondary.ReadOptions(read);
     EXPECT_EQ(read.FontName, options.FontName);
@@ -97,6 +102,9 @@ TEST_F(FontPageTest, WriteThenReadKeepsTheOtherPagesFieldsAndTheDialogOnlyStyles
     EXPECT_EQ(read.Font2Size, options.Font2Size);
     EXPECT_EQ(read.Font2Style, options.Font2Style);
     EXPECT_EQ(read.Outline2, options.Outline2);
+    EXPECT_EQ(read.Rendering(), options.Rendering());
+    EXPECT_EQ(read.Rendering2(), options.Rendering2());
+    EXPECT_FALSE(secondary.seInk->isEnabled()); // kept, but a crisp rendering has no threshold
     EXPECT_FALSE(read.TryFont2);
 }
 

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -42,6 +43,27 @@ void Import(TWindowFixture& f, const QString& fileName)
 {
     f.Dialogs->Answers.push_back(fileName);
     Click(f, "btnImportOptions");
+}
+
+void PickRendering(TWindowFixture& f, const char* list, TRenderMode mode)
+{
+    f.Find<QComboBox>(list)->setCurrentIndex(static_cast<int>(mode));
+}
+
+std::vector<TGlyphBitmap> Glyphs(const TWindowFixture& f)
+{
+    std::vector<TGlyphBitmap> glyphs;
+    for (int k = 0; k < f.Window->MtkFont().GlyphCount(); ++k)
+        glyphs.push_back(*f.Window->MtkFont().GetGlyph(k));
+    return glyphs;
+}
+
+int InkPixels(const std::vector<TGlyphBitmap>& glyphs)
+{
+    int ink = 0;
+    for (const TGlyphBitmap& glyph : glyphs)
+        ink += static_cast<int>(std::count(glyph.Bits().begin(), glyph.Bits().end(), 3));
+    return ink;
 }
 
 } // namespace
@@ -141,16 +163,41 @@ TEST(WireSave, WithoutGlyphsNoDialogOpens)
     EXPECT_TRUE(f.Dialogs->FontSaveRequests.empty());
 }
 
+TEST(WireRendering, EachChangeRegeneratesOnceAndGoingBackGivesTheSameGlyphs)
+{
+    TWindowFixture f;
+    const std::vector<TGlyphBitmap> smooth = Glyphs(f);
+    int generations = f.Window->GenerationCount();
+    PickRendering(f, "cmbRendering", TRenderMode::Mono);
+    EXPECT_EQ(f.Window->GenerationCount(), ++generations);
+    EXPECT_NE(Glyphs(f), smooth);
+    EXPECT_FALSE(Spin(f, "seInk")->isEnabled());
+    EXPECT_TRUE(Spin(f, "seInk2")->isEnabled());
+
+    PickRendering(f, "cmbRendering", TRenderMode::Light);
+    EXPECT_TRUE(Spin(f, "seInk")->isEnabled());
+    PickRendering(f, "cmbRendering", TRenderMode::Smooth);
+    EXPECT_EQ(Glyphs(f), smooth);
+    Spin(f, "seInk")->setValue(40);
+    EXPECT_EQ(f.Window->GenerationCount(), generations + 3);
+    EXPECT_GT(InkPixels(Glyphs(f)), InkPixels(smooth));
+    EXPECT_TRUE(f.Dialogs->Messages.empty());
+}
+
 TEST(WireImport, ABlockRestoresTheOptionsWithOneGeneration)
 {
     TWindowFixture f;
     Spin(f, "seSpaceWidth")->setValue(11);
     Spin(f, "seOutline2")->setValue(2);
+    PickRendering(f, "cmbRendering2", TRenderMode::MonoAuto);
+    Spin(f, "seInk")->setValue(90);
     const QString renamed = f.Path(QStringLiteral("renamed.mtf"));
     SaveFont(f, renamed, true);
 
     Spin(f, "seSpaceWidth")->setValue(5);
     Spin(f, "seOutline2")->setValue(0);
+    PickRendering(f, "cmbRendering2", TRenderMode::Smooth);
+    Spin(f, "seInk")->setValue(128);
     PickFontType(f, ftTwoColorFixed);
     const int generations = f.Window->GenerationCount();
     Import(f, renamed);
@@ -158,6 +205,8 @@ TEST(WireImport, ABlockRestoresTheOptionsWithOneGeneration)
     EXPECT_EQ(f.Dialogs->OpenRequests.back().Filter, MediatekOpenFilter);
     EXPECT_EQ(Spin(f, "seSpaceWidth")->value(), 11);
     EXPECT_EQ(Spin(f, "seOutline2")->value(), 2);
+    EXPECT_EQ(f.Find<QComboBox>("cmbRendering2")->currentIndex(), static_cast<int>(TRenderMode::MonoAuto));
+    EXPECT_EQ(Spin(f, "seInk")->value(), 90);
     EXPECT_EQ(f.Find<QComboBox>("cmbFonType")->currentIndex(), ftFourColorOld);
     EXPECT_EQ(Spin(f, "seMinWidth")->singleStep(), 4); // the steps stay
     EXPECT_EQ(f.Window->GenerationCount(), generations + 1);
@@ -169,15 +218,19 @@ TEST(WireImport, AFileNameRestoresItsOptionsAndAFailureStillRegeneratesOnce)
     TWindowFixture f;
     Spin(f, "seSpaceWidth")->setValue(13);
     f.Find<QCheckBox>("cbItalic")->setChecked(true);
+    PickRendering(f, "cmbRendering", TRenderMode::Light);
     const QString named = f.Path(SaveFont(f, QString(), false));
+    EXPECT_TRUE(named.contains(QStringLiteral("[Render Light]"))) << named.toStdString();
     SaveFont(f, named, false);
 
     Spin(f, "seSpaceWidth")->setValue(4);
     f.Find<QCheckBox>("cbItalic")->setChecked(false);
+    PickRendering(f, "cmbRendering", TRenderMode::Mono);
     int generations = f.Window->GenerationCount();
     Import(f, named);
     EXPECT_EQ(Spin(f, "seSpaceWidth")->value(), 13);
     EXPECT_TRUE(f.Find<QCheckBox>("cbItalic")->isChecked());
+    EXPECT_EQ(f.Find<QComboBox>("cmbRendering")->currentIndex(), static_cast<int>(TRenderMode::Light));
     EXPECT_EQ(f.Window->GenerationCount(), generations + 1);
 
     // Digits too long for an integer: the message is shown, the values stay.

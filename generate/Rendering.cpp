@@ -1,0 +1,42 @@
+#include "generate/Rendering.h"
+
+#include <array>
+
+#include "font/Text.h"
+
+namespace {
+
+constexpr std::array<TRenderModeName, 4> Names = {{
+    {TRenderMode::Smooth, "Smooth", "smooth", "Smooth"},
+    {TRenderMode::Mono, "Crisp", "mono", "Mono"},
+    {TRenderMode::MonoAuto, "Crisp, auto-hinted", "mono-auto", "Mono-Auto"},
+    {TRenderMode::Light, "Light", "light", "Light"},
+}};
+
+} // namespace
+
+std::span<const TRenderModeName> RenderModeNames()
+{
+    return Names;
+}
+
+const TRenderModeName& NameOf(TRenderMode mode)
+{
+    return Names[static_cast<size_t>(mode)];
+}
+
+std::optional<TRenderMode> RenderModeFromWord(std::string_view word)
+{
+    const std::string upper = UpperCaseAscii(std::string(word));
+    for (const TRenderModeName& name : Names)
+        if (upper == UpperCaseAscii(name.Word))
+            return name.Mode;
+    return std::nullopt;
+}
+
+std::optional<TRenderMode> RenderModeFromValue(int value)
+{
+    if (value < 0 || static_cast<size_t>(value) >= Names.size())
+        return std::nullopt;
+    return static_cast<TRenderMode>(value);
+}
