@@ -240,8 +240,13 @@ void TGlyphGenerator::GenerateFont(TMtkFont& store)
     decideFallback();
 }
 
+std::string StatisticsText(const TGenerationStats& stats)
+{
+    return StrFormat("Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes", stats.FMaxGlyphWidth,
+                     stats.FMaxWidthChar, stats.FMaxGlyphHeight, stats.FFontFileSize);
+}
+
 std::string TGlyphGenerator::StatusText() const
 {
-    return StrFormat("Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes", FStats.FMaxGlyphWidth,
-                     FStats.FMaxWidthChar, FStats.FMaxGlyphHeight, FStats.FFontFileSize);
+    return StatisticsText(FStats);
 }

@@ -38,6 +38,9 @@ struct TGenerationStats {
     std::string FSizeLimitMessage;
 };
 
+// "Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes"
+std::string StatisticsText(const TGenerationStats& stats);
+
 // The store's saved size in the mode, or 0 and the writer's reason to refuse it, into the statistics.
 void MeasureFontFileSize(const TMtkFont& store, bool newMode, TGenerationStats& stats);
 
