@@ -23,6 +23,7 @@
 #include "ui/Icons.h"
 #include "ui/PreviewArea.h"
 #include "ui/SplitterBar.h"
+#include "ui/ZoomBox.h"
 
 namespace {
 
@@ -77,7 +78,9 @@ TfrmMain::~TfrmMain() = default;
 void TfrmMain::FormCreate()
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(ApplicationTitle());
+    FCaption = ApplicationTitle();
+    setWindowTitle(FCaption);
+    setAcceptDrops(true);
     setFont(WindowFont());
     FMtkFont = NewStore();
     BuildControls();
@@ -105,8 +108,11 @@ void TfrmMain::BuildControls()
     pcMain->resize(DesignClientWidth, DesignPageControlHeight);
     connect(pcMain, &QTabWidget::currentChanged, this, &TfrmMain::pcMainChange);
 
-    FPreviewArea = Named(new TPreviewArea(this, [this](QPoint p) { FormMouseMove(p.x(), p.y() + FPreviewArea->y()); }),
-                         "PreviewArea");
+    FPreviewArea = Named(new TPreviewArea(this), "PreviewArea");
+    connect(FPreviewArea, &TPreviewArea::Hovered, this, [this](QPoint p) { FormMouseMove(p.x(), p.y()); });
+    connect(FPreviewArea, &TPreviewArea::GlyphActivated, this,
+            [this](int index) { RunHandler([this, index] { EditGlyph(index); }); });
+    connect(FPreviewArea, &TPreviewArea::ZoomChanged, this, [this] { DrawSampleText(edSampleText->text()); });
     Splitter = Named(new TSplitterBar(this,
                                       [this](int top) {
                                           pcMain->resize(width(), TSplitterBar::ClampedHeight(
@@ -229,6 +235,7 @@ void TfrmMain::BuildStatusBar()
     FStatusPanels[1]->setMinimumWidth(50);
     StatusBar->addWidget(FStatusPanels[0]);
     StatusBar->addWidget(FStatusPanels[1], 1);
+    StatusBar->addPermanentWidget(NewZoomBox(FPreviewArea, StatusBar));
 }
 
 void TfrmMain::ConnectOptionControls()

@@ -28,6 +28,10 @@ void TfrmMain::GenerateFont()
 {
     if (!FRegenerate)
         return;
+    if (!MayReplaceFont()) {
+        RestoreKeptControls();
+        return;
+    }
     const TGenerationOptions options = ReadOptions();
     TBusyCursor busy;
     const std::shared_ptr<const TFontFace> font1 = FEngine.OpenFont(PrimaryRequest(options));
@@ -47,6 +51,7 @@ void TfrmMain::GenerateFont()
     pbFontCreate->setValue(0);
     pbFontCreate->show();
     pbFontCreate->repaint();
+    FontReplaced();
     try {
         generator.GenerateFont(*FMtkFont);
     } catch (...) {

@@ -19,5 +19,7 @@ struct TSampleText {
 // the code page lacks is left out rather than replaced by another glyph.
 QByteArray SampleTextCodes(const QString& text);
 
-// Each byte is a glyph index; bytes at or above the glyph count are skipped.
-TSampleText RenderSampleText(const TMtkFont& font, const QByteArray& text, QSize size, TPaletteKind palette);
+// Each byte is a glyph index; bytes at or above the glyph count are skipped. At a zoom above 1
+// each glyph pixel becomes Zoom x Zoom pixels and the lines wrap as in an image that much smaller.
+TSampleText RenderSampleText(const TMtkFont& font, const QByteArray& text, QSize size, TPaletteKind palette,
+                             int zoom = 1);

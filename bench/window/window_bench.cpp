@@ -25,6 +25,8 @@ public:
     {
         qFatal("unexpected message: %s", qPrintable(text));
     }
+    bool ConfirmDiscard(QWidget*, const QString&) override { return false; }
+    bool EditGlyphs(TGlyphEditor&) override { return false; }
 };
 
 // Toggles the min width between two values; each change regenerates, lays out and repaints.
