@@ -27,7 +27,7 @@
 namespace {
 
 constexpr int GridHeight = 400; // the grid's height in screen pixels, as near as whole cells allow
-constexpr int MaxGridViewWidth = 640;
+const QSize MaxGridViewSize(640, 480);
 constexpr int MinCellSize = 4;
 constexpr int MaxCellSize = 32;
 
@@ -105,8 +105,8 @@ TGlyphEditor::TGlyphEditor(QWidget* parent, TMtkFont& draft, int index, TUnicode
     ShowGlyph(index);
     // Room for the whole first glyph where the screen allows; wider glyphs scroll.
     const int frame = 2 * FGridView->frameWidth();
-    FGridView->setMinimumSize(std::clamp(FGrid->width() + frame, 240, MaxGridViewWidth),
-                              std::clamp(FGrid->height() + frame, 160, GridHeight + frame));
+    FGridView->setMinimumSize(std::clamp(FGrid->width(), 240, MaxGridViewSize.width()) + frame,
+                              std::clamp(FGrid->height(), 160, MaxGridViewSize.height()) + frame);
 }
 
 TPaletteKind TGlyphEditor::Palette() const
@@ -342,6 +342,7 @@ void TGlyphEditor::DrawAt(QPoint cell)
     if (!glyph || cell.x() < 0 || cell.y() < 0 || cell.x() >= glyph->Width() || cell.y() >= glyph->Height() ||
         glyph->Pixel(cell.x(), cell.y()) == FStrokeColor)
         return;
+    // A pixel already in the stroke's colour is skipped, so a stroke sets each pixel once.
     const TPixelChange change{cell.x(), cell.y(), FStrokeColor};
     for (const TPixelChange& undo : SetGlyphPixels(FDraft, FIndex, std::span(&change, 1)))
         FStrokeUndo.push_back(undo);
@@ -356,8 +357,6 @@ void TGlyphEditor::EndStroke()
     FStroking = false;
     if (FStrokeChanges.empty())
         return;
-    // Set back last pixel first, so a pixel drawn over twice gets its first colour back.
-    std::reverse(FStrokeUndo.begin(), FStrokeUndo.end());
     FUndo.push(new TPixelsCommand(FDraft, FIndex, [this](int index) { ShowGlyph(index); }, std::move(FStrokeChanges),
                                   std::move(FStrokeUndo)));
     FStrokeChanges.clear();

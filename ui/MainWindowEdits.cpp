@@ -49,6 +49,8 @@ bool TfrmMain::MayReplaceFont()
 
 void TfrmMain::SetUnsavedEdits(bool unsaved)
 {
+    if (unsaved == FUnsavedEdits)
+        return;
     FUnsavedEdits = unsaved;
     UpdateCaption();
 }

@@ -135,13 +135,20 @@ void TPreviewArea::Relayout()
     const int barWidth = FVertical->sizeHint().width();
     const int barHeight = FHorizontal->sizeHint().height();
     // Rows wrap at the width left of the vertical bar, which shows only when they do not fit.
-    LayOutAtWidth(width());
-    bool wide = FContentSize.width() * FZoom > width();
-    const bool tall = FContentSize.height() * FZoom > height() - (wide ? barHeight : 0);
-    if (tall) {
-        LayOutAtWidth(width() - barWidth);
-        wide = FContentSize.width() * FZoom > width() - barWidth;
+    // Narrower rows are never fewer, so the bar's last state is tried first: mostly it stays.
+    const auto tallAt = [&](int viewWidth) {
+        LayOutAtWidth(viewWidth);
+        const bool wide = FContentSize.width() * FZoom > viewWidth;
+        return FContentSize.height() * FZoom > height() - (wide ? barHeight : 0);
+    };
+    bool tall = true;
+    if (FVertical->isHidden() || !tallAt(width() - barWidth)) {
+        tall = tallAt(width());
+        if (tall)
+            LayOutAtWidth(width() - barWidth);
     }
+    const int viewWidth = width() - (tall ? barWidth : 0);
+    const bool wide = FContentSize.width() * FZoom > viewWidth;
     const QSignalBlocker verticalBlocker(FVertical);
     const QSignalBlocker horizontalBlocker(FHorizontal);
     FVertical->setVisible(tall);

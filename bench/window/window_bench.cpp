@@ -1,4 +1,5 @@
-// "One width option changed, preview refreshed" in the real main window, offscreen.
+// "One width option changed, preview refreshed" in the real main window, offscreen, and the
+// full plane's preview scrolled, zoomed and hovered.
 
 #include <benchmark/benchmark.h>
 
@@ -6,11 +7,14 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QMouseEvent>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
 #include "ui/DialogSeam.h"
 #include "ui/MainWindow.h"
+#include "ui/PreviewArea.h"
 
 namespace {
 
@@ -57,19 +61,91 @@ void BM_WindowFirstShippedPreset(benchmark::State& state)
 }
 BENCHMARK(BM_WindowFirstShippedPreset)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_WindowFullPlane(benchmark::State& state)
+// A table of every 16-bit code, written once; empty when it cannot be written.
+QString FullPlaneTable()
 {
-    QTemporaryDir folder;
+    static QTemporaryDir folder;
     const QString table = folder.filePath(QStringLiteral("full.ini"));
     QFile file(table);
-    if (!file.open(QIODevice::WriteOnly) || file.write("[1]\nDescription=Full plane\nMAX=0xFFFF\n") < 0) {
+    if (!file.exists() &&
+        (!file.open(QIODevice::WriteOnly) || file.write("[1]\nDescription=Full plane\nMAX=0xFFFF\n") < 0))
+        return {};
+    return table;
+}
+
+void BM_WindowFullPlane(benchmark::State& state)
+{
+    const QString table = FullPlaneTable();
+    if (table.isEmpty()) {
         state.SkipWithError("cannot write the table");
         return;
     }
-    file.close();
     RefreshAfterWidthChange(state, table);
 }
 BENCHMARK(BM_WindowFullPlane)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+
+// The full plane's preview in a window of the design size, at a zoom; null when it did not generate.
+std::unique_ptr<TfrmMain> FullPlaneWindow(benchmark::State& state, int zoom)
+{
+    auto window = std::make_unique<TfrmMain>(FullPlaneTable(), std::make_unique<TNoDialogs>());
+    window->show();
+    QApplication::processEvents();
+    if (window->MtkFont().GlyphCount() != 65536) {
+        state.SkipWithError("the window did not generate");
+        return nullptr;
+    }
+    window->findChild<TPreviewArea*>()->SetZoom(zoom);
+    return window;
+}
+
+// Page Down through the whole plane, back to the top at its end; each page painted.
+void BM_PreviewFullPlaneScroll(benchmark::State& state)
+{
+    const std::unique_ptr<TfrmMain> window = FullPlaneWindow(state, static_cast<int>(state.range(0)));
+    if (!window)
+        return;
+    auto* area = window->findChild<TPreviewArea*>();
+    QScrollBar* bar = area->VerticalScrollBar();
+    for (auto _ : state) {
+        if (bar->value() == bar->maximum())
+            bar->setValue(0);
+        else
+            bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        area->repaint();
+    }
+}
+BENCHMARK(BM_PreviewFullPlaneScroll)->Arg(1)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Ctrl + wheel between 1x and 8x: the plane laid out again and painted.
+void BM_PreviewFullPlaneZoom(benchmark::State& state)
+{
+    const std::unique_ptr<TfrmMain> window = FullPlaneWindow(state, 1);
+    if (!window)
+        return;
+    auto* area = window->findChild<TPreviewArea*>();
+    for (auto _ : state) {
+        area->SetZoom(area->Zoom() == 1 ? 8 : 1);
+        area->repaint();
+    }
+}
+BENCHMARK(BM_PreviewFullPlaneZoom)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The read-out over the last glyph, scrolled to the end: the longest search.
+void BM_PreviewFullPlaneHoverAtEnd(benchmark::State& state)
+{
+    const std::unique_ptr<TfrmMain> window = FullPlaneWindow(state, static_cast<int>(state.range(0)));
+    if (!window)
+        return;
+    auto* area = window->findChild<TPreviewArea*>();
+    area->VerticalScrollBar()->setValue(area->VerticalScrollBar()->maximum());
+    const TGlyphRect last = window->GlyphRects().GlyphRects().back();
+    const QPointF at(area->FromLayout({last.Left + 1, last.Top + 1}));
+    for (auto _ : state) {
+        QMouseEvent move(QEvent::MouseMove, at, area->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(area, &move);
+    }
+}
+BENCHMARK(BM_PreviewFullPlaneHoverAtEnd)->Arg(1)->Arg(8)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace
 
