@@ -8,11 +8,13 @@
 #include <QApplication>
 #include <QFile>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
 #include "ui/DialogSeam.h"
+#include "ui/GlyphEditor.h"
 #include "ui/MainWindow.h"
 #include "ui/PreviewArea.h"
 
@@ -29,8 +31,13 @@ public:
     {
         qFatal("unexpected message: %s", qPrintable(text));
     }
+    // Each editor gets one column added at the right and is applied; the font is never replaced after.
     bool ConfirmDiscard(QWidget*, const QString&) override { return false; }
-    bool EditGlyphs(TGlyphEditor&) override { return false; }
+    bool EditGlyphs(TGlyphEditor& editor) override
+    {
+        editor.findChild<QPushButton*>(QStringLiteral("btnAddRightColumn"))->click();
+        return true;
+    }
 };
 
 // Toggles the min width between two values; each change regenerates, lays out and repaints.
@@ -146,6 +153,19 @@ void BM_PreviewFullPlaneHoverAtEnd(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PreviewFullPlaneHoverAtEnd)->Arg(1)->Arg(8)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The glyph editor on a draft of the whole plane, one column added and applied: store copied,
+// statistics measured, preview laid out again.
+void BM_EditorFullPlaneApply(benchmark::State& state)
+{
+    const std::unique_ptr<TfrmMain> window = FullPlaneWindow(state, 1);
+    if (!window)
+        return;
+    int glyph = 0;
+    for (auto _ : state)
+        window->EditGlyph(glyph++ % 200);
+}
+BENCHMARK(BM_EditorFullPlaneApply)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
