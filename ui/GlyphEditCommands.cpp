@@ -4,91 +4,74 @@
 
 namespace {
 
-QString ColumnText(bool added, TGlyphEdge edge)
-{
-    return QStringLiteral("%1 Column at %2")
-        .arg(added ? QStringLiteral("Add") : QStringLiteral("Remove"),
-             edge == TGlyphEdge::Left ? QStringLiteral("Left") : QStringLiteral("Right"));
-}
+using TGlyphChange = std::function<void(TMtkFont& draft, int index)>;
+
+class TGlyphCommand : public QUndoCommand {
+public:
+    TGlyphCommand(TMtkFont& draft, int index, TShowGlyph show, const QString& text, TGlyphChange undo,
+                  TGlyphChange redo)
+        : QUndoCommand(text)
+        , FDraft(draft)
+        , FIndex(index)
+        , FShow(std::move(show))
+        , FUndo(std::move(undo))
+        , FRedo(std::move(redo))
+    {
+    }
+
+    void undo() override
+    {
+        FUndo(FDraft, FIndex);
+        FShow(FIndex);
+    }
+
+    void redo() override
+    {
+        if (!FApplied)
+            FRedo(FDraft, FIndex);
+        FApplied = false;
+        FShow(FIndex);
+    }
+
+private:
+    TMtkFont& FDraft;
+    int FIndex;
+    TShowGlyph FShow;
+    TGlyphChange FUndo;
+    TGlyphChange FRedo;
+    bool FApplied = true; // the first redo, by the stack's push, finds the change made
+};
 
 } // namespace
 
-TGlyphCommand::TGlyphCommand(TMtkFont& draft, int index, TShowGlyph show, const QString& text)
-    : QUndoCommand(text)
-    , FDraft(draft)
-    , FIndex(index)
-    , FShow(std::move(show))
-{
-}
-
-void TGlyphCommand::undo()
-{
-    Undo(FDraft, FIndex);
-    FShow(FIndex);
-}
-
-void TGlyphCommand::redo()
-{
-    if (!FApplied)
-        Redo(FDraft, FIndex);
-    FApplied = false;
-    FShow(FIndex);
-}
-
-TPixelsCommand::TPixelsCommand(TMtkFont& draft, int index, TShowGlyph show, std::vector<TPixelChange> changes,
+QUndoCommand* NewPixelsCommand(TMtkFont& draft, int index, TShowGlyph show, std::vector<TPixelChange> changes,
                                std::vector<TPixelChange> undo)
-    : TGlyphCommand(draft, index, std::move(show), QStringLiteral("Drawing"))
-    , FChanges(std::move(changes))
-    , FUndo(std::move(undo))
 {
+    return new TGlyphCommand(
+        draft, index, std::move(show), QStringLiteral("Drawing"),
+        [undo = std::move(undo)](TMtkFont& font, int glyph) { SetGlyphPixels(font, glyph, undo); },
+        [changes = std::move(changes)](TMtkFont& font, int glyph) { SetGlyphPixels(font, glyph, changes); });
 }
 
-void TPixelsCommand::Undo(TMtkFont& draft, int index)
+QUndoCommand* NewPadColorCommand(TMtkFont& draft, int index, TShowGlyph show, uint8_t oldColor, uint8_t newColor)
 {
-    SetGlyphPixels(draft, index, FUndo);
+    return new TGlyphCommand(
+        draft, index, std::move(show), QStringLiteral("Pad Colour"),
+        [oldColor](TMtkFont& font, int glyph) { SetGlyphPadColor(font, glyph, oldColor); },
+        [newColor](TMtkFont& font, int glyph) { SetGlyphPadColor(font, glyph, newColor); });
 }
 
-void TPixelsCommand::Redo(TMtkFont& draft, int index)
+QUndoCommand* NewColumnCommand(TMtkFont& draft, int index, TShowGlyph show, bool added, TEdgeColumns columns)
 {
-    SetGlyphPixels(draft, index, FChanges);
-}
-
-TPadColorCommand::TPadColorCommand(TMtkFont& draft, int index, TShowGlyph show, uint8_t oldColor, uint8_t newColor)
-    : TGlyphCommand(draft, index, std::move(show), QStringLiteral("Pad Colour"))
-    , FOld(oldColor)
-    , FNew(newColor)
-{
-}
-
-void TPadColorCommand::Undo(TMtkFont& draft, int index)
-{
-    SetGlyphPadColor(draft, index, FOld);
-}
-
-void TPadColorCommand::Redo(TMtkFont& draft, int index)
-{
-    SetGlyphPadColor(draft, index, FNew);
-}
-
-TColumnCommand::TColumnCommand(TMtkFont& draft, int index, TShowGlyph show, bool added, TEdgeColumns columns)
-    : TGlyphCommand(draft, index, std::move(show), ColumnText(added, columns.Edge))
-    , FAdded(added)
-    , FColumns(std::move(columns))
-{
-}
-
-void TColumnCommand::Undo(TMtkFont& draft, int index)
-{
-    if (FAdded)
-        RemoveEdgeColumns(draft, index, FColumns.Edge);
-    else
-        AddEdgeColumns(draft, index, FColumns);
-}
-
-void TColumnCommand::Redo(TMtkFont& draft, int index)
-{
-    if (FAdded)
-        AddEdgeColumns(draft, index, FColumns);
-    else
-        FColumns = RemoveEdgeColumns(draft, index, FColumns.Edge);
+    const TGlyphEdge edge = columns.Edge;
+    const QString text = QStringLiteral("%1 Column at %2")
+                             .arg(added ? QStringLiteral("Add") : QStringLiteral("Remove"),
+                                  edge == TGlyphEdge::Left ? QStringLiteral("Left") : QStringLiteral("Right"));
+    // The stack redoes a change on the glyphs as they were when it was made: the same columns go.
+    TGlyphChange put = [columns = std::move(columns)](TMtkFont& font, int glyph) {
+        AddEdgeColumns(font, glyph, columns);
+    };
+    TGlyphChange take = [edge](TMtkFont& font, int glyph) { RemoveEdgeColumns(font, glyph, edge); };
+    return added ? new TGlyphCommand(draft, index, std::move(show), text, std::move(take), std::move(put))
+                 : new TGlyphCommand(draft, index, std::move(show), text, std::move(put), std::move(take));
 }

@@ -211,12 +211,14 @@ QWidget* TGlyphEditor::BuildColorTools()
         button->setIcon(Swatch(palette.Argb[color]));
         button->setText(QString::number(color));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        button->setToolTip(QStringLiteral("Colour %1, %2: %3").arg(color).arg(QString::fromLatin1(roles[color].Name),
-                                                                                QString::fromLatin1(roles[color].Role)));
+        button->setToolTip(QStringLiteral("Colour %1, %2: %3")
+                               .arg(color)
+                               .arg(QString::fromLatin1(roles[color].Name), QString::fromLatin1(roles[color].Role)));
         FColors->addButton(button, static_cast<int>(color));
         grid->addWidget(button, static_cast<int>(color) / 2, static_cast<int>(color) % 2);
     }
-    connect(FColors, &QButtonGroup::idClicked, this, [this](int color) { SetCurrentColor(static_cast<uint8_t>(color)); });
+    connect(FColors, &QButtonGroup::idClicked, this,
+            [this](int color) { SetCurrentColor(static_cast<uint8_t>(color)); });
 
     FPicker = Named(new QToolButton(group), "btnPicker");
     FPicker->setText(QStringLiteral("Pick Colour"));
@@ -254,10 +256,9 @@ QWidget* TGlyphEditor::BuildWidthTools()
     for (const auto& change : changes) {
         auto* button = Named(new QPushButton(QString::fromLatin1(change.Text), group), change.Name);
         button->setAutoDefault(false);
-        button->setToolTip(QStringLiteral("%1 a column of background %2 the glyph's %3 edge")
-                               .arg(change.Add ? QStringLiteral("Add") : QStringLiteral("Remove"),
-                                    change.Add ? QStringLiteral("at") : QStringLiteral("from"),
-                                    change.Edge == TGlyphEdge::Left ? QStringLiteral("left") : QStringLiteral("right")));
+        const QString side = change.Edge == TGlyphEdge::Left ? QStringLiteral("left") : QStringLiteral("right");
+        button->setToolTip(change.Add ? QStringLiteral("Add a column of background at the glyph's %1 edge").arg(side)
+                                      : QStringLiteral("Remove the column at the glyph's %1 edge").arg(side));
         const bool add = change.Add;
         const TGlyphEdge edge = change.Edge;
         connect(button, &QPushButton::clicked, this, [this, add, edge] { ChangeWidth(add, edge); });
@@ -309,13 +310,19 @@ void TGlyphEditor::ShowRefusal(const QString& text)
     FRefusal->setVisible(!text.isEmpty());
 }
 
-void TGlyphEditor::StartStroke(Qt::MouseButton button, QPoint cell)
+const TGlyphBitmap* TGlyphEditor::GlyphWith(QPoint cell) const
 {
     const TGlyphBitmap* glyph = FDraft.GetGlyph(FIndex);
-    const bool inside = glyph && cell.x() >= 0 && cell.y() >= 0 && cell.x() < glyph->Width() && cell.y() < glyph->Height();
+    const bool inside =
+        glyph && cell.x() >= 0 && cell.y() >= 0 && cell.x() < glyph->Width() && cell.y() < glyph->Height();
+    return inside ? glyph : nullptr;
+}
+
+void TGlyphEditor::StartStroke(Qt::MouseButton button, QPoint cell)
+{
     if (FPicker->isChecked()) {
         // One pick, then back to drawing in the colour picked.
-        if (inside)
+        if (const TGlyphBitmap* glyph = GlyphWith(cell))
             SetCurrentColor(glyph->Pixel(cell.x(), cell.y()));
         FPicker->setChecked(false);
         return;
@@ -338,9 +345,8 @@ void TGlyphEditor::ContinueStroke(QPoint cell)
 
 void TGlyphEditor::DrawAt(QPoint cell)
 {
-    const TGlyphBitmap* glyph = FDraft.GetGlyph(FIndex);
-    if (!glyph || cell.x() < 0 || cell.y() < 0 || cell.x() >= glyph->Width() || cell.y() >= glyph->Height() ||
-        glyph->Pixel(cell.x(), cell.y()) == FStrokeColor)
+    const TGlyphBitmap* glyph = GlyphWith(cell);
+    if (!glyph || glyph->Pixel(cell.x(), cell.y()) == FStrokeColor)
         return;
     // A pixel already in the stroke's colour is skipped, so a stroke sets each pixel once.
     const TPixelChange change{cell.x(), cell.y(), FStrokeColor};
@@ -357,7 +363,7 @@ void TGlyphEditor::EndStroke()
     FStroking = false;
     if (FStrokeChanges.empty())
         return;
-    FUndo.push(new TPixelsCommand(FDraft, FIndex, [this](int index) { ShowGlyph(index); }, std::move(FStrokeChanges),
+    FUndo.push(NewPixelsCommand(FDraft, FIndex, [this](int index) { ShowGlyph(index); }, std::move(FStrokeChanges),
                                   std::move(FStrokeUndo)));
     FStrokeChanges.clear();
     FStrokeUndo.clear();
@@ -378,7 +384,7 @@ void TGlyphEditor::ChangeWidth(bool add, TGlyphEdge edge)
         return;
     }
     ShowRefusal({});
-    FUndo.push(new TColumnCommand(FDraft, FIndex, [this](int index) { ShowGlyph(index); }, add, std::move(columns)));
+    FUndo.push(NewColumnCommand(FDraft, FIndex, [this](int index) { ShowGlyph(index); }, add, std::move(columns)));
 }
 
 void TGlyphEditor::PadColorPicked(int index)
@@ -386,5 +392,5 @@ void TGlyphEditor::PadColorPicked(int index)
     const auto color = static_cast<uint8_t>(index);
     const uint8_t old = SetGlyphPadColor(FDraft, FIndex, color);
     if (old != color)
-        FUndo.push(new TPadColorCommand(FDraft, FIndex, [this](int shown) { ShowGlyph(shown); }, old, color));
+        FUndo.push(NewPadColorCommand(FDraft, FIndex, [this](int shown) { ShowGlyph(shown); }, old, color));
 }

@@ -21,6 +21,7 @@ class QLabel;
 class QPushButton;
 class QScrollArea;
 class QToolButton;
+class TGlyphBitmap;
 class TGlyphGrid;
 class TMtkFont;
 
@@ -50,6 +51,8 @@ private:
     void ContinueStroke(QPoint cell);
     void EndStroke();
     void DrawAt(QPoint cell);
+    // The glyph shown, when Cell lies inside it.
+    const TGlyphBitmap* GlyphWith(QPoint cell) const;
     void ChangeWidth(bool add, TGlyphEdge edge);
     void PadColorPicked(int index);
     void ShowRefusal(const QString& text);

@@ -12,9 +12,9 @@
 
 #include <QImage>
 #include <QList>
-#include <QUrl>
 #include <QPointer>
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 
 #include "font/MtkFont.h"

@@ -33,8 +33,8 @@ void TfrmMain::OpenDroppedFiles(const QList<QUrl>& urls)
         return;
     }
     if (!urls[0].isLocalFile()) {
-        ShowMessage(StrFormat("\"%s\" is not a file on this computer.", urls[0].toDisplayString().toStdString().c_str()),
-                    TMessageKind::Error);
+        const std::string shown = urls[0].toDisplayString().toStdString();
+        ShowMessage(StrFormat("\"%s\" is not a file on this computer.", shown.c_str()), TMessageKind::Error);
         return;
     }
     OpenDroppedFile(urls[0].toLocalFile());

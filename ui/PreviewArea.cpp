@@ -79,7 +79,8 @@ void TPreviewArea::ZoomAround(int zoom, QPoint anchor)
     const std::vector<TGlyphRect>& rects = FLayout.GlyphRects();
     int glyph = FLayout.GlyphAtPoint(point.x(), point.y());
     if (glyph < 0) {
-        const auto below = std::find_if(rects.begin(), rects.end(), [&](const TGlyphRect& r) { return r.Bottom >= point.y(); });
+        const auto below =
+            std::find_if(rects.begin(), rects.end(), [&](const TGlyphRect& r) { return r.Bottom >= point.y(); });
         glyph = below == rects.end() ? -1 : static_cast<int>(below - rects.begin());
     }
     const auto corner = [this](int index) {
@@ -165,7 +166,8 @@ void TPreviewArea::PlaceScrollBars()
     const QSize view = ViewportSize();
     FVertical->setGeometry(view.width(), 0, width() - view.width(), view.height());
     FHorizontal->setGeometry(0, view.height(), view.width(), height() - view.height());
-    const int rowHeight = FLayout.GlyphRects().empty() ? 1 : std::max(FLayout.GlyphRects()[0].Bottom - FLayout.GlyphRects()[0].Top, 1);
+    const std::vector<TGlyphRect>& rects = FLayout.GlyphRects();
+    const int rowHeight = rects.empty() ? 1 : std::max(rects[0].Bottom - rects[0].Top, 1);
     FVertical->setRange(0, std::max(FContentSize.height() * FZoom - view.height(), 0));
     FVertical->setPageStep(std::max(view.height() - rowHeight * FZoom, 1));
     FVertical->setSingleStep(rowHeight * FZoom);
@@ -207,7 +209,8 @@ void TPreviewArea::resizeEvent(QResizeEvent* event)
         return;
     // Anything that moves the rows or the bars lays out again; a taller or shorter area alone does not.
     const int barWidth = FVertical->sizeHint().width();
-    const bool tall = FContentSize.height() * FZoom > height() - (FHorizontal->isHidden() ? 0 : FHorizontal->sizeHint().height());
+    const int viewHeight = height() - (FHorizontal->isHidden() ? 0 : FHorizontal->sizeHint().height());
+    const bool tall = FContentSize.height() * FZoom > viewHeight;
     const int viewWidth = width() - (tall ? barWidth : 0);
     const bool wide = FContentSize.width() * FZoom > viewWidth;
     if (tall == FVertical->isHidden() || wide == FHorizontal->isHidden() || viewWidth / FZoom != FLayoutWidth) {

@@ -32,6 +32,12 @@ protected:
         QApplication::processEvents(); // the file opens from the event loop
     }
     void DropFile(const QString& name) { Drop({QUrl::fromLocalFile(F.Path(name))}); }
+    void WriteFile(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(F.Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
 
     // The three-glyph preset saved through the command that writes Name.
     void SaveThreeGlyphs(const char* button, const QString& name)
@@ -68,10 +74,7 @@ TEST_F(FileDrop, ADroppedFontOpensAsItsCommandOpensIt)
 
 TEST_F(FileDrop, ADroppedTableLoadsItsPresets)
 {
-    QFile table(F.Path(QStringLiteral("other.ini")));
-    ASSERT_TRUE(table.open(QIODevice::WriteOnly));
-    table.write("[7]\nDescription=Seven\nMAX=6\n");
-    table.close();
+    WriteFile(QStringLiteral("other.ini"), "[7]\nDescription=Seven\nMAX=6\n");
     F.Find<QTabWidget>("pcMain")->setCurrentIndex(1);
     const int generations = F.Window->GenerationCount();
     DropFile(QStringLiteral("other.ini"));
@@ -86,10 +89,7 @@ TEST_F(FileDrop, ADroppedTableLoadsItsPresets)
 
 TEST_F(FileDrop, AnythingElseIsExplainedAndChangesNothing)
 {
-    QFile bad(F.Path(QStringLiteral("bad.mtf")));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("not a font");
-    bad.close();
+    WriteFile(QStringLiteral("bad.mtf"), "not a font");
     const struct {
         QList<QUrl> Urls;
         QString Message;

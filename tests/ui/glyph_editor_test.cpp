@@ -184,8 +184,9 @@ TEST(GlyphEditor, AppliedEditsReachTheStorePreviewStatisticsAndCaptionUntilSaved
     EXPECT_EQ(opened, 65);
     EXPECT_EQ(f.Window->MtkFont().GetGlyph(65)->Width(), width + 40);
     EXPECT_EQ(f.Window->GlyphRects().GlyphRects()[65].GlyphWidth(), width + 40);
-    EXPECT_TRUE(f.Window->StatusPanelText(0).startsWith(QStringLiteral("Font: Max Width = %1 (Char 65)").arg(width + 40)))
-        << f.Window->StatusPanelText(0).toStdString();
+    const QString statistics = f.Window->StatusPanelText(0);
+    EXPECT_TRUE(statistics.startsWith(QStringLiteral("Font: Max Width = %1 (Char 65)").arg(width + 40)))
+        << statistics.toStdString();
     EXPECT_EQ(f.Window->windowTitle(), QStringLiteral("*") + caption);
 
     const QString file = f.Path(QStringLiteral("edited.mtf"));
