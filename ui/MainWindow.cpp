@@ -80,10 +80,10 @@ void TfrmMain::FormCreate()
     setObjectName(QStringLiteral("frmMain"));
     FCaption = ApplicationTitle();
     setWindowTitle(FCaption);
-    setAcceptDrops(true);
     setFont(WindowFont());
     FMtkFont = NewStore();
     BuildControls();
+    AcceptFileDrops();
     resize(std::max(DesignClientWidth, gbFontOptions->geometry().right() + 5), DesignClientHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -88,6 +88,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // --- composition (MainWindow.cpp) ---
@@ -171,6 +172,7 @@ private:
     void UpdateCaption();
 
     // --- dropped files (MainWindowDrop.cpp) ---
+    void AcceptFileDrops();
     void OpenDroppedFiles(const QList<QUrl>& urls);
     void OpenDroppedFile(const QString& fileName);
 

@@ -11,6 +11,29 @@
 #include "ui/FontReaders.h"
 #include "ui/MainWindow.h"
 
+void TfrmMain::AcceptFileDrops()
+{
+    setAcceptDrops(true);
+    // Controls that take dropped text (the sample text) let files through to the window.
+    for (QWidget* control : findChildren<QWidget*>())
+        if (control->acceptDrops())
+            control->installEventFilter(this);
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) &&
+        static_cast<QDropEvent*>(event)->mimeData()->hasUrls()) {
+        if (type == QEvent::Drop)
+            dropEvent(static_cast<QDropEvent*>(event));
+        else
+            static_cast<QDropEvent*>(event)->acceptProposedAction();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void TfrmMain::dragEnterEvent(QDragEnterEvent* event)
 {
     if (event->mimeData()->hasUrls())

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDropEvent>
 #include <QFile>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QTabWidget>
 #include <QToolButton>
@@ -20,18 +21,21 @@ protected:
     int Glyphs() const { return F.Window->MtkFont().GlyphCount(); }
     int Page() const { return F.Find<QTabWidget>("pcMain")->currentIndex(); }
 
-    void Drop(const QList<QUrl>& urls)
+    // As file managers drag files: the addresses, and the same as text.
+    void Drop(const QList<QUrl>& urls, QWidget* target = nullptr)
     {
+        target = target ? target : F.Window.get();
         QMimeData data;
         data.setUrls(urls);
-        QDragEnterEvent enter(QPoint(50, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(F.Window.get(), &enter);
+        data.setText(urls.isEmpty() ? QString() : urls[0].toString());
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
         ASSERT_TRUE(enter.isAccepted());
-        QDropEvent drop(QPointF(50, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(F.Window.get(), &drop);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
         QApplication::processEvents(); // the file opens from the event loop
     }
-    void DropFile(const QString& name) { Drop({QUrl::fromLocalFile(F.Path(name))}); }
+    void DropFile(const QString& name, QWidget* target = nullptr) { Drop({QUrl::fromLocalFile(F.Path(name))}, target); }
     void WriteFile(const QString& name, const QByteArray& bytes)
     {
         QFile file(F.Path(name));
@@ -69,6 +73,13 @@ TEST_F(FileDrop, ADroppedFontOpensAsItsCommandOpensIt)
         EXPECT_EQ(F.Window->Table().CharUnicode(1), 0) << format.File; // loaded: no table
         EXPECT_EQ(Page(), 1) << format.File;                           // "Font Tools"
     }
+    // Also on the sample text, which takes dropped text but not files.
+    auto* sample = F.Find<QLineEdit>("edSampleText");
+    const QString text = sample->text();
+    SaveThreeGlyphs("btnSaveMTF", QStringLiteral("font.mtf"));
+    DropFile(QStringLiteral("font.mtf"), sample);
+    EXPECT_EQ(Glyphs(), 3);
+    EXPECT_EQ(sample->text(), text);
     EXPECT_TRUE(F.Dialogs->Messages.empty());
 }
 
