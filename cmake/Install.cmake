@@ -62,6 +62,7 @@ install(FILES "${PROJECT_SOURCE_DIR}/docs/USER_GUIDE.md" "${PROJECT_SOURCE_DIR}/
         DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/glyphforgetool")
 install(FILES "${PROJECT_SOURCE_DIR}/docs/screenshot-creation.png"
               "${PROJECT_SOURCE_DIR}/docs/screenshot-tools.png"
+              "${PROJECT_SOURCE_DIR}/docs/screenshot-editor.png"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/glyphforgetool" OPTIONAL)
 
 # Debian package: cpack -G DEB in the build folder.

@@ -46,3 +46,9 @@ uint8_t TBitmapList::PadColor(int index) const
         return 0;
     return FPadColors[static_cast<size_t>(index)];
 }
+
+void TBitmapList::SetPadColor(int index, uint8_t padColor)
+{
+    if (index >= 0 && index < FCount)
+        FPadColors[static_cast<size_t>(index)] = padColor;
+}

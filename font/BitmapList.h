@@ -23,6 +23,8 @@ public:
     int GrowBy() const { return FGrowBy; }
     TGlyphBitmap* Item(int index) const;
     uint8_t PadColor(int index) const;
+    // Ignored for an index outside the list.
+    void SetPadColor(int index, uint8_t padColor);
 
 private:
     std::vector<std::unique_ptr<TGlyphBitmap>> FItems;

@@ -45,3 +45,36 @@ void TGlyphBitmap::Resize(int width, int height, uint8_t fill)
     FWidth = width;
     FHeight = height;
 }
+
+void TGlyphBitmap::InsertColumn(int x, std::span<const uint8_t> column)
+{
+    if (x < 0 || x > FWidth || column.size() != static_cast<size_t>(FHeight))
+        throw std::invalid_argument("column outside the glyph");
+    std::vector<uint8_t> bits;
+    bits.reserve(static_cast<size_t>(FWidth + 1) * FHeight);
+    for (int y = 0; y < FHeight; ++y) {
+        bits.insert(bits.end(), Row(y), Row(y) + x);
+        bits.push_back(column[static_cast<size_t>(y)]);
+        bits.insert(bits.end(), Row(y) + x, Row(y) + FWidth);
+    }
+    FBits.swap(bits);
+    ++FWidth;
+}
+
+std::vector<uint8_t> TGlyphBitmap::RemoveColumn(int x)
+{
+    if (x < 0 || x >= FWidth)
+        throw std::invalid_argument("column outside the glyph");
+    std::vector<uint8_t> column;
+    column.reserve(static_cast<size_t>(FHeight));
+    std::vector<uint8_t> bits;
+    bits.reserve(static_cast<size_t>(FWidth - 1) * FHeight);
+    for (int y = 0; y < FHeight; ++y) {
+        bits.insert(bits.end(), Row(y), Row(y) + x);
+        column.push_back(Row(y)[x]);
+        bits.insert(bits.end(), Row(y) + x + 1, Row(y) + FWidth);
+    }
+    FBits.swap(bits);
+    --FWidth;
+    return column;
+}

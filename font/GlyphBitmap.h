@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "font/Palette.h"
@@ -28,6 +29,9 @@ public:
     void Resize(int width, int height, uint8_t fill);
     void SetWidth(int width, uint8_t fill) { Resize(width, FHeight, fill); }
     void SetHeight(int height, uint8_t fill) { Resize(FWidth, height, fill); }
+    // A column of Height pixels, top to bottom, put in before column X (0..Width) or taken out at X.
+    void InsertColumn(int x, std::span<const uint8_t> column);
+    std::vector<uint8_t> RemoveColumn(int x);
 
     bool operator==(const TGlyphBitmap& other) const = default;
 

@@ -52,6 +52,17 @@ uint8_t TMtkFont::GetPadColor(int index) const
     return FGlyphs ? FGlyphs->PadColor(index) : 0;
 }
 
+TGlyphBitmap* TMtkFont::EditGlyph(int index)
+{
+    return FGlyphs ? FGlyphs->Item(index) : nullptr;
+}
+
+void TMtkFont::SetPadColor(int index, uint8_t padColor)
+{
+    if (FGlyphs)
+        FGlyphs->SetPadColor(index, padColor);
+}
+
 TPaletteKind TMtkFont::GlyphPaletteKind() const
 {
     return FBitsPerPixel == 1 ? TPaletteKind::TwoColor : TPaletteKind::FourColor;

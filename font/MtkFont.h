@@ -58,6 +58,9 @@ public:
     // None (nullptr) when there is no list or Index is out of range. The store keeps ownership.
     const TGlyphBitmap* GetGlyph(int index) const;
     uint8_t GetPadColor(int index) const;
+    // For changing a glyph in place (the glyph editor); none as for GetGlyph.
+    TGlyphBitmap* EditGlyph(int index);
+    void SetPadColor(int index, uint8_t padColor);
     TPaletteKind GlyphPaletteKind() const;
 
     // The reader's messages go here; without a sink they are dropped.

@@ -9,6 +9,7 @@
 #include "generate/GenerationOptions.h"
 
 class QWidget;
+class TGlyphEditor;
 
 // The state of one shared file dialog: what the command sets before showing it,
 // and the file name last chosen, which the next showing proposes.
@@ -53,4 +54,8 @@ public:
     virtual std::optional<TFontSaveChoice> SaveFont(QWidget* parent, const TFileDialogSpec& spec, bool saveOptions) = 0;
     // A modal box with an OK button, captioned with the application title.
     virtual void ShowMessage(QWidget* parent, const QString& text, TMessageKind kind) = 0;
+    // A modal box with the buttons Discard and Cancel; true for Discard.
+    virtual bool ConfirmDiscard(QWidget* parent, const QString& question) = 0;
+    // Runs the glyph editor; true when the user applies its edits.
+    virtual bool EditGlyphs(TGlyphEditor& editor) = 0;
 };

@@ -24,6 +24,7 @@
 #include "ui/Icons.h"
 #include "ui/PreviewArea.h"
 #include "ui/SplitterBar.h"
+#include "ui/ZoomBox.h"
 
 namespace {
 
@@ -83,10 +84,12 @@ TfrmMain::~TfrmMain() = default;
 void TfrmMain::FormCreate()
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(ApplicationTitle());
+    FCaption = ApplicationTitle();
+    setWindowTitle(FCaption);
     setFont(WindowFont());
     FMtkFont = NewStore();
     BuildControls();
+    AcceptFileDrops();
     resize(std::max(DesignClientWidth, gbFontOptions->geometry().right() + 5), DesignClientHeight);
     FCreationWidth = width();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -112,7 +115,11 @@ void TfrmMain::BuildControls()
     pcMain->resize(DesignClientWidth, DesignPageControlHeight);
     connect(pcMain, &QTabWidget::currentChanged, this, &TfrmMain::pcMainChange);
 
-    FPreviewArea = Named(new TPreviewArea(this, [this](QPoint p) { PreviewMouseMoved(p); }), "PreviewArea");
+    FPreviewArea = Named(new TPreviewArea(this), "PreviewArea");
+    connect(FPreviewArea, &TPreviewArea::Hovered, this, [this](QPoint p) { FormMouseMove(p.x(), p.y()); });
+    connect(FPreviewArea, &TPreviewArea::GlyphActivated, this,
+            [this](int index) { RunHandler([this, index] { EditGlyph(index); }); });
+    connect(FPreviewArea, &TPreviewArea::ZoomChanged, this, [this] { DrawSampleText(edSampleText->text()); });
     Splitter = Named(new TSplitterBar(this,
                                       [this](int top) {
                                           pcMain->resize(width(), TSplitterBar::ClampedHeight(
@@ -241,6 +248,7 @@ void TfrmMain::BuildStatusBar()
     StatusBar->addWidget(FStatusPanels[0]);
     StatusBar->addWidget(FSizeLimitPanel);
     StatusBar->addWidget(FStatusPanels[1], 1);
+    StatusBar->addPermanentWidget(NewZoomBox(FPreviewArea, StatusBar));
 }
 
 void TfrmMain::ConnectOptionControls()

@@ -11,8 +11,10 @@
 #include <optional>
 
 #include <QImage>
+#include <QList>
 #include <QPointer>
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 
 #include "font/MtkFont.h"
@@ -63,10 +65,11 @@ public:
 
     const TMtkFont& MtkFont() const { return *FMtkFont; }
     const TConversionTable& Table() const { return FTable; }
-    const TPreviewLayout& GlyphRects() const { return FGlyphRects; }
-    // Pixel (0, 0) is client point (0, PreviewTop()).
-    const QImage& PreviewBitmap() const { return FPreviewBitmap; }
-    int PreviewTop() const { return FPreviewTop; }
+    // In client coordinates of the unscrolled preview at 1x, at every zoom.
+    const TPreviewLayout& GlyphRects() const;
+    // The part of the preview rendered for painting; unscrolled, pixel (0, 0) is client point (0, PreviewTop()).
+    const QImage& PreviewBitmap() const;
+    int PreviewTop() const;
     QString StatusPanelText(int panel) const;
     // The option values as the controls hold them.
     TGenerationOptions ReadOptions() const;
@@ -75,9 +78,18 @@ public:
     // The widest glyph of the last generation.
     int32_t MaxGlyphWidth() const { return FStats.FMaxGlyphWidth; }
 
+    // Opens a glyph of the font in the glyph editor.
+    void EditGlyph(int index);
+    // The font holds edits that no save has written yet.
+    bool HasUnsavedEdits() const { return FUnsavedEdits; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // --- composition (MainWindow.cpp) ---
@@ -103,8 +115,6 @@ private:
     void DrawPreview();
     // The read-out follows the glyph now under the pointer, after the glyphs moved beneath it.
     void RefreshHoverReadOut();
-    // A pointer position in the preview area's own coordinates.
-    void PreviewMouseMoved(QPoint areaPoint);
     void PostLoad();
     TPaletteKind PreviewPaletteKind() const;
     void LayoutCreationPage();
@@ -148,6 +158,8 @@ private:
     // Reads into a new store that replaces the current one only when the read succeeds.
     void OpenFontCommand(const QString& title, const QString& filter, const QString& defaultExt,
                          const std::function<bool(TMtkFont&, const std::string&)>& read);
+    // True when the file's font has replaced the one in hand.
+    bool OpenFontFile(const QString& fileName, const std::function<bool(TMtkFont&, const std::string&)>& read);
     void SaveFontCommand(const QString& title, const QString& filter, const QString& defaultExt,
                          const std::function<void(const std::string&)>& write);
     std::unique_ptr<TMtkFont> NewStore();
@@ -155,14 +167,28 @@ private:
     void RunHandler(const std::function<void()>& handler);
     void ShowMessage(const std::string& text, TMessageKind kind);
 
+    // --- glyph edits and what keeps them from being lost (MainWindowEdits.cpp) ---
+    // True when the font may be replaced: nothing unsaved is in hand, or the user discards it.
+    bool MayReplaceFont();
+    void SetUnsavedEdits(bool unsaved);
+    // The font in hand was replaced by a generation or a file: no edits are left in it.
+    void FontReplaced();
+    // While edits are unsaved: the option controls describe the font in hand as they stand now...
+    void KeepControls();
+    // ...or a regeneration was cancelled, and they go back to that, without one.
+    void RestoreKeptControls();
+    void UpdateCaption();
+
+    // --- dropped files (MainWindowDrop.cpp) ---
+    void AcceptFileDrops();
+    void OpenDroppedFiles(const QList<QUrl>& urls);
+    void OpenDroppedFile(const QString& fileName);
+
     // --- state ---
     QString FDefaultTableFile;
     std::unique_ptr<TDialogSeam> FDialogs;
     std::unique_ptr<TMtkFont> FMtkFont;
     TConversionTable FTable; // FTableFileName, FPresetIds, FCharUnicode, FLastCharIndex
-    TPreviewLayout FGlyphRects;
-    QImage FPreviewBitmap;
-    int FPreviewTop = 0;
     bool FRegenerate = true;
     bool FLayoutDirty = true;
     bool FGenerationEnabled = true;
@@ -179,6 +205,13 @@ private:
     TFileDialogSpec OpenDialog;
     TFileDialogSpec SaveDialog;
     bool FShown = false;
+    QString FCaption;
+    bool FUnsavedEdits = false;
+    bool FEditedSinceGeneration = false;
+    // The controls since the edits were applied; a regeneration the user cancels puts them back.
+    TGenerationOptions FKeptOptions;
+    int FKeptWidthStep = 1;
+    int FLoadedPreset = -1; // the preset the table holds, for a preset change the user cancels
     QPointer<QWidget> FSplash;
 
     // --- controls, named as the user's documentation names them ---

@@ -30,6 +30,10 @@ void TfrmMain::GenerateFont()
 {
     if (!FRegenerate)
         return;
+    if (!MayReplaceFont()) {
+        RestoreKeptControls();
+        return;
+    }
     const TGenerationOptions options = ReadOptions();
     TBusyCursor busy;
     const std::shared_ptr<const TFontFace> font1 = FEngine.OpenNearestFont(PrimaryFontRequest(options));
@@ -50,6 +54,7 @@ void TfrmMain::GenerateFont()
     pbFontCreate->show();
     pbFontCreate->repaint();
     FStoreHoldsGeneration = false;
+    FontReplaced();
     try {
         generator.GenerateFont(*FMtkFont);
     } catch (...) {

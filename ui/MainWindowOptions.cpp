@@ -57,15 +57,18 @@ void TfrmMain::cbExtraNarrowClick()
     // Fixed width needs the column cut: turning it off leaves that type, after the repaint.
     const bool leaveFixedWidth = !gbFontOptions->cbExtraNarrow->isChecked() &&
                                  cmbFonType->currentIndex() == ftTwoColorFixed;
+    // Unless the regeneration was cancelled, which ticks the box again.
+    const auto leave = [this, leaveFixedWidth] {
+        if (leaveFixedWidth && !gbFontOptions->cbExtraNarrow->isChecked())
+            LeaveFixedWidthType(true);
+    };
     try {
         OptionChanged();
     } catch (...) {
-        if (leaveFixedWidth)
-            LeaveFixedWidthType(true);
+        leave();
         throw;
     }
-    if (leaveFixedWidth)
-        LeaveFixedWidthType(true);
+    leave();
 }
 
 void TfrmMain::seOutlineChange(int outline)
@@ -87,6 +90,11 @@ void TfrmMain::LeaveFixedWidthType(bool resetSteps)
 void TfrmMain::cmbFonTypeChange(int index)
 {
     if (index == ftTwoColorFixed) {
+        // Its changes regenerate one by one: the question comes once, before them.
+        if (!MayReplaceFont()) {
+            RestoreKeptControls();
+            return;
+        }
         // Each write regenerates through the control's own handler.
         tsFont01->seOutline->setValue(0);
         gbFontOptions->cbExtraNarrow->setChecked(true);
@@ -100,6 +108,8 @@ void TfrmMain::cmbFonTypeChange(int index)
     gbFontOptions->SetWidthSteps(step);
     // No regeneration of its own, but the file to be saved changes with the type.
     MeasureFileSizeForType();
+    // A type that did not regenerate keeps the edits with it.
+    KeepControls();
 }
 
 void TfrmMain::btnFontClick(TFontPage& page)

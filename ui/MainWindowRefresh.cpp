@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QScreen>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include "font/Errors.h"
@@ -82,8 +82,14 @@ void TfrmMain::pcMainChange(int index)
     RunHandler([this, index] {
         if (pcMain->widget(index) == tsCreation) {
             // Regenerates from the preset: a font opened from a file is replaced.
-            if (PresetSelected())
-                cmbPresetsChange();
+            if (!PresetSelected())
+                return;
+            if (!MayReplaceFont()) {
+                const QSignalBlocker blocker(pcMain);
+                pcMain->setCurrentWidget(tsTools);
+                return;
+            }
+            cmbPresetsChange();
         } else {
             DrawSampleText(edSampleText->text());
         }
@@ -97,6 +103,8 @@ bool TfrmMain::PresetSelected() const
 
 void TfrmMain::LoadTableFile(const QString& fileName)
 {
+    if (!MayReplaceFont())
+        return;
     TConversionTable loaded = FTable;
     try {
         loaded.LoadTableFile(fileName.toStdString());
@@ -124,6 +132,11 @@ void TfrmMain::cmbPresetsChange()
     const int index = cmbPresets->currentIndex();
     if (index < 0)
         return;
+    if (!MayReplaceFont()) {
+        cmbPresets->setCurrentIndex(FLoadedPreset);
+        return;
+    }
+    FLoadedPreset = index;
     try {
         FTable.LoadTableSection(FTable.PresetIds()[index]);
     } catch (...) {
@@ -140,8 +153,13 @@ void TfrmMain::cmbPresetsChange()
 
 void TfrmMain::Refresh()
 {
-    if (!FGenerationEnabled || FTable.LastCharIndex() <= 0 || !PresetSelected())
+    if (!FGenerationEnabled)
         return;
+    if (FTable.LastCharIndex() <= 0 || !PresetSelected()) {
+        // Nothing can replace the edited font; the controls changed along with it.
+        KeepControls();
+        return;
+    }
     GenerateFont();
     DrawPreview();
 }
@@ -154,34 +172,38 @@ TPaletteKind TfrmMain::PreviewPaletteKind() const
 void TfrmMain::DrawPreview()
 {
     if (FLayoutDirty) {
-        const int top = pcMain->y() + pcMain->height();
-        const int splitterBottom = Splitter->y() + Splitter->height();
-        FGlyphRects = TPreviewLayout(*FMtkFont, FTable.LastCharIndex() + 1, width(), splitterBottom);
-        // As tall as the screen, so a taller window needs no new layout; only what fits is drawn.
-        int imageHeight = FPreviewArea->height();
-        if (const QScreen* display = screen())
-            imageHeight = std::max(imageHeight, display->geometry().height());
-        FPreviewBitmap = RenderPreview(*FMtkFont, FGlyphRects, PreviewPaletteKind(), {0, top, width(), imageHeight});
-        FPreviewTop = top;
+        FPreviewArea->ShowGlyphs(*FMtkFont, FTable.LastCharIndex() + 1, PreviewPaletteKind(),
+                                 Splitter->y() + Splitter->height());
         FLayoutDirty = false;
-        FPreviewArea->SetImage(FPreviewBitmap);
         RefreshHoverReadOut();
     }
     FPreviewArea->update();
 }
 
+const TPreviewLayout& TfrmMain::GlyphRects() const
+{
+    return FPreviewArea->Layout();
+}
+
+const QImage& TfrmMain::PreviewBitmap() const
+{
+    return FPreviewArea->Band();
+}
+
+int TfrmMain::PreviewTop() const
+{
+    return FPreviewArea->LayoutTop();
+}
+
 void TfrmMain::RefreshHoverReadOut()
 {
     const QPoint pointer = FPreviewArea->mapFromGlobal(QCursor::pos());
-    if (FPreviewArea->rect().contains(pointer))
-        PreviewMouseMoved(pointer);
-    else
+    if (!FPreviewArea->rect().contains(pointer)) {
         FStatusPanels[1]->clear();
-}
-
-void TfrmMain::PreviewMouseMoved(QPoint areaPoint)
-{
-    FormMouseMove(areaPoint.x(), areaPoint.y() + FPreviewArea->y());
+        return;
+    }
+    const QPoint layoutPoint = FPreviewArea->ToLayout(pointer);
+    FormMouseMove(layoutPoint.x(), layoutPoint.y());
 }
 
 void TfrmMain::PostLoad()
@@ -195,7 +217,7 @@ void TfrmMain::PostLoad()
 
 void TfrmMain::FormMouseMove(int x, int y)
 {
-    const int index = FGlyphRects.GlyphAtPoint(x, y);
+    const int index = GlyphRects().GlyphAtPoint(x, y);
     if (index < 0) {
         FStatusPanels[1]->clear();
         return;
@@ -203,7 +225,7 @@ void TfrmMain::FormMouseMove(int x, int y)
     const uint16_t unicode = FTable.CharUnicode(index);
     FStatusPanels[1]->setText(QString::fromStdString(
         StrFormat("Character = %d (0x%.4X), Unicode = %d (0x%.4X), Width = %d", index, index, unicode, unicode,
-                  FGlyphRects.GlyphRects()[static_cast<size_t>(index)].GlyphWidth())));
+                  GlyphRects().GlyphRects()[static_cast<size_t>(index)].GlyphWidth())));
 }
 
 void TfrmMain::DrawSampleText(const QString& text)
@@ -214,7 +236,8 @@ void TfrmMain::DrawSampleText(const QString& text)
         // Whatever font is in hand, generated or opened; never the glyphs of one that is gone.
         if (FMtkFont->GlyphCount() > 0) {
             const std::vector<int> codes = SampleTextCodes(text.toStdU16String(), FTable);
-            const TSampleText sample = RenderSampleText(*FMtkFont, codes, size, PreviewPaletteKind());
+            const TSampleText sample =
+                RenderSampleText(*FMtkFont, codes, size, PreviewPaletteKind(), FPreviewArea->Zoom());
             imgSampleText->setPixmap(QPixmap::fromImage(sample.Image));
             total = sample.TotalWidth;
         } else {

@@ -27,10 +27,17 @@ void TfrmMain::btnSaveFonClick()
                                    QStringLiteral("mtf"), proposed};
         const std::optional<TFontSaveChoice> chosen = FDialogs->SaveFont(this, spec, false);
         if (chosen) {
-            TBusyCursor busy;
-            const TByteArray fontInfo = chosen->SaveOptions ? BuildFontInfo(options) : TByteArray{};
-            FMtkFont->SaveToFile(chosen->FileName.toStdString(), options.FontType == ftFourColorNew, ProgramStamp,
-                                 fontInfo);
+            {
+                TBusyCursor busy;
+                const TByteArray fontInfo = chosen->SaveOptions ? BuildFontInfo(options) : TByteArray{};
+                FMtkFont->SaveToFile(chosen->FileName.toStdString(), options.FontType == ftFourColorNew, ProgramStamp,
+                                     fontInfo);
+            }
+            SetUnsavedEdits(false);
+            if (chosen->SaveOptions && FEditedSinceGeneration)
+                ShowMessage("The options saved into the font describe it as they generated it, before the glyph "
+                            "edits.",
+                            TMessageKind::Information);
         }
     }
     Refresh();

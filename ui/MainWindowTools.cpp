@@ -10,6 +10,7 @@
 #include "font/Format.h"
 #include "generate/ProgramStamp.h"
 #include "ui/BusyCursor.h"
+#include "ui/FontReaders.h"
 #include "ui/MainWindow.h"
 #include "ui/MainWindowFilters.h"
 
@@ -20,13 +21,6 @@ const QString TextFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*
 const QString TableFilter = QStringLiteral("INI Files (*.ini)|*.ini|All Files (*.*)|*.*");
 
 const char* const Chars = TMtkFont::FonToolPixelChars;
-
-// An import that yields no glyph is refused, so the font in hand is not swapped for nothing.
-void RefuseEmpty(const TMtkFont& store, const std::string& path, const char* reason)
-{
-    if (store.GlyphCount() == 0)
-        throw EGlyphForgeError(StrFormat("\"%s\" %s; the font in hand is kept.", path.c_str(), reason));
-}
 
 } // namespace
 
@@ -71,48 +65,44 @@ void TfrmMain::OpenFontCommand(const QString& title, const QString& filter, cons
                                const std::function<bool(TMtkFont&, const std::string&)>& read)
 {
     OpenDialog.SetUp(title, filter, defaultExt);
-    const std::optional<QString> chosen = FDialogs->OpenFile(this, OpenDialog);
-    if (!chosen)
-        return;
-    OpenDialog.FileName = *chosen;
+    if (const std::optional<QString> chosen = FDialogs->OpenFile(this, OpenDialog))
+        OpenFontFile(*chosen, read);
+}
+
+bool TfrmMain::OpenFontFile(const QString& fileName, const std::function<bool(TMtkFont&, const std::string&)>& read)
+{
+    OpenDialog.FileName = fileName;
     // A file that is refused or fails half-way leaves the font in hand as it was.
     std::unique_ptr<TMtkFont> store = NewStore();
     bool accepted = false;
     {
         TBusyCursor busy;
-        accepted = read(*store, chosen->toStdString());
+        accepted = read(*store, fileName.toStdString());
     }
-    if (!accepted)
-        return;
+    if (!accepted || !MayReplaceFont())
+        return false;
     FMtkFont = std::move(store);
+    FontReplaced();
     PostLoad();
+    return true;
 }
 
 void TfrmMain::btnOpenMTFClick()
 {
     OpenFontCommand(QStringLiteral("Select Mediatek Font File..."), MediatekOpenFilter, QStringLiteral("mtf"),
-                    [](TMtkFont& store, const std::string& path) { return store.LoadFromFile(path); });
+                    ReadMediatekFont);
 }
 
 void TfrmMain::btnOpenBMPClick()
 {
     OpenFontCommand(QStringLiteral("Select GlyphForgeTool Compatible BMP File..."), BitmapFilter,
-                    QStringLiteral("bmp"), [](TMtkFont& store, const std::string& path) {
-                        store.LoadFromBmpFile(path);
-                        // Only 8-bit pictures hold glyphs, and those always hold one at least.
-                        RefuseEmpty(store, path, "is not an 8-bit palette picture");
-                        return true;
-                    });
+                    QStringLiteral("bmp"), ReadStripBmp);
 }
 
 void TfrmMain::btnOpenTXTClick()
 {
     OpenFontCommand(QStringLiteral("Select FonTool Format TXT File..."), TextFilter, QStringLiteral("txt"),
-                    [](TMtkFont& store, const std::string& path) {
-                        store.ImportFonToolText(LoadTextLines(path), Chars[0], Chars[1], Chars[2], Chars[3]);
-                        RefuseEmpty(store, path, "holds no FonTool font (no glyph starting with \"#G\")");
-                        return true;
-                    });
+                    ReadFonToolText);
 }
 
 void TfrmMain::SaveFontCommand(const QString& title, const QString& filter, const QString& defaultExt,
@@ -132,6 +122,7 @@ void TfrmMain::btnSaveMTFClick()
     SaveFontCommand(QStringLiteral("Save As Mediatek Font..."), MediatekSaveFilter, QStringLiteral("mtf"),
                     [this](const std::string& path) {
                         FMtkFont->SaveToFile(path, cmbFonType->currentIndex() == ftFourColorNew, ProgramStamp, {});
+                        SetUnsavedEdits(false);
                     });
 }
 

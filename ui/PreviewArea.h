@@ -1,25 +1,89 @@
 #pragma once
-// The area below the pages: shows the window's cached preview image and reports the pointer.
-
-#include <functional>
+// The area below the pages: every glyph in its frame at a zoom of 1x to 8x, scrolled when the
+// glyphs do not fit. The layout keeps the window's client coordinates of an unscrolled 1x
+// preview, so a point maps to the same glyph at every zoom and scroll position; only the part
+// that can be seen is rendered.
 
 #include <QImage>
+#include <QPoint>
 #include <QWidget>
+
+#include "font/Palette.h"
+#include "generate/PreviewLayout.h"
+
+class QScrollBar;
+class TMtkFont;
 
 class TPreviewArea : public QWidget {
     Q_OBJECT
 public:
-    // MouseMoved gets positions in this widget's coordinates.
-    TPreviewArea(QWidget* parent, std::function<void(QPoint)> mouseMoved);
+    static constexpr int MinZoom = 1;
+    static constexpr int MaxZoom = 8;
 
-    // Shown from the area's top-left corner; a null image shows nothing.
-    void SetImage(const QImage& image);
+    explicit TPreviewArea(QWidget* parent);
+
+    // Lays glyphs 0..Count-1 of Font out for the area's width and zoom, and renders what can be
+    // seen. Font must stay valid until the next call. The first row starts 8 pixels below
+    // SplitterBottom, the area's top edge being its top at 1x.
+    void ShowGlyphs(const TMtkFont& font, int count, TPaletteKind palette, int splitterBottom);
+    const TPreviewLayout& Layout() const { return FLayout; }
+    // The part of the preview kept for painting; pixel (0, 0) is layout point (0, BandTop()).
+    const QImage& Band() const { return FBand; }
+    int BandTop() const { return FBandTop; }
+    // The layout's y of the area's top edge, unscrolled.
+    int LayoutTop() const { return FLayoutTop; }
+
+    int Zoom() const { return FZoom; }
+    // The glyph at the top-left corner stays in view.
+    void SetZoom(int zoom);
+
+    // The layout point under a point of this area, and back.
+    QPoint ToLayout(QPoint local) const;
+    QPoint FromLayout(QPoint layoutPoint) const;
+    QScrollBar* VerticalScrollBar() const { return FVertical; }
+
+signals:
+    // The pointer moved, or the glyphs moved under it; the point is in layout coordinates.
+    void Hovered(QPoint layoutPoint);
+    // Double-click on a glyph, or Enter with the pointer on one.
+    void GlyphActivated(int index);
+    void ZoomChanged(int zoom);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QImage FScreenImage; // the preview converted once for fast painting
-    std::function<void(QPoint)> FMouseMoved;
+    void ZoomAround(int zoom, QPoint anchor);
+    void ZoomBy(int steps, QPoint anchor);
+    // Lays out again for the current width and zoom; the scroll bars follow.
+    void Relayout();
+    void LayOutAtWidth(int viewWidth);
+    QSize ViewportSize() const;
+    void PlaceScrollBars();
+    void Scrolled();
+    // Renders the band again unless it covers what can be seen.
+    void UpdateBand(bool force);
+
+    QScrollBar* FVertical = nullptr;
+    QScrollBar* FHorizontal = nullptr;
+    const TMtkFont* FFont = nullptr;
+    int FCount = 0;
+    TPaletteKind FPalette = TPaletteKind::FourColor;
+    int FSplitterOffset = 0; // splitter bottom below the area's top edge
+    int FZoom = 1;
+    int FWheelZoom = 0;      // wheel turn towards the next zoom step, in eighths of a degree
+    TPreviewLayout FLayout;
+    int FLayoutTop = 0;
+    int FLayoutWidth = 0;    // the row limit plus the right margin, in layout pixels
+    QSize FContentSize;      // in layout pixels, margins included
+    QImage FBand;
+    QImage FScreenBand;      // the band converted once for fast painting
+    int FBandTop = 0;
+    QPoint FMouse{-1, -1};
 };

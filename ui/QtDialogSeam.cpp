@@ -12,6 +12,7 @@
 #include "ui/ApplicationTitle.h"
 #include "ui/DialogFilter.h"
 #include "ui/FontSaveDialog.h"
+#include "ui/GlyphEditor.h"
 
 namespace {
 
@@ -111,4 +112,17 @@ void TQtDialogSeam::ShowMessage(QWidget* parent, const QString& text, TMessageKi
     const QMessageBox::Icon icon = kind == TMessageKind::Error ? QMessageBox::Critical : QMessageBox::Information;
     QMessageBox box(icon, ApplicationTitle(), text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+bool TQtDialogSeam::ConfirmDiscard(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::Warning, ApplicationTitle(), question, QMessageBox::Discard | QMessageBox::Cancel,
+                    parent);
+    box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Discard;
+}
+
+bool TQtDialogSeam::EditGlyphs(TGlyphEditor& editor)
+{
+    return editor.exec() == QDialog::Accepted;
 }

@@ -11,6 +11,8 @@ public:
     std::optional<TFontChoice> ChooseFont(QWidget* parent, const TFontChoice& current) override;
     std::optional<TFontSaveChoice> SaveFont(QWidget* parent, const TFileDialogSpec& spec, bool saveOptions) override;
     void ShowMessage(QWidget* parent, const QString& text, TMessageKind kind) override;
+    bool ConfirmDiscard(QWidget* parent, const QString& question) override;
+    bool EditGlyphs(TGlyphEditor& editor) override;
 
 private:
     // The folder of the last file or folder chosen, as the desktop's own dialogs remember it.

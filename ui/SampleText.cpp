@@ -29,14 +29,34 @@ void DrawGlyph(QImage& canvas, const TGlyphBitmap& glyph, int x, int y)
     }
 }
 
+// Each pixel of Image as Zoom x Zoom pixels, in an image of Size; Fill where Image does not reach.
+QImage ZoomedImage(const QImage& image, int zoom, QSize size, const QList<QRgb>& colors, uint8_t fill)
+{
+    if (zoom == 1)
+        return image;
+    QImage zoomed(size, QImage::Format_Indexed8);
+    zoomed.setColorTable(colors);
+    zoomed.fill(fill);
+    const int width = std::min(image.width() * zoom, size.width());
+    const int height = std::min(image.height() * zoom, size.height());
+    for (int y = 0; y < height; ++y) {
+        const uchar* source = image.constScanLine(y / zoom);
+        uchar* target = zoomed.scanLine(y);
+        for (int x = 0; x < width; ++x)
+            target[x] = source[x / zoom];
+    }
+    return zoomed;
+}
+
 } // namespace
 
-TSampleText RenderSampleText(const TMtkFont& font, std::span<const int> codes, QSize size, TPaletteKind palette)
+TSampleText RenderSampleText(const TMtkFont& font, std::span<const int> codes, QSize size, TPaletteKind palette,
+                             int zoom)
 {
     TSampleText result;
     const QList<QRgb> colors = ColorTable(palette);
     // Glyphs keep their own colours; the conversion to the image's palette matches them.
-    QImage canvas(size, QImage::Format_RGB32);
+    QImage canvas(QSize(size.width() / zoom, size.height() / zoom), QImage::Format_RGB32);
     canvas.fill(colors[PreviewBackgroundIndex(palette)]);
     int x = 0;
     int y = 0;
@@ -52,6 +72,7 @@ TSampleText RenderSampleText(const TMtkFont& font, std::span<const int> codes, Q
         x += glyph.Width();
         result.TotalWidth += glyph.Width();
     }
-    result.Image = canvas.convertToFormat(QImage::Format_Indexed8, colors, Qt::ThresholdDither);
+    result.Image = ZoomedImage(canvas.convertToFormat(QImage::Format_Indexed8, colors, Qt::ThresholdDither), zoom,
+                               size, colors, PreviewBackgroundIndex(palette));
     return result;
 }

@@ -15,5 +15,8 @@ struct TSampleText {
     int TotalWidth = 0; // the widths of every glyph drawn, over all lines
 };
 
-// Codes are glyph indices (SampleTextCodes); those at or above the glyph count are skipped.
-TSampleText RenderSampleText(const TMtkFont& font, std::span<const int> codes, QSize size, TPaletteKind palette);
+// Codes are glyph indices (SampleTextCodes); those at or above the glyph count are skipped. At a
+// zoom above 1 each glyph pixel becomes Zoom x Zoom pixels and the lines wrap as in an image that
+// much smaller.
+TSampleText RenderSampleText(const TMtkFont& font, std::span<const int> codes, QSize size, TPaletteKind palette,
+                             int zoom = 1);

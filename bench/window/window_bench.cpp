@@ -1,6 +1,7 @@
 // "One option changed, preview refreshed" in the real main window, offscreen: a width option,
 // which redraws from the kept cells, and the primary font's rendering switched back and forth,
-// which finds both renderings kept after the first switch.
+// which finds both renderings kept after the first switch; and the full plane's preview
+// scrolled, zoomed and hovered.
 
 #include <benchmark/benchmark.h>
 
@@ -10,11 +11,16 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
 #include "ui/DialogSeam.h"
+#include "ui/GlyphEditor.h"
 #include "ui/MainWindow.h"
+#include "ui/PreviewArea.h"
 
 namespace {
 
@@ -28,6 +34,13 @@ public:
     void ShowMessage(QWidget*, const QString& text, TMessageKind) override
     {
         qFatal("unexpected message: %s", qPrintable(text));
+    }
+    // Each editor gets one column added at the right and is applied; the font is never replaced after.
+    bool ConfirmDiscard(QWidget*, const QString&) override { return false; }
+    bool EditGlyphs(TGlyphEditor& editor) override
+    {
+        editor.findChild<QPushButton*>(QStringLiteral("btnAddRightColumn"))->click();
+        return true;
     }
 };
 
@@ -85,16 +98,25 @@ void BM_WindowFirstShippedPresetRendering(benchmark::State& state)
 }
 BENCHMARK(BM_WindowFirstShippedPresetRendering)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void RefreshFullPlane(benchmark::State& state, const TToggle& toggle)
+// A table of every 16-bit code, written once; empty when it cannot be written.
+QString FullPlaneTable()
 {
-    QTemporaryDir folder;
+    static QTemporaryDir folder;
     const QString table = folder.filePath(QStringLiteral("full.ini"));
     QFile file(table);
-    if (!file.open(QIODevice::WriteOnly) || file.write("[1]\nDescription=Full plane\nMAX=0xFFFF\n") < 0) {
+    if (!file.exists() &&
+        (!file.open(QIODevice::WriteOnly) || file.write("[1]\nDescription=Full plane\nMAX=0xFFFF\n") < 0))
+        return {};
+    return table;
+}
+
+void RefreshFullPlane(benchmark::State& state, const TToggle& toggle)
+{
+    const QString table = FullPlaneTable();
+    if (table.isEmpty()) {
         state.SkipWithError("cannot write the table");
         return;
     }
-    file.close();
     RefreshAfterToggle(state, table, toggle);
 }
 
@@ -109,6 +131,82 @@ void BM_WindowFullPlaneRendering(benchmark::State& state)
     RefreshFullPlane(state, ToggleRendering);
 }
 BENCHMARK(BM_WindowFullPlaneRendering)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+
+// The full plane's preview in a window of the design size, at a zoom; null when it did not generate.
+std::unique_ptr<TfrmMain> FullPlaneWindow(benchmark::State& state, int zoom)
+{
+    auto window = std::make_unique<TfrmMain>(FullPlaneTable(), std::make_unique<TNoDialogs>());
+    window->show();
+    QApplication::processEvents();
+    if (window->MtkFont().GlyphCount() != 65536) {
+        state.SkipWithError("the window did not generate");
+        return nullptr;
+    }
+    window->findChild<TPreviewArea*>()->SetZoom(zoom);
+    return window;
+}
+
+// Page Down through the whole plane, back to the top at its end; each page painted.
+void BM_PreviewFullPlaneScroll(benchmark::State& state)
+{
+    const std::unique_ptr<TfrmMain> window = FullPlaneWindow(state, static_cast<int>(state.range(0)));
+    if (!window)
+        return;
+    auto* area = window->findChild<TPreviewArea*>();
+    QScrollBar* bar = area->VerticalScrollBar();
+    for (auto _ : state) {
+        if (bar->value() == bar->maximum())
+            bar->setValue(0);
+        else
+            bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        area->repaint();
+    }
+}
+BENCHMARK(BM_PreviewFullPlaneScroll)->Arg(1)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Ctrl + wheel between 1x and 8x: the plane laid out again and painted.
+void BM_PreviewFullPlaneZoom(benchmark::State& state)
+{
+    const std::unique_ptr<TfrmMain> window = FullPlaneWindow(state, 1);
+    if (!window)
+        return;
+    auto* area = window->findChild<TPreviewArea*>();
+    for (auto _ : state) {
+        area->SetZoom(area->Zoom() == 1 ? 8 : 1);
+        area->repaint();
+    }
+}
+BENCHMARK(BM_PreviewFullPlaneZoom)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The read-out over the last glyph, scrolled to the end: the longest search.
+void BM_PreviewFullPlaneHoverAtEnd(benchmark::State& state)
+{
+    const std::unique_ptr<TfrmMain> window = FullPlaneWindow(state, static_cast<int>(state.range(0)));
+    if (!window)
+        return;
+    auto* area = window->findChild<TPreviewArea*>();
+    area->VerticalScrollBar()->setValue(area->VerticalScrollBar()->maximum());
+    const TGlyphRect last = window->GlyphRects().GlyphRects().back();
+    const QPointF at(area->FromLayout({last.Left + 1, last.Top + 1}));
+    for (auto _ : state) {
+        QMouseEvent move(QEvent::MouseMove, at, area->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(area, &move);
+    }
+}
+BENCHMARK(BM_PreviewFullPlaneHoverAtEnd)->Arg(1)->Arg(8)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The glyph editor on a draft of the whole plane, one column added and applied: store copied,
+// statistics measured, preview laid out again.
+void BM_EditorFullPlaneApply(benchmark::State& state)
+{
+    const std::unique_ptr<TfrmMain> window = FullPlaneWindow(state, 1);
+    if (!window)
+        return;
+    int glyph = 0;
+    for (auto _ : state)
+        window->EditGlyph(glyph++ % 200);
+}
+BENCHMARK(BM_EditorFullPlaneApply)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -67,6 +67,21 @@ public:
         return answer;
     }
     void ShowMessage(QWidget*, const QString& text, TMessageKind) override { Messages.push_back(text); }
+    // The discard question answers from its queue; none left answers Cancel.
+    std::deque<bool> DiscardAnswers;
+    std::vector<QString> DiscardQuestions;
+    bool ConfirmDiscard(QWidget*, const QString& question) override
+    {
+        DiscardQuestions.push_back(question);
+        if (DiscardAnswers.empty())
+            return false;
+        const bool answer = DiscardAnswers.front();
+        DiscardAnswers.pop_front();
+        return answer;
+    }
+    // Plays the user's part in the glyph editor and says whether it is applied; none cancels.
+    std::function<bool(TGlyphEditor&)> EditorScript;
+    bool EditGlyphs(TGlyphEditor& editor) override { return EditorScript && EditorScript(editor); }
 
 private:
     std::optional<QString> Next()

@@ -1,0 +1,24 @@
+#include "ui/ZoomBox.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+
+#include "ui/PreviewArea.h"
+
+QComboBox* NewZoomBox(TPreviewArea* preview, QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QStringLiteral("cmbZoom"));
+    box->setToolTip(QStringLiteral("Zoom (Ctrl + mouse wheel, Ctrl + plus, Ctrl + minus, Ctrl + 0)"));
+    box->setFocusPolicy(Qt::NoFocus);
+    for (int zoom = TPreviewArea::MinZoom; zoom <= TPreviewArea::MaxZoom; ++zoom)
+        box->addItem(QStringLiteral("%1x").arg(zoom), zoom);
+    box->setCurrentIndex(preview->Zoom() - TPreviewArea::MinZoom);
+    QObject::connect(box, &QComboBox::activated, preview,
+                     [preview, box](int index) { preview->SetZoom(box->itemData(index).toInt()); });
+    QObject::connect(preview, &TPreviewArea::ZoomChanged, box, [box](int zoom) {
+        const QSignalBlocker blocker(box);
+        box->setCurrentIndex(zoom - TPreviewArea::MinZoom);
+    });
+    return box;
+}
