@@ -137,7 +137,7 @@ int RunGenerate(const std::vector<std::string>& args)
     }
     table.LoadTableSection(*preset);
 
-    TFontEngine engine;
+    TFontEngine engine(false);
     const auto font1 = engine.OpenFont({options.FontName, options.FontSize, options.FontStyle});
     std::shared_ptr<const TFontFace> font2;
     if (options.TryFont2)
