@@ -10,6 +10,7 @@
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
 
+#include "font/ByteWords.h"
 #include "font/Errors.h"
 #include "font/Format.h"
 #include "generate/CellCache.h"
@@ -75,6 +76,29 @@ void FillRect(TGlyphBitmap& bitmap, int x, int y, int width, int height, uint8_t
     const int bottom = std::min(y + height, bitmap.Height());
     for (int row = top; row < bottom && left < right; ++row)
         std::memset(bitmap.Row(row) + left, index, static_cast<size_t>(right - left));
+}
+
+// Sets the pixels under the ink (bytes 0 or 1) to Index, eight at a time.
+void PaintInk(uint8_t* target, const uint8_t* ink, int count, uint8_t index)
+{
+    const uint64_t paint = BroadcastByte(index);
+    int x = 0;
+    for (; x + 8 <= count; x += 8) {
+        const uint64_t mask = LoadWord(ink + x) * 0xFF;
+        StoreWord(target + x, (LoadWord(target + x) & ~mask) | (paint & mask));
+    }
+    for (; x < count; ++x)
+        target[x] = ink[x] ? index : target[x];
+}
+
+// Coverage above half is ink: the top bit of each byte, eight bytes at a time.
+void GrayToInk(const uint8_t* coverage, uint8_t* ink, unsigned count)
+{
+    unsigned x = 0;
+    for (; x + 8 <= count; x += 8)
+        StoreWord(ink + x, (LoadWord(coverage + x) >> 7) & BroadcastByte(1));
+    for (; x < count; ++x)
+        ink[x] = coverage[x] > 127;
 }
 
 bool IsInk(const FT_Bitmap& bitmap, const uint8_t* row, unsigned x)
@@ -234,6 +258,10 @@ struct TFontFace::TImpl {
             const unsigned memoryRow = bitmap.pitch >= 0 ? y : bitmap.rows - 1 - y;
             const uint8_t* row = bitmap.buffer + size_t{memoryRow} * pitch;
             uint8_t* ink = raster.Ink.data() + size_t{y} * bitmap.width;
+            if (bitmap.pixel_mode == FT_PIXEL_MODE_GRAY) {
+                GrayToInk(row, ink, bitmap.width);
+                continue;
+            }
             for (unsigned x = 0; x < bitmap.width; ++x)
                 ink[x] = IsInk(bitmap, row, x) ? 1 : 0;
         }
@@ -330,8 +358,7 @@ void TFontFace::TextOutW(TGlyphBitmap& bitmap, int x, int y, uint16_t character,
     for (int row = std::max(0, -originY); row < raster.Height && originY + row < bitmap.Height(); ++row) {
         const uint8_t* ink = raster.Ink.data() + static_cast<size_t>(row) * raster.Width;
         uint8_t* target = bitmap.Row(originY + row) + std::max(originX, 0);
-        for (int column = firstColumn; column < lastColumn; ++column, ++target)
-            *target = ink[column] ? fontIndex : *target;
+        PaintInk(target, ink + firstColumn, lastColumn - firstColumn, fontIndex);
     }
     if (FImpl->Spec.Underline)
         FillRect(bitmap, x, y + FImpl->UnderlineLine.Top, raster.Advance, FImpl->UnderlineLine.Rows, fontIndex);

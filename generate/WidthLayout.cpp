@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "font/ByteWords.h"
+
 namespace {
 
 bool IsSpace(uint16_t unicode)
@@ -14,15 +16,22 @@ bool IsSpace(uint16_t unicode)
 
 std::vector<uint8_t> FindInkColumns(const TGlyphBitmap& bitmap, uint8_t backgroundIndex)
 {
-    const int width = bitmap.Width();
-    std::vector<uint8_t> ink(static_cast<size_t>(width), 0);
-    uint8_t* flags = ink.data();
+    // Each row's difference from the background, ORed together eight columns at a time.
+    const size_t width = static_cast<size_t>(bitmap.Width());
+    const size_t wordColumns = width / 8 * 8;
+    const uint64_t background = BroadcastByte(backgroundIndex);
+    std::vector<uint8_t> differs(width, 0);
+    uint8_t* columns = differs.data();
     for (int y = 0; y < bitmap.Height(); ++y) {
         const uint8_t* row = bitmap.Row(y);
-        for (int x = 0; x < width; ++x)
-            flags[x] |= row[x] != backgroundIndex;
+        for (size_t x = 0; x < wordColumns; x += 8)
+            StoreWord(columns + x, LoadWord(columns + x) | (LoadWord(row + x) ^ background));
+        for (size_t x = wordColumns; x < width; ++x)
+            columns[x] |= row[x] ^ backgroundIndex;
     }
-    return ink;
+    for (uint8_t& column : differs)
+        column = column != 0;
+    return differs;
 }
 
 TColumnLayout::TColumnLayout(std::span<const uint8_t> inkColumns)
