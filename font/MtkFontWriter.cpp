@@ -137,36 +137,8 @@ private:
     uint64_t FBytes = 0;
 };
 
-// Gathers pixels into runs of at most 255; runs carry on across row ends.
-template <typename TSink>
-class TRunBuilder {
-public:
-    explicit TRunBuilder(TSink& sink) : FSink(sink) {}
-
-    void Add(uint8_t color, int count)
-    {
-        if (FLength > 0 && color != FColor)
-            Close();
-        FColor = color;
-        FLength += count;
-        for (; FLength >= MaxRunLength; FLength -= MaxRunLength)
-            FSink.Run(MaxRunLength, FColor);
-    }
-
-    void Close()
-    {
-        if (FLength > 0)
-            FSink.Run(FLength, FColor);
-        FLength = 0;
-    }
-
-private:
-    TSink& FSink;
-    uint8_t FColor = 0;
-    int FLength = 0;
-};
-
-// One compressed glyph: its own pixels up to SourceWidth, then the pad colour up to RowLength.
+// One compressed glyph: its own pixels up to SourceWidth, then the pad colour up to RowLength,
+// as runs of at most 255 pixels; runs carry on across row ends.
 template <typename TSink>
 void EncodeCompressedGlyph(const TMtkFont& font, int index, bool newMode, TSink& sink)
 {
@@ -176,7 +148,18 @@ void EncodeCompressedGlyph(const TMtkFont& font, int index, bool newMode, TSink&
     const int rowLength = newMode ? width : PaddedWidth(width);
     const uint8_t padColor = font.GetPadColor(index) & 3;
 
-    TRunBuilder<TSink> runs(sink);
+    // The open run, in locals so the loop over the pixels keeps it in registers.
+    uint8_t runColor = 0;
+    int runLength = 0;
+    const auto add = [&](uint8_t color, int count) {
+        if (runLength > 0 && color != runColor) {
+            sink.Run(runLength, runColor);
+            runLength = 0;
+        }
+        runColor = color;
+        for (runLength += count; runLength >= MaxRunLength; runLength -= MaxRunLength)
+            sink.Run(MaxRunLength, runColor);
+    };
     for (int r = 0; r < font.FHeight; ++r) {
         const uint8_t* row = glyph.Row(r);
         for (int i = 0; i < sourceWidth;) {
@@ -184,13 +167,14 @@ void EncodeCompressedGlyph(const TMtkFont& font, int index, bool newMode, TSink&
             int end = i + 1;
             while (end < sourceWidth && (row[end] & 3) == color)
                 ++end;
-            runs.Add(color, end - i);
+            add(color, end - i);
             i = end;
         }
         if (rowLength > sourceWidth)
-            runs.Add(padColor, rowLength - sourceWidth);
+            add(padColor, rowLength - sourceWidth);
     }
-    runs.Close();
+    if (runLength > 0)
+        sink.Run(runLength, runColor);
     sink.EndGlyph();
 }
 
