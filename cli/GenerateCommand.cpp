@@ -171,7 +171,7 @@ int RunGenerate(const std::vector<std::string>& args)
     const TByteArray fontInfo = flags.SaveOptions ? BuildFontInfo(options) : TByteArray();
     const std::string output =
         flags.Output.empty() ? ProposedFontFileName(options, generator.Stats().FMaxGlyphHeight) : flags.Output;
-    store.SaveToFile(output, options.NewMode(), ProgramStamp, fontInfo);
+    generator.EncodedFont().SaveToFile(output, ProgramStamp, fontInfo);
     if (flags.Output.empty())
         std::printf("Saved \"%s\"\n", output.c_str());
     return ExitOk;

@@ -1,4 +1,4 @@
-// Mediatek font file writer, and the byte count it would produce.
+// Mediatek font file writer.
 //
 // Stores the format cannot hold are refused before a byte is written: too many glyphs, glyphs
 // too wide for the one-byte width or padded row length, glyphs not as high as the font, and
@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
+#include "font/ByteWords.h"
 #include "font/Errors.h"
 #include "font/FileIo.h"
 #include "font/Format.h"
@@ -106,7 +108,7 @@ private:
     int FCount = 0;
 };
 
-// Run sink that writes the codes; each glyph ends on a byte boundary.
+// Writes the run codes of the glyphs; each glyph ends on a byte boundary.
 class TRunWriter {
 public:
     explicit TRunWriter(std::vector<uint8_t>& out) : FBits(out) {}
@@ -121,61 +123,57 @@ private:
     TBitWriter FBits;
 };
 
-// Run sink that only counts the bytes the writer would produce.
-class TRunCounter {
-public:
-    void Run(int length, uint8_t) { FBits += RunCodes[static_cast<size_t>(length)].Count + 2u; }
-    void EndGlyph()
-    {
-        FBytes += (FBits + 7) / 8;
-        FBits = 0;
+// The first index from Begin on whose colour is not Color, or End; eight pixels per step.
+size_t SameColorEnd(const uint8_t* pixels, size_t begin, size_t end, uint8_t color)
+{
+    const uint64_t same = BroadcastByte(color);
+    size_t x = begin;
+    for (; x + 8 <= end; x += 8) {
+        const uint64_t differs = (LoadWord(pixels + x) & BroadcastByte(3)) ^ same;
+        if (differs != 0)
+            return x + static_cast<size_t>(FirstNonZeroByte(differs));
     }
-    uint64_t Bytes() const { return FBytes; }
+    while (x < end && (pixels[x] & 3) == color)
+        ++x;
+    return x;
+}
 
-private:
-    uint64_t FBits = 0;
-    uint64_t FBytes = 0;
-};
+// A glyph's pixels in the order the file stores them: rows of RowLength pixels, its own
+// SourceWidth columns and then the pad colour. Runs carry on across row ends, so the rows are
+// one sequence; a glyph stored as it is needs no copy.
+std::span<const uint8_t> StoredPixels(const TGlyphBitmap& glyph, int sourceWidth, int rowLength, uint8_t padColor,
+                                      std::vector<uint8_t>& scratch)
+{
+    if (sourceWidth == glyph.Width() && rowLength == sourceWidth)
+        return glyph.Bits();
+    scratch.assign(static_cast<size_t>(rowLength) * glyph.Height(), padColor);
+    for (int r = 0; r < glyph.Height() && sourceWidth > 0; ++r)
+        std::memcpy(scratch.data() + static_cast<size_t>(r) * rowLength, glyph.Row(r), static_cast<size_t>(sourceWidth));
+    return scratch;
+}
 
-// One compressed glyph: its own pixels up to SourceWidth, then the pad colour up to RowLength,
-// as runs of at most 255 pixels; runs carry on across row ends.
-template <typename TSink>
-void EncodeCompressedGlyph(const TMtkFont& font, int index, bool newMode, TSink& sink)
+// One compressed glyph as runs of at most 255 pixels of one colour.
+void EncodeCompressedGlyph(const TMtkFont& font, int index, bool newMode, std::vector<uint8_t>& scratch,
+                           TRunWriter& runs)
 {
     const TGlyphBitmap& glyph = *font.GetGlyph(index);
     const int width = font.FVariableWidth ? glyph.Width() : font.GetGlyph(0)->Width();
     const int sourceWidth = std::min(glyph.Width(), width);
     const int rowLength = newMode ? width : PaddedWidth(width);
-    const uint8_t padColor = font.GetPadColor(index) & 3;
+    const std::span<const uint8_t> pixels =
+        StoredPixels(glyph, sourceWidth, rowLength, font.GetPadColor(index) & 3, scratch);
 
-    // The open run, in locals so the loop over the pixels keeps it in registers.
-    uint8_t runColor = 0;
-    int runLength = 0;
-    const auto add = [&](uint8_t color, int count) {
-        if (runLength > 0 && color != runColor) {
-            sink.Run(runLength, runColor);
-            runLength = 0;
+    for (size_t i = 0; i < pixels.size();) {
+        const uint8_t color = pixels[i] & 3;
+        const size_t end = SameColorEnd(pixels.data(), i + 1, pixels.size(), color);
+        for (size_t left = end - i; left > 0;) {
+            const int length = static_cast<int>(std::min<size_t>(left, MaxRunLength));
+            runs.Run(length, color);
+            left -= static_cast<size_t>(length);
         }
-        runColor = color;
-        for (runLength += count; runLength >= MaxRunLength; runLength -= MaxRunLength)
-            sink.Run(MaxRunLength, runColor);
-    };
-    for (int r = 0; r < font.FHeight; ++r) {
-        const uint8_t* row = glyph.Row(r);
-        for (int i = 0; i < sourceWidth;) {
-            const uint8_t color = row[i] & 3;
-            int end = i + 1;
-            while (end < sourceWidth && (row[end] & 3) == color)
-                ++end;
-            add(color, end - i);
-            i = end;
-        }
-        if (rowLength > sourceWidth)
-            add(padColor, rowLength - sourceWidth);
+        i = end;
     }
-    if (runLength > 0)
-        sink.Run(runLength, runColor);
-    sink.EndGlyph();
+    runs.EndGlyph();
 }
 
 [[noreturn]] void Refuse(const std::string& message)
@@ -284,10 +282,11 @@ void WriteCompressed(const TMtkFont& font, std::vector<uint8_t>& stream, bool ne
     const size_t glyphDataStart = stream.size();
 
     std::vector<uint32_t> offsets(count + 1);
+    std::vector<uint8_t> scratch;
     TRunWriter runs(stream);
     for (uint64_t k = 0; k < count; ++k) {
         offsets[k] = static_cast<uint32_t>(stream.size() - glyphDataStart);
-        EncodeCompressedGlyph(font, static_cast<int>(k), newMode, runs);
+        EncodeCompressedGlyph(font, static_cast<int>(k), newMode, scratch, runs);
     }
     offsets[count] = static_cast<uint32_t>(stream.size() - glyphDataStart);
 
@@ -337,50 +336,60 @@ void TMtkFont::BuildHeader(bool compressed, TFontHeader& header) const
         bytes[HeaderSize + static_cast<size_t>(k)] = static_cast<uint8_t>(GetGlyph(k)->Width());
 }
 
+TEncodedFont TMtkFont::Encode(bool newMode) const
+{
+    TEncodedFont encoded;
+    if (GlyphCount() == 0)
+        return encoded;
+    CheckWritable(*this, newMode);
+    if (FBitsPerPixel == 1)
+        WriteTwoColor(*this, encoded.Body, newMode);
+    else
+        WriteCompressed(*this, encoded.Body, newMode);
+    return encoded;
+}
+
 void TMtkFont::SaveToStream(std::vector<uint8_t>& stream, bool newMode, const std::string& programStamp,
                             std::span<const uint8_t> fontInfo) const
 {
-    if (GlyphCount() == 0)
-        return;
-    CheckWritable(*this, newMode);
-
-    const size_t fileStart = stream.size();
-    try {
-        if (FBitsPerPixel == 1)
-            WriteTwoColor(*this, stream, newMode);
-        else
-            WriteCompressed(*this, stream, newMode);
-        stream.insert(stream.end(), programStamp.begin(), programStamp.end());
-        stream.insert(stream.end(), fontInfo.begin(), fontInfo.end());
-        stream.resize(fileStart + RoundUpTo4(stream.size() - fileStart), 0);
-    } catch (...) {
-        stream.resize(fileStart);
-        throw;
-    }
+    Encode(newMode).AppendFile(stream, programStamp, fontInfo);
 }
 
 size_t TMtkFont::SavedSize(bool newMode, const std::string& programStamp, std::span<const uint8_t> fontInfo) const
 {
-    if (GlyphCount() == 0)
-        return 0;
-    CheckWritable(*this, newMode);
-
-    uint64_t size;
-    if (FBitsPerPixel == 1) {
-        size = HeaderSize + TwoColorPixelBytes(*this, GetGlyph(0)->Width(), newMode);
-    } else {
-        TRunCounter counter;
-        for (int k = 0; k < GlyphCount(); ++k)
-            EncodeCompressedGlyph(*this, k, newMode, counter);
-        size = CompressedDataStart(static_cast<uint64_t>(GlyphCount()), FVariableWidth) + counter.Bytes();
-    }
-    return RoundUpTo4(size + programStamp.size() + fontInfo.size());
+    return Encode(newMode).FileSize(programStamp, fontInfo);
 }
 
 void TMtkFont::SaveToFile(const std::string& fileName, bool newMode, const std::string& programStamp,
                           std::span<const uint8_t> fontInfo) const
 {
-    std::vector<uint8_t> bytes;
-    SaveToStream(bytes, newMode, programStamp, fontInfo);
-    WriteFileAtomically(fileName, bytes);
+    Encode(newMode).SaveToFile(fileName, programStamp, fontInfo);
+}
+
+size_t TEncodedFont::FileSize(const std::string& programStamp, std::span<const uint8_t> fontInfo) const
+{
+    if (Body.empty())
+        return 0;
+    return RoundUpTo4(Body.size() + programStamp.size() + fontInfo.size());
+}
+
+void TEncodedFont::AppendFile(std::vector<uint8_t>& stream, const std::string& programStamp,
+                              std::span<const uint8_t> fontInfo) const
+{
+    if (Body.empty())
+        return;
+    const size_t fileStart = stream.size();
+    stream.reserve(fileStart + FileSize(programStamp, fontInfo));
+    stream.insert(stream.end(), Body.begin(), Body.end());
+    stream.insert(stream.end(), programStamp.begin(), programStamp.end());
+    stream.insert(stream.end(), fontInfo.begin(), fontInfo.end());
+    stream.resize(fileStart + FileSize(programStamp, fontInfo), 0);
+}
+
+void TEncodedFont::SaveToFile(const std::string& fileName, const std::string& programStamp,
+                              std::span<const uint8_t> fontInfo) const
+{
+    std::vector<uint8_t> file;
+    AppendFile(file, programStamp, fontInfo);
+    WriteFileAtomically(fileName, file);
 }
