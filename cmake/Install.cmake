@@ -2,12 +2,8 @@
 #
 # The GUI looks for its conversion table as <program>.ini beside its real executable, so it
 # lives with the table in a private folder and bin/ only holds a relative link to it. The CLI
-# finds the same table in share/glyphforgetool.
+# finds the same table in share/glyphforgetool, and its picture module in the private folder.
 
-include(GNUInstallDirs)
-
-set(GLYPHFORGE_INSTALL_APPDIR "lib/glyphforgetool" CACHE STRING
-    "Folder, relative to the prefix, of the GUI executable and its table")
 set(GLYPHFORGE_INSTALL_DATADIR "${CMAKE_INSTALL_DATADIR}/glyphforgetool")
 set(GLYPHFORGE_TABLE "${PROJECT_SOURCE_DIR}/data/glyphforgetool.ini")
 
@@ -36,6 +32,7 @@ if(TARGET glyphforgetool)
 endif()
 
 install(TARGETS glyphforge RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+install(TARGETS glyphforge_pictures LIBRARY DESTINATION "${GLYPHFORGE_INSTALL_APPDIR}")
 install(FILES "${GLYPHFORGE_TABLE}" DESTINATION "${GLYPHFORGE_INSTALL_DATADIR}")
 install(FILES "${PROJECT_SOURCE_DIR}/docs/glyphforge.1" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 install(FILES "${PROJECT_SOURCE_DIR}/docs/USER_GUIDE.md" "${PROJECT_SOURCE_DIR}/README.md"

@@ -47,6 +47,14 @@ version_text=$("$cli" --version 2>&1)
 check "glyphforge --version prints $version (got \"$version_text\")" test "$version_text" = "glyphforge $version"
 check "glyphforge --help succeeds" sh -c '"$1" --help >/dev/null' sh "$cli"
 
+# Qt's imaging is loaded only by the commands that need it, from the picture module.
+check "glyphforge starts without Qt's imaging" sh -c '! objdump -p "$1" | grep -q "NEEDED.*libQt6Gui"' sh "$cli"
+check "lib/glyphforgetool/glyphforge-pictures.so is installed" test -f "$prefix/lib/glyphforgetool/glyphforge-pictures.so"
+check "glyphforge converts a font to a strip BMP through the installed module" \
+    sh -c '"$1" convert "$2" "$3" >/dev/null && [ "$(head -c 2 "$3")" = BM ]' \
+    sh "$cli" "$source_dir/tests/data/golden/dejavu_sans_16_western.mtf" "$prefix/strip.bmp"
+rm -f "$prefix/strip.bmp"
+
 manual="$prefix/share/man/man1/glyphforge.1"
 check "share/man/man1/glyphforge.1 exists" test -s "$manual"
 if command -v groff >/dev/null 2>&1; then
