@@ -63,18 +63,24 @@ constexpr std::array<TRunCode, MaxRunLength + 1> RunCodes = [] {
     return codes;
 }();
 
-// Packs bits most significant first and appends whole bytes to the output.
+// Packs bits most significant first into Out from index At on. Out is already long enough for
+// every byte to come, so whole 32-bit groups go out at once.
 class TBitWriter {
 public:
-    explicit TBitWriter(std::vector<uint8_t>& out) : FOut(out) {}
+    TBitWriter(std::vector<uint8_t>& out, size_t at) : FOut(out), FAt(at) {}
+
+    // The end of the bytes written so far; pending bits not counted.
+    size_t At() const { return FAt; }
 
     // Count = 0..32.
     void Put(uint32_t bits, int count)
     {
         FPending = (FPending << count) | bits;
         FCount += count;
-        if (FCount >= 32)
-            Drain(8);
+        if (FCount >= 32) {
+            FCount -= 32;
+            PutBytes(static_cast<uint32_t>(FPending >> FCount), 4);
+        }
     }
 
     void PutZeros(int count)
@@ -86,32 +92,30 @@ public:
     // Completes the last byte with zero bits.
     void Flush()
     {
-        Drain(8);
-        if (FCount > 0) {
-            FOut.push_back(static_cast<uint8_t>(FPending << (8 - FCount)));
-            FCount = 0;
-        }
+        PutBytes(static_cast<uint32_t>(FPending << (32 - FCount)), (FCount + 7) / 8);
         FPending = 0;
+        FCount = 0;
     }
 
 private:
-    void Drain(int keepBelow)
+    // The Count most significant bytes of Word.
+    void PutBytes(uint32_t word, int count)
     {
-        while (FCount >= keepBelow) {
-            FCount -= 8;
-            FOut.push_back(static_cast<uint8_t>(FPending >> FCount));
-        }
+        for (int k = 0; k < count; ++k)
+            FOut[FAt++] = static_cast<uint8_t>(word >> (24 - 8 * k));
     }
 
     std::vector<uint8_t>& FOut;
+    size_t FAt;
     uint64_t FPending = 0;
-    int FCount = 0;
+    int FCount = 0; // 0..31 between calls
 };
 
 // Writes the run codes of the glyphs; each glyph ends on a byte boundary.
 class TRunWriter {
 public:
-    explicit TRunWriter(std::vector<uint8_t>& out) : FBits(out) {}
+    TRunWriter(std::vector<uint8_t>& out, size_t at) : FBits(out, at) {}
+    size_t At() const { return FBits.At(); }
     void Run(int length, uint8_t color)
     {
         const TRunCode code = RunCodes[static_cast<size_t>(length)];
@@ -166,11 +170,10 @@ void EncodeCompressedGlyph(const TMtkFont& font, int index, bool newMode, std::v
     for (size_t i = 0; i < pixels.size();) {
         const uint8_t color = pixels[i] & 3;
         const size_t end = SameColorEnd(pixels.data(), i + 1, pixels.size(), color);
-        for (size_t left = end - i; left > 0;) {
-            const int length = static_cast<int>(std::min<size_t>(left, MaxRunLength));
-            runs.Run(length, color);
-            left -= static_cast<size_t>(length);
-        }
+        size_t length = end - i;
+        for (; length > MaxRunLength; length -= MaxRunLength)
+            runs.Run(MaxRunLength, color);
+        runs.Run(static_cast<int>(length), color);
         i = end;
     }
     runs.EndGlyph();
@@ -228,11 +231,12 @@ void WriteTwoColor(const TMtkFont& font, std::vector<uint8_t>& stream, bool newM
     TFontHeader header;
     font.BuildHeader(false, header);
     const int charWidth = header.Bytes[9];
-    stream.reserve(stream.size() + HeaderSize + TwoColorPixelBytes(font, charWidth, newMode));
+    const size_t pixelStart = stream.size() + HeaderSize;
     stream.insert(stream.end(), header.Bytes.begin(), header.Bytes.begin() + HeaderSize);
+    stream.resize(pixelStart + TwoColorPixelBytes(font, charWidth, newMode));
 
     const int fill = TwoColorRowFill(charWidth, newMode);
-    TBitWriter bits(stream);
+    TBitWriter bits(stream, pixelStart);
     for (int k = 0; k < font.GlyphCount(); ++k) {
         const TGlyphBitmap& glyph = *font.GetGlyph(k);
         // Columns beyond a narrower glyph's own width are background.
@@ -272,23 +276,23 @@ void WriteCompressed(const TMtkFont& font, std::vector<uint8_t>& stream, bool ne
     const uint64_t count = static_cast<uint64_t>(font.GlyphCount());
     const uint64_t tableStart = OffsetTableStart(count, font.FVariableWidth);
     const uint64_t dataStart = CompressedDataStart(count, font.FVariableWidth);
-    stream.reserve(stream.size() + dataStart + CompressedDataBound(font, newMode));
-
     TFontHeader header;
     font.BuildHeader(true, header);
     const size_t fileStart = stream.size();
     stream.insert(stream.end(), header.Bytes.begin(), header.Bytes.begin() + static_cast<ptrdiff_t>(tableStart));
-    stream.resize(fileStart + dataStart, 0); // offset table, filled in below
-    const size_t glyphDataStart = stream.size();
+    // The offset table, filled in below, and room for the longest glyph data there can be.
+    const size_t glyphDataStart = fileStart + dataStart;
+    stream.resize(glyphDataStart + CompressedDataBound(font, newMode), 0);
 
     std::vector<uint32_t> offsets(count + 1);
     std::vector<uint8_t> scratch;
-    TRunWriter runs(stream);
+    TRunWriter runs(stream, glyphDataStart);
     for (uint64_t k = 0; k < count; ++k) {
-        offsets[k] = static_cast<uint32_t>(stream.size() - glyphDataStart);
+        offsets[k] = static_cast<uint32_t>(runs.At() - glyphDataStart);
         EncodeCompressedGlyph(font, static_cast<int>(k), newMode, scratch, runs);
     }
-    offsets[count] = static_cast<uint32_t>(stream.size() - glyphDataStart);
+    offsets[count] = static_cast<uint32_t>(runs.At() - glyphDataStart);
+    stream.resize(runs.At());
 
     uint8_t* table = stream.data() + fileStart + tableStart;
     for (uint64_t k = 0; k <= count; ++k)

@@ -252,6 +252,11 @@ struct TFontFace::TImpl {
         raster.Width = static_cast<int>(bitmap.width);
         raster.Height = static_cast<int>(bitmap.rows);
         raster.Ink.resize(static_cast<size_t>(raster.Width) * raster.Height);
+        if (bitmap.pixel_mode == FT_PIXEL_MODE_GRAY && bitmap.pitch == static_cast<int>(bitmap.width)) {
+            // Rows without gaps, top row first: one run over every pixel.
+            GrayToInk(bitmap.buffer, raster.Ink.data(), bitmap.width * bitmap.rows);
+            return raster;
+        }
         const unsigned pitch = static_cast<unsigned>(std::abs(bitmap.pitch));
         for (unsigned y = 0; y < bitmap.rows; ++y) {
             // An upward flow stores the bottom row first.

@@ -16,19 +16,25 @@ bool IsSpace(uint16_t unicode)
 
 std::vector<uint8_t> FindInkColumns(const TGlyphBitmap& bitmap, uint8_t backgroundIndex)
 {
-    // Each row's difference from the background, ORed together eight columns at a time.
+    // Each row's difference from the background, ORed together eight columns at a time. A row's
+    // last word may reach into the next row: what it adds lies beyond the width and is dropped.
     const size_t width = static_cast<size_t>(bitmap.Width());
-    const size_t wordColumns = width / 8 * 8;
     const uint64_t background = BroadcastByte(backgroundIndex);
-    std::vector<uint8_t> differs(width, 0);
+    const uint8_t* const end = bitmap.Bits().data() + bitmap.Bits().size();
+    std::vector<uint8_t> differs((width + 7) / 8 * 8, 0);
     uint8_t* columns = differs.data();
     for (int y = 0; y < bitmap.Height(); ++y) {
         const uint8_t* row = bitmap.Row(y);
-        for (size_t x = 0; x < wordColumns; x += 8)
-            StoreWord(columns + x, LoadWord(columns + x) | (LoadWord(row + x) ^ background));
-        for (size_t x = wordColumns; x < width; ++x)
-            columns[x] |= row[x] ^ backgroundIndex;
+        for (size_t x = 0; x < width; x += 8) {
+            uint64_t word = background;
+            if (end - (row + x) >= 8)
+                word = LoadWord(row + x);
+            else
+                std::memcpy(&word, row + x, static_cast<size_t>(end - (row + x)));
+            StoreWord(columns + x, LoadWord(columns + x) | (word ^ background));
+        }
     }
+    differs.resize(width);
     for (uint8_t& column : differs)
         column = column != 0;
     return differs;
