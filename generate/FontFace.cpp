@@ -74,7 +74,14 @@ void FillRect(TGlyphBitmap& bitmap, int x, int y, int width, int height, uint8_t
     const int right = std::min(x + width, bitmap.Width());
     const int top = std::max(y, 0);
     const int bottom = std::min(y + height, bitmap.Height());
-    for (int row = top; row < bottom && left < right; ++row)
+    if (left >= right || top >= bottom)
+        return;
+    // Whole rows lie one after the other: a single fill.
+    if (left == 0 && right == bitmap.Width()) {
+        std::memset(bitmap.Row(top), index, static_cast<size_t>(bottom - top) * static_cast<size_t>(right));
+        return;
+    }
+    for (int row = top; row < bottom; ++row)
         std::memset(bitmap.Row(row) + left, index, static_cast<size_t>(right - left));
 }
 
