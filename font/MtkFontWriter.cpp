@@ -259,15 +259,19 @@ void PutLongWord(uint8_t* at, uint32_t value)
     at[3] = static_cast<uint8_t>(value >> 24);
 }
 
-// Each run costs at most 4 bits per pixel, so this bounds the glyph data from above.
+// Each run costs at most 4 bits per pixel, so this bounds a glyph's data from above.
+uint64_t GlyphDataBound(const TMtkFont& font, int index, bool newMode)
+{
+    const int width = font.FVariableWidth ? font.GetGlyph(index)->Width() : font.GetGlyph(0)->Width();
+    const uint64_t rowLength = newMode ? width : PaddedWidth(width);
+    return (rowLength * font.FHeight + 1) / 2;
+}
+
 uint64_t CompressedDataBound(const TMtkFont& font, bool newMode)
 {
     uint64_t bound = 0;
-    for (int k = 0; k < font.GlyphCount(); ++k) {
-        const int width = font.FVariableWidth ? font.GetGlyph(k)->Width() : font.GetGlyph(0)->Width();
-        const uint64_t rowLength = newMode ? width : PaddedWidth(width);
-        bound += (rowLength * font.FHeight + 1) / 2;
-    }
+    for (int k = 0; k < font.GlyphCount(); ++k)
+        bound += GlyphDataBound(font, k, newMode);
     return bound;
 }
 
@@ -280,15 +284,17 @@ void WriteCompressed(const TMtkFont& font, std::vector<uint8_t>& stream, bool ne
     font.BuildHeader(true, header);
     const size_t fileStart = stream.size();
     stream.insert(stream.end(), header.Bytes.begin(), header.Bytes.begin() + static_cast<ptrdiff_t>(tableStart));
-    // The offset table, filled in below, and room for the longest glyph data there can be.
+    // The offset table is filled in below; each glyph gets room for its longest data.
     const size_t glyphDataStart = fileStart + dataStart;
-    stream.resize(glyphDataStart + CompressedDataBound(font, newMode), 0);
+    stream.reserve(glyphDataStart + CompressedDataBound(font, newMode));
+    stream.resize(glyphDataStart, 0);
 
     std::vector<uint32_t> offsets(count + 1);
     std::vector<uint8_t> scratch;
     TRunWriter runs(stream, glyphDataStart);
     for (uint64_t k = 0; k < count; ++k) {
         offsets[k] = static_cast<uint32_t>(runs.At() - glyphDataStart);
+        stream.resize(runs.At() + GlyphDataBound(font, static_cast<int>(k), newMode));
         EncodeCompressedGlyph(font, static_cast<int>(k), newMode, scratch, runs);
     }
     offsets[count] = static_cast<uint32_t>(runs.At() - glyphDataStart);
