@@ -49,7 +49,8 @@ check "glyphforge --help succeeds" sh -c '"$1" --help >/dev/null' sh "$cli"
 
 # Qt's imaging is loaded only by the commands that need it, from the picture module.
 check "glyphforge starts without Qt's imaging" sh -c '! objdump -p "$1" | grep -q "NEEDED.*libQt6Gui"' sh "$cli"
-check "lib/glyphforgetool/glyphforge-pictures.so is installed" test -f "$prefix/lib/glyphforgetool/glyphforge-pictures.so"
+check "lib/glyphforgetool/modules/glyphforge-pictures.so is installed" \
+    test -f "$prefix/lib/glyphforgetool/modules/glyphforge-pictures.so"
 check "glyphforge converts a font to a strip BMP through the installed module" \
     sh -c '"$1" convert "$2" "$3" >/dev/null && [ "$(head -c 2 "$3")" = BM ]' \
     sh "$cli" "$source_dir/tests/data/golden/dejavu_sans_16_western.mtf" "$prefix/strip.bmp"
