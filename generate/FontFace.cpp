@@ -94,8 +94,11 @@ void PaintInk(uint8_t* target, const uint8_t* ink, int count, uint8_t index)
         const uint64_t mask = LoadWord(ink + x) * 0xFF;
         StoreWord(target + x, (LoadWord(target + x) & ~mask) | (paint & mask));
     }
-    for (; x < count; ++x)
-        target[x] = ink[x] ? index : target[x];
+    for (; x < count; ++x) {
+        // Chosen by index rather than by a branch, which ink edges would keep mispredicting.
+        const uint8_t choice[2] = {target[x], index};
+        target[x] = choice[ink[x]];
+    }
 }
 
 // Coverage above half is ink: the top bit of each byte, eight bytes at a time.
