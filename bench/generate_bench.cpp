@@ -166,13 +166,15 @@ void BM_GenerationAgainstBareFreeType(benchmark::State& state)
         benchmark::DoNotOptimize(ink);
         const TClock::time_point middle = TClock::now();
 
-        TFontEngine engine(false); // as the command line has it: one generation keeps nothing
-        const auto font = engine.OpenFont({"DejaVu Sans", 16, 0});
-        TGlyphGenerator generator(options, table, static_cast<int32_t>(table.size()) - 1,
-                                  {font.get(), nullptr, font->Coverage(), FullCoverage()});
-        TMtkFont store;
-        generator.GenerateFont(store);
-        benchmark::DoNotOptimize(generator.Stats());
+        {
+            TFontEngine engine(false); // as the command line has it: one generation keeps nothing
+            const auto font = engine.OpenFont({"DejaVu Sans", 16, 0});
+            TGlyphGenerator generator(options, table, static_cast<int32_t>(table.size()) - 1,
+                                      {font.get(), nullptr, font->Coverage(), FullCoverage()});
+            TMtkFont store;
+            generator.GenerateFont(store);
+            benchmark::DoNotOptimize(generator.Stats());
+        }
         bare += middle - start;
         generation += TClock::now() - middle;
     }
