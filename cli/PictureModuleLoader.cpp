@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 
 #include <filesystem>
+#include <string>
 
 #include "font/Errors.h"
 #include "font/Format.h"
@@ -25,8 +26,13 @@ const TPictureModule& Load()
 {
     const std::string path = ModulePath().lexically_normal().string();
     void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle)
-        throw EFOpenError(StrFormat("Cannot open file \"%s\". %s", path.c_str(), dlerror()));
+    if (!handle) {
+        // The loader's reason usually starts with the path, which the message holds already.
+        std::string reason = dlerror();
+        if (reason.starts_with(path + ": "))
+            reason.erase(0, path.size() + 2);
+        throw EFOpenError(StrFormat("Cannot open file \"%s\". %s", path.c_str(), reason.c_str()));
+    }
     const auto entry = reinterpret_cast<decltype(&GlyphForgePictureModule)>(dlsym(handle, "GlyphForgePictureModule"));
     if (!entry)
         throw EFOpenError(StrFormat("Cannot open file \"%s\". %s", path.c_str(), "It is not the picture module."));
