@@ -1,7 +1,7 @@
 #pragma once
 // The commands' work that needs Qt's imaging: strip and glyph BMPs and the preview sheet.
-// Loading Qt's imaging takes longer than generating a whole font, so that work lives in a
-// module of its own, loaded the first time a command needs it.
+// Loading Qt's imaging would add milliseconds to every start of the tool, so that work lives
+// in a module of its own, loaded the first time a command needs it.
 
 #include <string>
 
