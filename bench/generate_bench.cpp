@@ -6,6 +6,8 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include <chrono>
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -137,5 +139,71 @@ void BM_RegenerateFullPlaneAfterCutChange(benchmark::State& state)
     });
 }
 BENCHMARK(BM_RegenerateFullPlaneAfterCutChange)->Unit(benchmark::kMillisecond);
+
+// The command line's work: every BMP character of DejaVu Sans at 16 points, primary font only,
+// against a bare FreeType loop that opens the face and loads and renders the same characters.
+// Both are timed in every iteration, one after the other, so load on the machine hits both.
+void BM_GenerationAgainstBareFreeType(benchmark::State& state)
+{
+    const TFontLocation location = *FindInstalledFace("DejaVu Sans", false, false);
+    const FT_UInt pixels = static_cast<FT_UInt>(PointsToPixels(16));
+    std::vector<uint16_t> table;
+    {
+        FT_Library library = nullptr;
+        FT_Face face = nullptr;
+        FT_Init_FreeType(&library);
+        FT_New_Face(library, location.File.c_str(), location.FaceIndex, &face);
+        FT_UInt glyph = 0;
+        for (FT_ULong code = FT_Get_First_Char(face, &glyph); glyph != 0 && code <= 0xFFFF;
+             code = FT_Get_Next_Char(face, code, &glyph))
+            table.push_back(static_cast<uint16_t>(code));
+        FT_Done_Face(face);
+        FT_Done_FreeType(library);
+    }
+    TGenerationOptions options;
+    options.TryFont2 = false;
+
+    using TClock = std::chrono::steady_clock;
+    TClock::duration bare{};
+    TClock::duration generation{};
+    for (auto _ : state) {
+        const TClock::time_point start = TClock::now();
+        FT_Library library = nullptr;
+        FT_Face face = nullptr;
+        FT_Init_FreeType(&library);
+        FT_New_Face(library, location.File.c_str(), location.FaceIndex, &face);
+        FT_Set_Pixel_Sizes(face, 0, pixels);
+        int64_t ink = 0;
+        for (const uint16_t code : table)
+            if (FT_Load_Char(face, code, FT_LOAD_TARGET_NORMAL) == 0 &&
+                FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) == 0)
+                ink += face->glyph->bitmap.rows;
+        FT_Done_Face(face);
+        FT_Done_FreeType(library);
+        benchmark::DoNotOptimize(ink);
+        const TClock::time_point middle = TClock::now();
+
+        {
+            TFontEngine engine(false); // as the command line has it: one generation keeps nothing
+            const auto font = engine.OpenFont({"DejaVu Sans", 16, 0});
+            TGlyphGenerator generator(options, table, static_cast<int32_t>(table.size()) - 1,
+                                      {font.get(), nullptr, font->Coverage(), FullCoverage()});
+            TMtkFont store;
+            generator.GenerateFont(store);
+            benchmark::DoNotOptimize(generator.Stats());
+        }
+        bare += middle - start;
+        generation += TClock::now() - middle;
+    }
+    const auto perCharacter = [&](TClock::duration total) {
+        return std::chrono::duration<double, std::micro>(total).count() / double(state.iterations()) /
+               double(table.size());
+    };
+    state.counters["bare_us_per_char"] = perCharacter(bare);
+    state.counters["generate_us_per_char"] = perCharacter(generation);
+    state.counters["ratio"] = perCharacter(generation) / perCharacter(bare);
+    ReportPeakMemory(state);
+}
+BENCHMARK(BM_GenerationAgainstBareFreeType)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace

@@ -1,14 +1,14 @@
 #include "cli/CliFonts.h"
 
 #include "cli/CliArguments.h"
-#include "font/FontFiles.h"
+#include "cli/PictureModule.h"
 #include "font/Format.h"
 #include "font/MtkFont.h"
 
 bool LoadInputFont(const std::string& command, TMtkFont& font, const std::string& path, bool acceptDamaged)
 {
     font.SetMessageSink([command](const std::string& message) { PrintCommandError(command, message); });
-    if (!LoadFontFile(font, path))
+    if (!PictureModule().LoadFontFile(font, path))
         return false;
     // An empty result would write empty or missing files; in a batch that must not pass as success.
     if (font.GlyphCount() == 0) {

@@ -3,7 +3,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliFonts.h"
 #include "cli/Command.h"
-#include "font/FontFiles.h"
+#include "cli/PictureModule.h"
 #include "font/MtkFont.h"
 #include "generate/ProgramStamp.h"
 
@@ -19,7 +19,7 @@ int RunConvert(const std::vector<std::string>& args)
     TMtkFont font;
     if (!LoadInputFont("convert", font, input, arguments->Has("--accept-damaged")))
         return ExitFailure;
-    SaveFontFile(font, output, arguments->Has("--new-mode"), ProgramStamp);
+    PictureModule().SaveFontFile(font, output, arguments->Has("--new-mode"), ProgramStamp);
     return ExitOk;
 }
 

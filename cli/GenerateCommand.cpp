@@ -137,7 +137,7 @@ int RunGenerate(const std::vector<std::string>& args)
     }
     table.LoadTableSection(*preset);
 
-    TFontEngine engine;
+    TFontEngine engine(false);
     const auto font1 = engine.OpenFont(PrimaryFontRequest(options));
     std::shared_ptr<const TFontFace> font2;
     if (options.TryFont2)
@@ -171,7 +171,7 @@ int RunGenerate(const std::vector<std::string>& args)
     const TByteArray fontInfo = flags.SaveOptions ? BuildFontInfo(options) : TByteArray();
     const std::string output =
         flags.Output.empty() ? ProposedFontFileName(options, generator.Stats().FMaxGlyphHeight) : flags.Output;
-    store.SaveToFile(output, options.NewMode(), ProgramStamp, fontInfo);
+    generator.EncodedFont().SaveToFile(output, ProgramStamp, fontInfo);
     if (flags.Output.empty())
         std::printf("Saved \"%s\"\n", output.c_str());
     return ExitOk;

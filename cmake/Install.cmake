@@ -2,7 +2,8 @@
 #
 # The GUI looks for its conversion table as <program>.ini beside its real executable, so it
 # lives with the table in a private folder and bin/ only holds a relative link to it. The CLI
-# finds the same table in share/glyphforgetool.
+# finds the same table in share/glyphforgetool, and its picture module in a folder below the
+# program's own.
 
 include(GNUInstallDirs)
 
@@ -55,6 +56,13 @@ if(TARGET glyphforgetool)
 endif()
 
 install(TARGETS glyphforge RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+# One folder deeper than the program: CPack gives a package with shared objects right in
+# lib/<name>/ ldconfig calls, which a private module has no use for.
+set(GLYPHFORGE_INSTALL_MODULEDIR "${GLYPHFORGE_INSTALL_APPDIR}/modules")
+install(TARGETS glyphforge_pictures LIBRARY DESTINATION "${GLYPHFORGE_INSTALL_MODULEDIR}")
+cmake_path(RELATIVE_PATH GLYPHFORGE_INSTALL_MODULEDIR BASE_DIRECTORY "${CMAKE_INSTALL_BINDIR}"
+           OUTPUT_VARIABLE GLYPHFORGE_MODULE_DIR_FROM_BIN)
+target_compile_definitions(glyphforge PRIVATE GLYPHFORGE_PICTURE_MODULE_DIR="${GLYPHFORGE_MODULE_DIR_FROM_BIN}")
 install(FILES "${GLYPHFORGE_TABLE}" DESTINATION "${GLYPHFORGE_INSTALL_DATADIR}")
 install(FILES "${GLYPHFORGE_GZIPPED_DIR}/glyphforge.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 install(FILES "${PROJECT_SOURCE_DIR}/docs/USER_GUIDE.md" "${PROJECT_SOURCE_DIR}/README.md"

@@ -49,23 +49,18 @@ void WriteFileAtomically(const std::string& fileName, std::span<const uint8_t> d
 std::vector<std::string> SplitLines(std::span<const uint8_t> text)
 {
     std::vector<std::string> lines;
-    std::string current;
-    bool pending = false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = static_cast<char>(text[i]);
-        if (c == '\r' || c == '\n') {
-            lines.push_back(std::move(current));
-            current.clear();
-            pending = false;
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else {
-            current.push_back(c);
-            pending = true;
-        }
+    const char* const end = reinterpret_cast<const char*>(text.data()) + text.size();
+    const char* lineStart = reinterpret_cast<const char*>(text.data());
+    for (const char* c = lineStart; c < end; ++c) {
+        if (*c != '\r' && *c != '\n')
+            continue;
+        lines.emplace_back(lineStart, c);
+        if (*c == '\r' && c + 1 < end && c[1] == '\n')
+            ++c;
+        lineStart = c + 1;
     }
-    if (pending)
-        lines.push_back(std::move(current));
+    if (lineStart < end)
+        lines.emplace_back(lineStart, end);
     return lines;
 }
 

@@ -21,6 +21,20 @@ struct TFontHeader {
     std::array<uint8_t, 11 + 65536> Bytes{};
 };
 
+// A store encoded as a Mediatek font file up to its trailer, so that the size gauge and the
+// save share one encoding.
+struct TEncodedFont {
+    std::vector<uint8_t> Body; // header, tables and glyph data; empty for a store without glyphs
+
+    // The whole file: the body, the program stamp, the block and zero bytes up to a multiple of 4;
+    // nothing at all for an empty body.
+    size_t FileSize(const std::string& programStamp, std::span<const uint8_t> fontInfo) const;
+    void AppendFile(std::vector<uint8_t>& stream, const std::string& programStamp,
+                    std::span<const uint8_t> fontInfo) const;
+    void SaveToFile(const std::string& fileName, const std::string& programStamp,
+                    std::span<const uint8_t> fontInfo) const;
+};
+
 // Codes of ShowError.
 enum TMtkFontError : int {
     mfeNotMediatek = 1,
@@ -79,11 +93,13 @@ public:
 
     // --- Mediatek font file writer (MtkFontWriter.cpp) ---
     void BuildHeader(bool compressed, TFontHeader& header) const;
+    // Throws EFontLimitError for a store the format cannot hold.
+    TEncodedFont Encode(bool newMode) const;
     // Appends the whole file to Stream. Throws EFontLimitError, before writing anything,
     // for a store the format cannot hold.
     void SaveToStream(std::vector<uint8_t>& stream, bool newMode, const std::string& programStamp,
                       std::span<const uint8_t> fontInfo) const;
-    // Exact length SaveToStream would write, without building the file; refuses the same stores.
+    // Exact length SaveToStream would write; refuses the same stores.
     size_t SavedSize(bool newMode, const std::string& programStamp, std::span<const uint8_t> fontInfo) const;
     void SaveToFile(const std::string& fileName, bool newMode, const std::string& programStamp,
                     std::span<const uint8_t> fontInfo) const;

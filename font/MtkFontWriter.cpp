@@ -1,4 +1,4 @@
-// Mediatek font file writer, and the byte count it would produce.
+// Mediatek font file writer.
 //
 // Stores the format cannot hold are refused before a byte is written: too many glyphs, glyphs
 // too wide for the one-byte width or padded row length, glyphs not as high as the font, and
@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
+#include "font/ByteWords.h"
 #include "font/Errors.h"
 #include "font/FileIo.h"
 #include "font/Format.h"
@@ -61,18 +63,24 @@ constexpr std::array<TRunCode, MaxRunLength + 1> RunCodes = [] {
     return codes;
 }();
 
-// Packs bits most significant first and appends whole bytes to the output.
+// Packs bits most significant first into Out from index At on. Out is already long enough for
+// every byte to come, so whole 32-bit groups go out at once.
 class TBitWriter {
 public:
-    explicit TBitWriter(std::vector<uint8_t>& out) : FOut(out) {}
+    TBitWriter(std::vector<uint8_t>& out, size_t at) : FOut(out), FAt(at) {}
+
+    // The end of the bytes written so far; pending bits not counted.
+    size_t At() const { return FAt; }
 
     // Count = 0..32.
     void Put(uint32_t bits, int count)
     {
         FPending = (FPending << count) | bits;
         FCount += count;
-        if (FCount >= 32)
-            Drain(8);
+        if (FCount >= 32) {
+            FCount -= 32;
+            PutBytes(static_cast<uint32_t>(FPending >> FCount), 4);
+        }
     }
 
     void PutZeros(int count)
@@ -84,33 +92,31 @@ public:
     // Completes the last byte with zero bits.
     void Flush()
     {
-        Drain(8);
-        if (FCount > 0) {
-            FOut.push_back(static_cast<uint8_t>(FPending << (8 - FCount)));
-            FCount = 0;
-        }
+        PutBytes(static_cast<uint32_t>(FPending << (32 - FCount)), (FCount + 7) / 8);
         FPending = 0;
+        FCount = 0;
     }
 
 private:
-    void Drain(int keepBelow)
+    // The Count most significant bytes of Word.
+    void PutBytes(uint32_t word, int count)
     {
-        while (FCount >= keepBelow) {
-            FCount -= 8;
-            FOut.push_back(static_cast<uint8_t>(FPending >> FCount));
-        }
+        for (int k = 0; k < count; ++k)
+            FOut[FAt++] = static_cast<uint8_t>(word >> (24 - 8 * k));
     }
 
     std::vector<uint8_t>& FOut;
+    size_t FAt;
     uint64_t FPending = 0;
-    int FCount = 0;
+    int FCount = 0; // 0..31 between calls
 };
 
-// Run sink that writes the codes; each glyph ends on a byte boundary. Only the low two bits
+// Writes the run codes of the glyphs; each glyph ends on a byte boundary. Only the low two bits
 // of a run's colour are stored.
 class TRunWriter {
 public:
-    explicit TRunWriter(std::vector<uint8_t>& out) : FBits(out) {}
+    TRunWriter(std::vector<uint8_t>& out, size_t at) : FBits(out, at) {}
+    size_t At() const { return FBits.At(); }
     void Run(int length, uint8_t color)
     {
         const TRunCode code = RunCodes[static_cast<size_t>(length)];
@@ -122,79 +128,58 @@ private:
     TBitWriter FBits;
 };
 
-// Run sink that only counts the bytes the writer would produce.
-class TRunCounter {
-public:
-    void Run(int length, uint8_t) { FBits += RunCodes[static_cast<size_t>(length)].Count + 2u; }
-    void EndGlyph()
-    {
-        FBytes += (FBits + 7) / 8;
-        FBits = 0;
+// The first index from Begin on whose pixel byte is not Color, or End; eight pixels per step.
+// Runs are formed on whole pixel bytes, so values of 4 and more (from an imported strip) never
+// join a run of their low-bit twin.
+size_t SameColorEnd(const uint8_t* pixels, size_t begin, size_t end, uint8_t color)
+{
+    const uint64_t same = BroadcastByte(color);
+    size_t x = begin;
+    for (; x + 8 <= end; x += 8) {
+        const uint64_t differs = LoadWord(pixels + x) ^ same;
+        if (differs != 0)
+            return x + static_cast<size_t>(FirstNonZeroByte(differs));
     }
-    uint64_t Bytes() const { return FBytes; }
+    while (x < end && pixels[x] == color)
+        ++x;
+    return x;
+}
 
-private:
-    uint64_t FBits = 0;
-    uint64_t FBytes = 0;
-};
+// A glyph's pixels in the order the file stores them: rows of RowLength pixels, its own
+// SourceWidth columns and then the pad colour. Runs carry on across row ends, so the rows are
+// one sequence; a glyph stored as it is needs no copy.
+std::span<const uint8_t> StoredPixels(const TGlyphBitmap& glyph, int sourceWidth, int rowLength, uint8_t padColor,
+                                      std::vector<uint8_t>& scratch)
+{
+    if (sourceWidth == glyph.Width() && rowLength == sourceWidth)
+        return glyph.Bits();
+    scratch.assign(static_cast<size_t>(rowLength) * glyph.Height(), padColor);
+    for (int r = 0; r < glyph.Height() && sourceWidth > 0; ++r)
+        std::memcpy(scratch.data() + static_cast<size_t>(r) * rowLength, glyph.Row(r), static_cast<size_t>(sourceWidth));
+    return scratch;
+}
 
-// Gathers pixels into runs of at most 255; runs carry on across row ends. Runs are formed on
-// whole pixel bytes, so values of 4 and more (from an imported strip) never join a run of
-// their low-bit twin.
-template <typename TSink>
-class TRunBuilder {
-public:
-    explicit TRunBuilder(TSink& sink) : FSink(sink) {}
-
-    void Add(uint8_t color, int count)
-    {
-        if (FLength > 0 && color != FColor)
-            Close();
-        FColor = color;
-        FLength += count;
-        for (; FLength >= MaxRunLength; FLength -= MaxRunLength)
-            FSink.Run(MaxRunLength, FColor);
-    }
-
-    void Close()
-    {
-        if (FLength > 0)
-            FSink.Run(FLength, FColor);
-        FLength = 0;
-    }
-
-private:
-    TSink& FSink;
-    uint8_t FColor = 0;
-    int FLength = 0;
-};
-
-// One compressed glyph: its own pixels up to SourceWidth, then the pad colour up to RowLength.
-template <typename TSink>
-void EncodeCompressedGlyph(const TMtkFont& font, int index, bool newMode, TSink& sink)
+// One compressed glyph as runs of at most 255 pixels of one colour.
+void EncodeCompressedGlyph(const TMtkFont& font, int index, bool newMode, std::vector<uint8_t>& scratch,
+                           TRunWriter& runs)
 {
     const TGlyphBitmap& glyph = *font.GetGlyph(index);
     const int width = font.FVariableWidth ? glyph.Width() : font.GetGlyph(0)->Width();
     const int sourceWidth = std::min(glyph.Width(), width);
     const int rowLength = newMode ? width : PaddedWidth(width);
-    const uint8_t padColor = font.GetPadColor(index);
+    const std::span<const uint8_t> pixels =
+        StoredPixels(glyph, sourceWidth, rowLength, font.GetPadColor(index), scratch);
 
-    TRunBuilder<TSink> runs(sink);
-    for (int r = 0; r < font.FHeight; ++r) {
-        const uint8_t* row = glyph.Row(r);
-        for (int i = 0; i < sourceWidth;) {
-            const uint8_t color = row[i];
-            int end = i + 1;
-            while (end < sourceWidth && row[end] == color)
-                ++end;
-            runs.Add(color, end - i);
-            i = end;
-        }
-        if (rowLength > sourceWidth)
-            runs.Add(padColor, rowLength - sourceWidth);
+    for (size_t i = 0; i < pixels.size();) {
+        const uint8_t color = pixels[i];
+        const size_t end = SameColorEnd(pixels.data(), i + 1, pixels.size(), color);
+        size_t length = end - i;
+        for (; length > MaxRunLength; length -= MaxRunLength)
+            runs.Run(MaxRunLength, color);
+        runs.Run(static_cast<int>(length), color);
+        i = end;
     }
-    runs.Close();
-    sink.EndGlyph();
+    runs.EndGlyph();
 }
 
 [[noreturn]] void Refuse(const std::string& message)
@@ -249,11 +234,12 @@ void WriteTwoColor(const TMtkFont& font, std::vector<uint8_t>& stream, bool newM
     TFontHeader header;
     font.BuildHeader(false, header);
     const int charWidth = header.Bytes[9];
-    stream.reserve(stream.size() + HeaderSize + TwoColorPixelBytes(font, charWidth, newMode));
+    const size_t pixelStart = stream.size() + HeaderSize;
     stream.insert(stream.end(), header.Bytes.begin(), header.Bytes.begin() + HeaderSize);
+    stream.resize(pixelStart + TwoColorPixelBytes(font, charWidth, newMode));
 
     const int fill = TwoColorRowFill(charWidth, newMode);
-    TBitWriter bits(stream);
+    TBitWriter bits(stream, pixelStart);
     for (int k = 0; k < font.GlyphCount(); ++k) {
         const TGlyphBitmap& glyph = *font.GetGlyph(k);
         // Columns beyond a narrower glyph's own width are background.
@@ -276,15 +262,19 @@ void PutLongWord(uint8_t* at, uint32_t value)
     at[3] = static_cast<uint8_t>(value >> 24);
 }
 
-// Each run costs at most 4 bits per pixel, so this bounds the glyph data from above.
+// Each run costs at most 4 bits per pixel, so this bounds a glyph's data from above.
+uint64_t GlyphDataBound(const TMtkFont& font, int index, bool newMode)
+{
+    const int width = font.FVariableWidth ? font.GetGlyph(index)->Width() : font.GetGlyph(0)->Width();
+    const uint64_t rowLength = newMode ? width : PaddedWidth(width);
+    return (rowLength * font.FHeight + 1) / 2;
+}
+
 uint64_t CompressedDataBound(const TMtkFont& font, bool newMode)
 {
     uint64_t bound = 0;
-    for (int k = 0; k < font.GlyphCount(); ++k) {
-        const int width = font.FVariableWidth ? font.GetGlyph(k)->Width() : font.GetGlyph(0)->Width();
-        const uint64_t rowLength = newMode ? width : PaddedWidth(width);
-        bound += (rowLength * font.FHeight + 1) / 2;
-    }
+    for (int k = 0; k < font.GlyphCount(); ++k)
+        bound += GlyphDataBound(font, k, newMode);
     return bound;
 }
 
@@ -293,22 +283,25 @@ void WriteCompressed(const TMtkFont& font, std::vector<uint8_t>& stream, bool ne
     const uint64_t count = static_cast<uint64_t>(font.GlyphCount());
     const uint64_t tableStart = OffsetTableStart(count, font.FVariableWidth);
     const uint64_t dataStart = CompressedDataStart(count, font.FVariableWidth);
-    stream.reserve(stream.size() + dataStart + CompressedDataBound(font, newMode));
-
     TFontHeader header;
     font.BuildHeader(true, header);
     const size_t fileStart = stream.size();
     stream.insert(stream.end(), header.Bytes.begin(), header.Bytes.begin() + static_cast<ptrdiff_t>(tableStart));
-    stream.resize(fileStart + dataStart, 0); // offset table, filled in below
-    const size_t glyphDataStart = stream.size();
+    // The offset table is filled in below; each glyph gets room for its longest data.
+    const size_t glyphDataStart = fileStart + dataStart;
+    stream.reserve(glyphDataStart + CompressedDataBound(font, newMode));
+    stream.resize(glyphDataStart, 0);
 
     std::vector<uint32_t> offsets(count + 1);
-    TRunWriter runs(stream);
+    std::vector<uint8_t> scratch;
+    TRunWriter runs(stream, glyphDataStart);
     for (uint64_t k = 0; k < count; ++k) {
-        offsets[k] = static_cast<uint32_t>(stream.size() - glyphDataStart);
-        EncodeCompressedGlyph(font, static_cast<int>(k), newMode, runs);
+        offsets[k] = static_cast<uint32_t>(runs.At() - glyphDataStart);
+        stream.resize(runs.At() + GlyphDataBound(font, static_cast<int>(k), newMode));
+        EncodeCompressedGlyph(font, static_cast<int>(k), newMode, scratch, runs);
     }
-    offsets[count] = static_cast<uint32_t>(stream.size() - glyphDataStart);
+    offsets[count] = static_cast<uint32_t>(runs.At() - glyphDataStart);
+    stream.resize(runs.At());
 
     uint8_t* table = stream.data() + fileStart + tableStart;
     for (uint64_t k = 0; k <= count; ++k)
@@ -356,50 +349,60 @@ void TMtkFont::BuildHeader(bool compressed, TFontHeader& header) const
         bytes[HeaderSize + static_cast<size_t>(k)] = static_cast<uint8_t>(GetGlyph(k)->Width());
 }
 
+TEncodedFont TMtkFont::Encode(bool newMode) const
+{
+    TEncodedFont encoded;
+    if (GlyphCount() == 0)
+        return encoded;
+    CheckWritable(*this, newMode);
+    if (FBitsPerPixel == 1)
+        WriteTwoColor(*this, encoded.Body, newMode);
+    else
+        WriteCompressed(*this, encoded.Body, newMode);
+    return encoded;
+}
+
 void TMtkFont::SaveToStream(std::vector<uint8_t>& stream, bool newMode, const std::string& programStamp,
                             std::span<const uint8_t> fontInfo) const
 {
-    if (GlyphCount() == 0)
-        return;
-    CheckWritable(*this, newMode);
-
-    const size_t fileStart = stream.size();
-    try {
-        if (FBitsPerPixel == 1)
-            WriteTwoColor(*this, stream, newMode);
-        else
-            WriteCompressed(*this, stream, newMode);
-        stream.insert(stream.end(), programStamp.begin(), programStamp.end());
-        stream.insert(stream.end(), fontInfo.begin(), fontInfo.end());
-        stream.resize(fileStart + RoundUpTo4(stream.size() - fileStart), 0);
-    } catch (...) {
-        stream.resize(fileStart);
-        throw;
-    }
+    Encode(newMode).AppendFile(stream, programStamp, fontInfo);
 }
 
 size_t TMtkFont::SavedSize(bool newMode, const std::string& programStamp, std::span<const uint8_t> fontInfo) const
 {
-    if (GlyphCount() == 0)
-        return 0;
-    CheckWritable(*this, newMode);
-
-    uint64_t size;
-    if (FBitsPerPixel == 1) {
-        size = HeaderSize + TwoColorPixelBytes(*this, GetGlyph(0)->Width(), newMode);
-    } else {
-        TRunCounter counter;
-        for (int k = 0; k < GlyphCount(); ++k)
-            EncodeCompressedGlyph(*this, k, newMode, counter);
-        size = CompressedDataStart(static_cast<uint64_t>(GlyphCount()), FVariableWidth) + counter.Bytes();
-    }
-    return RoundUpTo4(size + programStamp.size() + fontInfo.size());
+    return Encode(newMode).FileSize(programStamp, fontInfo);
 }
 
 void TMtkFont::SaveToFile(const std::string& fileName, bool newMode, const std::string& programStamp,
                           std::span<const uint8_t> fontInfo) const
 {
-    std::vector<uint8_t> bytes;
-    SaveToStream(bytes, newMode, programStamp, fontInfo);
-    WriteFileAtomically(fileName, bytes);
+    Encode(newMode).SaveToFile(fileName, programStamp, fontInfo);
+}
+
+size_t TEncodedFont::FileSize(const std::string& programStamp, std::span<const uint8_t> fontInfo) const
+{
+    if (Body.empty())
+        return 0;
+    return RoundUpTo4(Body.size() + programStamp.size() + fontInfo.size());
+}
+
+void TEncodedFont::AppendFile(std::vector<uint8_t>& stream, const std::string& programStamp,
+                              std::span<const uint8_t> fontInfo) const
+{
+    if (Body.empty())
+        return;
+    const size_t fileStart = stream.size();
+    stream.reserve(fileStart + FileSize(programStamp, fontInfo));
+    stream.insert(stream.end(), Body.begin(), Body.end());
+    stream.insert(stream.end(), programStamp.begin(), programStamp.end());
+    stream.insert(stream.end(), fontInfo.begin(), fontInfo.end());
+    stream.resize(fileStart + FileSize(programStamp, fontInfo), 0);
+}
+
+void TEncodedFont::SaveToFile(const std::string& fileName, const std::string& programStamp,
+                              std::span<const uint8_t> fontInfo) const
+{
+    std::vector<uint8_t> file;
+    AppendFile(file, programStamp, fontInfo);
+    WriteFileAtomically(fileName, file);
 }

@@ -1,7 +1,6 @@
 #include "generate/ConversionTable.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "font/Errors.h"
 #include "font/FileIo.h"
@@ -12,24 +11,28 @@ namespace {
 
 constexpr int32_t HighestCharCode = TConversionTable::CharCount - 1;
 
-std::string Trim(const std::string& text)
+char UpperCaseChar(char c)
 {
-    return std::string(TrimBlanks(text));
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-std::string UpperCase(std::string text)
+bool SameTextIgnoringCase(std::string_view a, std::string_view b)
 {
-    return UpperCaseAscii(std::move(text));
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return UpperCaseChar(x) == UpperCaseChar(y); });
 }
 
-bool SameTextIgnoringCase(const std::string& a, const std::string& b)
+// Trimmed and upper-cased into Target.
+void AssignTableText(std::string& target, std::string_view text)
 {
-    return UpperCase(a) == UpperCase(b);
+    target.assign(TrimBlanks(text));
+    for (char& c : target)
+        c = UpperCaseChar(c);
 }
 
-[[noreturn]] void ThrowNotAnInteger(const std::string& text)
+[[noreturn]] void ThrowNotAnInteger(std::string_view text)
 {
-    throw EConvertError(StrFormat("'%s' is not a valid integer value", text.c_str()));
+    throw EConvertError(StrFormat("'%s' is not a valid integer value", std::string(text).c_str()));
 }
 
 int DigitValue(char c, bool hex)
@@ -44,13 +47,13 @@ int DigitValue(char c, bool hex)
 }
 
 // The inner text of an INI section header line, or nothing when the line is not one.
-bool IniSectionName(const std::string& line, std::string& name)
+bool IniSectionName(std::string_view line, std::string_view& name)
 {
-    const std::string trimmed = Trim(line);
+    const std::string_view trimmed = TrimBlanks(line);
     if (trimmed.empty() || trimmed.front() != '[')
         return false;
     const size_t close = trimmed.find(']');
-    name = Trim(trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+    name = TrimBlanks(trimmed.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
     return true;
 }
 
@@ -135,42 +138,41 @@ void TConversionTable::SplitTableLine(const std::string& line, std::string& key,
         value.clear();
         return;
     }
-    key = UpperCase(Trim(line.substr(0, equals)));
-    value = UpperCase(Trim(line.substr(equals + 1)));
+    const std::string_view text(line);
+    AssignTableText(key, text.substr(0, equals));
+    AssignTableText(value, text.substr(equals + 1));
 }
 
-int32_t TConversionTable::ParseTableNumber(const std::string& text)
+int32_t TConversionTable::ParseTableNumber(std::string_view text)
 {
     size_t prefix = 0;
     if (!text.empty() && text.front() == '$')
         prefix = 1;
-    else if (text.size() >= 2 && text.compare(0, 2, "0X") == 0)
+    else if (text.starts_with("0X"))
         prefix = 2;
     if (prefix == 0)
         return StrToInt(text);
 
-    std::string digits = text.substr(prefix);
-    if (!digits.empty() && digits.back() == 'H')
-        digits.pop_back();
+    std::string_view digits = text.substr(prefix);
+    if (digits.ends_with('H'))
+        digits.remove_suffix(1);
     // A prefix with nothing after it is no number at all.
     if (digits.empty())
         ThrowNotAnInteger(text);
     return HexToInt(digits);
 }
 
-int32_t TConversionTable::HexToInt(const std::string& text)
+int32_t TConversionTable::HexToInt(std::string_view text)
 {
-    static const char HexDigits[] = "0123456789ABCDEF";
     uint32_t result = 0;
     for (const char c : text) {
-        const char* found = c == '\0' ? nullptr : std::strchr(HexDigits, c);
-        const int32_t digit = found ? static_cast<int32_t>(found - HexDigits) : -1;
+        const int32_t digit = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
         result = (result << 4) | static_cast<uint32_t>(digit);
     }
     return static_cast<int32_t>(result);
 }
 
-int32_t TConversionTable::StrToInt(const std::string& text)
+int32_t TConversionTable::StrToInt(std::string_view text)
 {
     size_t i = 0;
     const size_t n = text.size();
@@ -212,7 +214,7 @@ std::string TConversionTable::ReadIniString(const std::vector<std::string>& line
 {
     bool inSection = false;
     for (const std::string& line : lines) {
-        std::string name;
+        std::string_view name;
         if (IniSectionName(line, name)) {
             // Only the first section of a name is searched.
             if (inSection)
@@ -222,9 +224,10 @@ std::string TConversionTable::ReadIniString(const std::vector<std::string>& line
         }
         if (!inSection)
             continue;
-        const size_t equals = line.find('=');
-        if (equals != std::string::npos && SameTextIgnoringCase(Trim(line.substr(0, equals)), key))
-            return Trim(line.substr(equals + 1));
+        const std::string_view text(line);
+        const size_t equals = text.find('=');
+        if (equals != std::string_view::npos && SameTextIgnoringCase(TrimBlanks(text.substr(0, equals)), key))
+            return std::string(TrimBlanks(text.substr(equals + 1)));
     }
     return defaultValue;
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "font/IntegerList.h"
@@ -46,12 +47,12 @@ public:
     static void SplitTableLine(const std::string& line, std::string& key, std::string& value);
     // "$hex", "0Xhex" (either with an optional trailing "H"), else StrToInt.
     // Expects upper-cased, trimmed text. Throws EConvertError.
-    static int32_t ParseTableNumber(const std::string& text);
+    static int32_t ParseTableNumber(std::string_view text);
     // Never fails: a character outside 0-9, A-F contributes -1, setting every bit.
-    static int32_t HexToInt(const std::string& text);
+    static int32_t HexToInt(std::string_view text);
     // Leading blanks, an optional sign, then decimal digits or hex digits after "$", "x"
     // or "0x"; must fit in 32 bits. Throws EConvertError "'%s' is not a valid integer value".
-    static int32_t StrToInt(const std::string& text);
+    static int32_t StrToInt(std::string_view text);
     // The value of Key in [Section] (both compared ignoring case, value trimmed); the first
     // section of that name and its first such key count. Default when absent.
     static std::string ReadIniString(const std::vector<std::string>& lines, const std::string& section,

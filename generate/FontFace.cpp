@@ -10,6 +10,7 @@
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
 
+#include "font/ByteWords.h"
 #include "font/Errors.h"
 #include "font/Format.h"
 #include "generate/CellCache.h"
@@ -74,8 +75,43 @@ void FillRect(TGlyphBitmap& bitmap, int x, int y, int width, int height, uint8_t
     const int right = std::min(x + width, bitmap.Width());
     const int top = std::max(y, 0);
     const int bottom = std::min(y + height, bitmap.Height());
-    for (int row = top; row < bottom && left < right; ++row)
+    if (left >= right || top >= bottom)
+        return;
+    // Whole rows lie one after the other: a single fill.
+    if (left == 0 && right == bitmap.Width()) {
+        std::memset(bitmap.Row(top), index, static_cast<size_t>(bottom - top) * static_cast<size_t>(right));
+        return;
+    }
+    for (int row = top; row < bottom; ++row)
         std::memset(bitmap.Row(row) + left, index, static_cast<size_t>(right - left));
+}
+
+// Sets the pixels under the ink (bytes 0 or 1) to Index, eight at a time.
+void PaintInk(uint8_t* target, const uint8_t* ink, int count, uint8_t index)
+{
+    const uint64_t paint = BroadcastByte(index);
+    int x = 0;
+    for (; x + 8 <= count; x += 8) {
+        const uint64_t mask = LoadWord(ink + x) * 0xFF;
+        StoreWord(target + x, (LoadWord(target + x) & ~mask) | (paint & mask));
+    }
+    for (; x < count; ++x) {
+        // Chosen by index rather than by a branch, which ink edges would keep mispredicting.
+        const uint8_t choice[2] = {target[x], index};
+        target[x] = choice[ink[x]];
+    }
+}
+
+// Coverage of at least Threshold is ink. At the default, half, that is the top bit of each
+// byte, taken eight bytes at a time.
+void GrayToInk(const uint8_t* coverage, uint8_t* ink, unsigned count, int threshold)
+{
+    unsigned x = 0;
+    if (threshold == 128)
+        for (; x + 8 <= count; x += 8)
+            StoreWord(ink + x, (LoadWord(coverage + x) >> 7) & BroadcastByte(1));
+    for (; x < count; ++x)
+        ink[x] = coverage[x] >= threshold;
 }
 
 bool IsInk(const FT_Bitmap& bitmap, const uint8_t* row, unsigned x, int inkThreshold)
@@ -259,12 +295,21 @@ struct TFontFace::TImpl {
         raster.Width = static_cast<int>(bitmap.width);
         raster.Height = static_cast<int>(bitmap.rows);
         raster.Ink.resize(static_cast<size_t>(raster.Width) * raster.Height);
+        if (bitmap.pixel_mode == FT_PIXEL_MODE_GRAY && bitmap.pitch == static_cast<int>(bitmap.width)) {
+            // Rows without gaps, top row first: one run over every pixel.
+            GrayToInk(bitmap.buffer, raster.Ink.data(), bitmap.width * bitmap.rows, Spec.Rendering.Ink);
+            return raster;
+        }
         const unsigned pitch = static_cast<unsigned>(std::abs(bitmap.pitch));
         for (unsigned y = 0; y < bitmap.rows; ++y) {
             // An upward flow stores the bottom row first.
             const unsigned memoryRow = bitmap.pitch >= 0 ? y : bitmap.rows - 1 - y;
             const uint8_t* row = bitmap.buffer + size_t{memoryRow} * pitch;
             uint8_t* ink = raster.Ink.data() + size_t{y} * bitmap.width;
+            if (bitmap.pixel_mode == FT_PIXEL_MODE_GRAY) {
+                GrayToInk(row, ink, bitmap.width, Spec.Rendering.Ink);
+                continue;
+            }
             for (unsigned x = 0; x < bitmap.width; ++x)
                 ink[x] = IsInk(bitmap, row, x, Spec.Rendering.Ink) ? 1 : 0;
         }
@@ -356,8 +401,7 @@ void TFontFace::TextOutW(TGlyphBitmap& bitmap, int x, int y, uint16_t character,
     for (int row = std::max(0, -originY); row < raster.Height && originY + row < bitmap.Height(); ++row) {
         const uint8_t* ink = raster.Ink.data() + static_cast<size_t>(row) * raster.Width;
         uint8_t* target = bitmap.Row(originY + row) + std::max(originX, 0);
-        for (int column = firstColumn; column < lastColumn; ++column, ++target)
-            *target = ink[column] ? fontIndex : *target;
+        PaintInk(target, ink + firstColumn, lastColumn - firstColumn, fontIndex);
     }
     if (FImpl->Spec.Underline)
         FillRect(bitmap, x, y + FImpl->UnderlineLine.Top, raster.Advance, FImpl->UnderlineLine.Rows, fontIndex);

@@ -175,15 +175,18 @@ void TGlyphGenerator::ReportProgress(int position) const
         FProgress(position, FLastCharIndex);
 }
 
-void MeasureFontFileSize(const TMtkFont& store, bool newMode, TGenerationStats& stats)
+TEncodedFont MeasureFontFileSize(const TMtkFont& store, bool newMode, TGenerationStats& stats)
 {
     stats.FSizeLimitMessage.clear();
     try {
-        stats.FFontFileSize = static_cast<int32_t>(store.SavedSize(newMode, ProgramStamp, {}));
+        TEncodedFont encoded = store.Encode(newMode);
+        stats.FFontFileSize = static_cast<int32_t>(encoded.FileSize(ProgramStamp, {}));
+        return encoded;
     } catch (const EFontLimitError& error) {
         // The glyphs stay usable (preview, export); only saving them as a Mediatek font is refused.
         stats.FFontFileSize = 0;
         stats.FSizeLimitMessage = error.what();
+        return {};
     }
 }
 
@@ -199,6 +202,7 @@ void TGlyphGenerator::GenerateFont(TMtkFont& store)
     FFixedWidthFallback = false;
     FSources.clear();
     FStats = TGenerationStats{};
+    FEncoded = {};
     // Decided also when the generation fails, from what it made so far.
     const auto decideFallback = [this] {
         FFixedWidthFallback = FOptions.IsTwoColor() && FMinWidth < FStats.FMaxGlyphWidth;
@@ -225,7 +229,7 @@ void TGlyphGenerator::GenerateFont(TMtkFont& store)
             store.FVariableWidth = true;
         }
         store.FHeight = static_cast<uint8_t>(FStats.FMaxGlyphHeight);
-        MeasureFontFileSize(store, FOptions.NewMode(), FStats);
+        FEncoded = MeasureFontFileSize(store, FOptions.NewMode(), FStats);
         FWorkBitmap.reset();
     } catch (...) {
         FWorkBitmap.reset();

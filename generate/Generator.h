@@ -38,8 +38,9 @@ struct TGenerationStats {
     std::string FSizeLimitMessage;
 };
 
-// The store's saved size in the mode, or 0 and the writer's reason to refuse it, into the statistics.
-void MeasureFontFileSize(const TMtkFont& store, bool newMode, TGenerationStats& stats);
+// The store's saved size in the mode, or 0 and the writer's reason to refuse it, into the
+// statistics; returns the encoding the size was taken from (empty when refused).
+TEncodedFont MeasureFontFileSize(const TMtkFont& store, bool newMode, TGenerationStats& stats);
 
 // "Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes"
 std::string StatusText(const TGenerationStats& stats);
@@ -60,6 +61,9 @@ public:
     void GenerateFont(TMtkFont& store);
 
     const TGenerationStats& Stats() const { return FStats; }
+    // The store as the size gauge encoded it, to be saved without encoding it again; empty
+    // when the writer refused the store.
+    const TEncodedFont& EncodedFont() const { return FEncoded; }
     std::string StatusText() const { return ::StatusText(FStats); }
     // A 2-colour generation left glyphs wider than MinWidth: the caller returns to type 0 and
     // steps the min width and space width by 1.
@@ -115,6 +119,7 @@ private:
     std::unique_ptr<TGlyphBitmap> FWorkBitmap; // the glyph just built; the store takes it over
 
     TGenerationStats FStats;
+    TEncodedFont FEncoded;
     bool FFixedWidthFallback = false;
     std::vector<TGlyphSource> FSources;
 };

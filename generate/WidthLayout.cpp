@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "font/ByteWords.h"
+
 namespace {
 
 bool IsSpace(uint16_t unicode)
@@ -14,15 +16,28 @@ bool IsSpace(uint16_t unicode)
 
 std::vector<uint8_t> FindInkColumns(const TGlyphBitmap& bitmap, uint8_t backgroundIndex)
 {
-    const int width = bitmap.Width();
-    std::vector<uint8_t> ink(static_cast<size_t>(width), 0);
-    uint8_t* flags = ink.data();
+    // Each row's difference from the background, ORed together eight columns at a time. A row's
+    // last word may reach into the next row: what it adds lies beyond the width and is dropped.
+    const size_t width = static_cast<size_t>(bitmap.Width());
+    const uint64_t background = BroadcastByte(backgroundIndex);
+    const uint8_t* const end = bitmap.Bits().data() + bitmap.Bits().size();
+    std::vector<uint8_t> differs((width + 7) / 8 * 8, 0);
+    uint8_t* columns = differs.data();
     for (int y = 0; y < bitmap.Height(); ++y) {
         const uint8_t* row = bitmap.Row(y);
-        for (int x = 0; x < width; ++x)
-            flags[x] |= row[x] != backgroundIndex;
+        for (size_t x = 0; x < width; x += 8) {
+            uint64_t word = background;
+            if (end - (row + x) >= 8)
+                word = LoadWord(row + x);
+            else
+                std::memcpy(&word, row + x, static_cast<size_t>(end - (row + x)));
+            StoreWord(columns + x, LoadWord(columns + x) | (word ^ background));
+        }
     }
-    return ink;
+    differs.resize(width);
+    for (uint8_t& column : differs)
+        column = column != 0;
+    return differs;
 }
 
 TColumnLayout::TColumnLayout(std::span<const uint8_t> inkColumns)

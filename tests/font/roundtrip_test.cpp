@@ -9,15 +9,15 @@ namespace {
 
 using TBytes = std::vector<uint8_t>;
 
-// Background runs with strokes of ink, like a rendered glyph.
-TGlyphBitmap InkedGlyph(std::mt19937& random, int width, int height, TPaletteKind palette)
+// Background runs with strokes of ink, like a rendered glyph; one pixel in InkOneIn is inked.
+TGlyphBitmap InkedGlyph(std::mt19937& random, int width, int height, TPaletteKind palette, int inkOneIn)
 {
     const int colors = palette == TPaletteKind::TwoColor ? 2 : 4;
     const uint8_t background = palette == TPaletteKind::TwoColor ? 0 : 1;
     TGlyphBitmap glyph(width, height, palette, background);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            if (random() % 3 == 0)
+            if (random() % inkOneIn == 0)
                 glyph.SetPixel(x, y, static_cast<uint8_t>(random() % colors));
     return glyph;
 }
@@ -28,12 +28,13 @@ struct TFontShape {
     uint8_t Height;
 };
 
-std::unique_ptr<TMtkFont> MakeFont(std::mt19937& random, TFontShape shape, const std::vector<int>& widths)
+std::unique_ptr<TMtkFont> MakeFont(std::mt19937& random, TFontShape shape, const std::vector<int>& widths,
+                                   int inkOneIn = 3)
 {
     auto font = std::make_unique<TMtkFont>();
     const TPaletteKind palette = shape.BitsPerPixel == 1 ? TPaletteKind::TwoColor : TPaletteKind::FourColor;
     for (int width : widths)
-        font->AddGlyph(InkedGlyph(random, width, shape.Height, palette),
+        font->AddGlyph(InkedGlyph(random, width, shape.Height, palette, inkOneIn),
                       palette == TPaletteKind::TwoColor ? 0 : static_cast<uint8_t>(random() % 4));
     font->FBitsPerPixel = shape.BitsPerPixel;
     font->FCompression = shape.BitsPerPixel == 2;
@@ -72,14 +73,18 @@ std::vector<int> Widths(std::mt19937& random, int count, int maximum, int multip
 TEST(MtkRoundTrip, FourColorOldModeKeepsPixelsAndPadColours)
 {
     std::mt19937 random(7);
-    const auto owned = MakeFont(random, {2, true, 16}, Widths(random, 300, 40, 1));
-    const TMtkFont& font = *owned;
-    TMtkFont read;
-    ASSERT_TRUE(read.LoadFromStream(Save(font, false)));
-    ExpectSamePixels(font, read);
-    for (int k = 0; k < font.GlyphCount(); ++k) {
-        const bool padded = font.GetGlyph(k)->Width() % 4 != 0;
-        EXPECT_EQ(read.GetPadColor(k), padded ? font.GetPadColor(k) : 0) << "glyph " << k;
+    // Dense ink gives short runs; sparse ink gives runs across rows, padding and 255 pixels.
+    for (const int inkOneIn : {3, 60}) {
+        SCOPED_TRACE(testing::Message() << "one pixel in " << inkOneIn << " inked");
+        const auto owned = MakeFont(random, {2, true, 16}, Widths(random, 300, 40, 1), inkOneIn);
+        const TMtkFont& font = *owned;
+        TMtkFont read;
+        ASSERT_TRUE(read.LoadFromStream(Save(font, false)));
+        ExpectSamePixels(font, read);
+        for (int k = 0; k < font.GlyphCount(); ++k) {
+            const bool padded = font.GetGlyph(k)->Width() % 4 != 0;
+            EXPECT_EQ(read.GetPadColor(k), padded ? font.GetPadColor(k) : 0) << "glyph " << k;
+        }
     }
 }
 

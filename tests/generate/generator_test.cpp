@@ -4,6 +4,8 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -473,6 +475,42 @@ TEST_F(GeneratorTest, GoldenWestern256WithDejaVuSans)
     if (std::getenv("GLYPHFORGE_UPDATE_GOLDEN"))
         WriteFileAtomically(golden, bytes);
     EXPECT_EQ(bytes, ReadWholeFile(golden));
+}
+
+// Every BMP character of DejaVu Sans, the work of the generation benchmark and of a typical
+// run of the command line, so that no speed-up changes a byte of a real font. The hashes are
+// those of the fonts the tool made before (FreeType 2.12.1, DejaVu 2.37).
+TEST_F(GeneratorTest, GoldenEveryBmpCharacterOfDejaVuSans)
+{
+    std::vector<uint16_t> table;
+    for (const TUnicodeRange& range : DejaVu->Coverage())
+        for (uint32_t code = range.First; code <= range.Last; ++code)
+            table.push_back(static_cast<uint16_t>(code));
+    ASSERT_EQ(table.size(), 5370u);
+
+    TGenerationOptions plain;
+    plain.TryFont2 = false;
+    TGenerationOptions outlined = plain;
+    outlined.FontType = ftFourColorNew;
+    outlined.Outline = 2;
+    outlined.TopCutOn = true;
+    outlined.TopCut = 2;
+    outlined.BottomCutOn = true;
+    outlined.BottomCut = 1;
+    outlined.WidthDivOn = true;
+    outlined.WidthDiv = 4;
+    const std::pair<TGenerationOptions, const char*> cases[] = {
+        {plain, "b0d8bc26ebcb1e6e5e50db79e4b5095b3a295d85f98416a0fe699c3b52453672"},
+        {outlined, "149aaf05aa082e1dbb75e6d36b3df382d31c499b0513f9f86e7051c27d44dfc5"},
+    };
+    for (const auto& [options, hash] : cases) {
+        TGlyphGenerator generator(options, table, static_cast<int32_t>(table.size()) - 1, Fonts(*DejaVu));
+        generator.GenerateFont(Store);
+        const std::vector<uint8_t> bytes = FileBytes(Store, options);
+        const QByteArray digest = QCryptographicHash::hash(
+            QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())), QCryptographicHash::Sha256);
+        EXPECT_EQ(digest.toHex().toStdString(), hash) << "type " << options.FontType;
+    }
 }
 
 } // namespace

@@ -63,6 +63,15 @@ check_manual() { # name
 }
 check_manual glyphforge
 
+# Qt's imaging is loaded only by the commands that need it, from the picture module.
+check "glyphforge starts without Qt's imaging" sh -c '! objdump -p "$1" | grep -q "NEEDED.*libQt6Gui"' sh "$cli"
+check "lib/glyphforgetool/modules/glyphforge-pictures.so is installed" \
+    test -f "$prefix/lib/glyphforgetool/modules/glyphforge-pictures.so"
+check "glyphforge converts a font to a strip BMP through the installed module" \
+    sh -c '"$1" convert "$2" "$3" >/dev/null && [ "$(head -c 2 "$3")" = BM ]' \
+    sh "$cli" "$source_dir/tests/data/golden/dejavu_sans_16_western.mtf" "$prefix/strip.bmp"
+rm -f "$prefix/strip.bmp"
+
 if [ "$expect_gui" != 1 ]; then
     echo "skip: the GUI is not part of this build"
 else
