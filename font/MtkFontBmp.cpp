@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QImage>
 #include <QList>
@@ -11,6 +10,7 @@
 #include "font/Errors.h"
 #include "font/FileIo.h"
 #include "font/Format.h"
+#include "font/ImageFile.h"
 #include "font/MtkFont.h"
 
 namespace {
@@ -35,17 +35,6 @@ QImage NewIndexedImage(int width, int height, TPaletteKind kind)
     const TPalette palette = CreatePalette(kind);
     image.setColorTable(QList<QRgb>(palette.Argb.begin(), palette.Argb.end()));
     return image;
-}
-
-void SaveBmp(const QImage& image, const std::string& fileName)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "BMP"))
-        throw EFCreateError(StrFormat("Cannot create file \"%s\". %s", fileName.c_str(), "The BMP picture could not be encoded."));
-    WriteFileAtomically(fileName, std::span(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                                            static_cast<size_t>(bytes.size())));
 }
 
 void CopyGlyph(const TGlyphBitmap& glyph, QImage& image, int left, int rows)
@@ -92,7 +81,7 @@ void TMtkFont::SaveToBmpFile(const std::string& fileName) const
             strip.scanLine(r)[x] = GetPadColor(k);
         ++x;
     }
-    SaveBmp(strip, fileName);
+    SaveImageFile(strip, fileName, "BMP");
 }
 
 void TMtkFont::LoadFromBmpFile(const std::string& fileName)
@@ -160,6 +149,6 @@ void TMtkFont::SaveGlyphBmps(const std::string& folder) const
             image.fill(BorderIndex);
         else
             CopyGlyph(glyph, image, 0, glyph.Height());
-        SaveBmp(image, fileName);
+        SaveImageFile(image, fileName, "BMP");
     }
 }

@@ -1,14 +1,12 @@
 // The picture module of glyphforge: the font forms and the preview sheet that need Qt's imaging.
 
-#include <QBuffer>
-#include <QByteArray>
 #include <QImage>
 
 #include "cli/PictureModule.h"
 #include "font/Errors.h"
-#include "font/FileIo.h"
 #include "font/FontFiles.h"
 #include "font/Format.h"
+#include "font/ImageFile.h"
 #include "font/MtkFont.h"
 #include "generate/PreviewLayout.h"
 
@@ -33,17 +31,6 @@ QImage ScaleUp(const QImage& image, int scale)
     return scaled;
 }
 
-void SavePng(const QImage& image, const std::string& fileName)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
-        throw EFCreateError(StrFormat("Cannot create file \"%s\". %s", fileName.c_str(), "The PNG picture could not be encoded."));
-    WriteFileAtomically(fileName, std::span(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                                            static_cast<size_t>(bytes.size())));
-}
-
 void SavePreviewSheet(const TMtkFont& font, int width, int scale, const std::string& fileName)
 {
     const TPreviewLayout layout(font, font.GlyphCount(), width, 0);
@@ -53,7 +40,7 @@ void SavePreviewSheet(const TMtkFont& font, int width, int scale, const std::str
         throw EFontLimitError(StrFormat("The preview sheet of %d x %d pixels at scale %d is too large.", width,
                                         height, scale));
     const QImage sheet = RenderPreview(font, layout, font.GlyphPaletteKind(), {0, 0, width, height});
-    SavePng(ScaleUp(sheet, scale), fileName);
+    SaveImageFile(ScaleUp(sheet, scale), fileName, "PNG");
 }
 
 const TPictureModule Module{LoadFontFile, SaveFontFile, SavePreviewSheet};
