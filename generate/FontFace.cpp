@@ -114,15 +114,22 @@ void GrayToInk(const uint8_t* coverage, uint8_t* ink, unsigned count, int thresh
         ink[x] = coverage[x] >= threshold;
 }
 
-bool IsInk(const FT_Bitmap& bitmap, const uint8_t* row, unsigned x, int inkThreshold)
+// One row of a rendered glyph as ink (bytes 0 or 1). Bilevel rows hold eight pixels a byte, the
+// first in the top bit; colour rows are taken by their alpha.
+void RowToInk(const FT_Bitmap& bitmap, const uint8_t* row, uint8_t* ink, int inkThreshold)
 {
     switch (bitmap.pixel_mode) {
     case FT_PIXEL_MODE_MONO:
-        return (row[x >> 3] & (0x80 >> (x & 7))) != 0;
+        for (unsigned x = 0; x < bitmap.width; ++x)
+            ink[x] = (row[x >> 3] >> (7 - (x & 7))) & 1;
+        break;
     case FT_PIXEL_MODE_BGRA:
-        return row[x * 4 + 3] >= inkThreshold;
+        for (unsigned x = 0; x < bitmap.width; ++x)
+            ink[x] = row[x * 4 + 3] >= inkThreshold;
+        break;
     default:
-        return row[x] >= inkThreshold;
+        GrayToInk(row, ink, bitmap.width, inkThreshold);
+        break;
     }
 }
 
@@ -305,13 +312,7 @@ struct TFontFace::TImpl {
             // An upward flow stores the bottom row first.
             const unsigned memoryRow = bitmap.pitch >= 0 ? y : bitmap.rows - 1 - y;
             const uint8_t* row = bitmap.buffer + size_t{memoryRow} * pitch;
-            uint8_t* ink = raster.Ink.data() + size_t{y} * bitmap.width;
-            if (bitmap.pixel_mode == FT_PIXEL_MODE_GRAY) {
-                GrayToInk(row, ink, bitmap.width, Spec.Rendering.Ink);
-                continue;
-            }
-            for (unsigned x = 0; x < bitmap.width; ++x)
-                ink[x] = IsInk(bitmap, row, x, Spec.Rendering.Ink) ? 1 : 0;
+            RowToInk(bitmap, row, raster.Ink.data() + size_t{y} * bitmap.width, Spec.Rendering.Ink);
         }
         return raster;
     }
