@@ -195,7 +195,7 @@ private:
     int FGenerationCount = 0;
     // Underline and strike-out per font: only the font dialog and imports set them.
     TFontStyles FExtraStyles[2] = {0, 0};
-    TGenerationStats FStats; // of the last generation that finished
+    TGenerationStats FStats; // of the last generation that finished, or of the edits applied since
     bool FStoreHoldsGeneration = false; // not a font opened since, nor a failed generation's part
     int FCreationWidth = 0; // the window's first width: beyond it the left column grows
     int32_t FLastWidth = 0;
