@@ -84,6 +84,11 @@ std::string TMtkFont::ErrorMessage(int code, const std::string& detail)
 
 void TMtkFont::ShowError(int code, const std::string& detail) const
 {
+    Report(ErrorMessage(code, detail));
+}
+
+void TMtkFont::Report(const std::string& message) const
+{
     if (FMessageSink)
-        FMessageSink(ErrorMessage(code, detail));
+        FMessageSink(message);
 }

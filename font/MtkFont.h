@@ -81,6 +81,8 @@ public:
     void SetMessageSink(TMessageSink sink) { FMessageSink = std::move(sink); }
     static std::string ErrorMessage(int code, const std::string& detail);
     void ShowError(int code, const std::string& detail) const;
+    // A reader's message that is not one of ShowError's codes, e.g. the warnings of a BDF import.
+    void Report(const std::string& message) const;
 
     // --- Mediatek font file reader (MtkFontReader.cpp) ---
     // Throws EFOpenError when the file cannot be read; the store is then unchanged.
