@@ -7,6 +7,7 @@
 #include <fstream>
 #include <random>
 
+#include "font/BdfWriter.h"
 #include "font/FileIo.h"
 #include "font/MtkFont.h"
 #include "generate/FontInfo.h"
@@ -134,6 +135,26 @@ void OptionsNameSeeds(const fs::path& corpus)
     Save(corpus / "options_name_fuzz", "ink-name", "\x19" + ProposedFontFileName(options, 14));
 }
 
+void BdfSeeds(const fs::path& corpus)
+{
+    TBdfDescription description;
+    description.Family = "Seed";
+    description.PixelSize = 7;
+    description.PointSize = 53;
+    description.Ascent = 5;
+    description.Registry = "ISO10646";
+    description.Encoding = "1";
+    TMtkFont font;
+    const fs::path reader = corpus / "bdf_reader_fuzz";
+    FillSample(font, false, 0);
+    Save(reader, "two-bit.bdf", EncodeBdf(font, description, TBdfDepth::AsFont));
+    Save(reader, "one-bit.bdf", EncodeBdf(font, description, TBdfDepth::OneBit));
+    Save(reader, "eight-bit-foreign.bdf",
+         "STARTFONT 2.3\nSIZE 8 96 96 8\nFONTBOUNDINGBOX 3 3 -1 -1\nSTARTPROPERTIES 1\nCOPYRIGHT \"x\"\n"
+         "ENDPROPERTIES\nCHARS 2\nSTARTCHAR a\nENCODING 97\nDWIDTH 2 0\nBBX 3 2 -1 -1\nBITMAP\n00FF80\n40C010\n"
+         "ENDCHAR\nSTARTCHAR b\nENCODING -1 98\nBBX 1 1 0 0\nBITMAP\n10\nENDCHAR\nENDFONT\n");
+}
+
 // The round-trip targets build their stores from raw bytes.
 void RandomSeeds(const fs::path& corpus)
 {
@@ -161,6 +182,7 @@ int main(int argc, char** argv)
     FontSeeds(corpus);
     TableSeeds(corpus);
     OptionsNameSeeds(corpus);
+    BdfSeeds(corpus);
     RandomSeeds(corpus);
     return 0;
 }
