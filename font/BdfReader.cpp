@@ -354,9 +354,11 @@ private:
         else if (record.Rows.size() > static_cast<size_t>(box.Height))
             FWarnings.Add(TBdfProblem::ExtraRows, label);
 
-        std::vector<uint8_t> levels(static_cast<size_t>(box.Width) * box.Height, 0);
+        // Rows the record lacks are blank, so only the rows it has cost memory and time.
+        const int present = static_cast<int>(std::min(record.Rows.size(), static_cast<size_t>(box.Height)));
+        std::vector<uint8_t> levels(static_cast<size_t>(box.Width) * present, 0);
         bool badRow = false;
-        for (int y = 0; y < box.Height && static_cast<size_t>(y) < record.Rows.size(); ++y) {
+        for (int y = 0; y < present; ++y) {
             const std::string_view row = record.Rows[static_cast<size_t>(y)];
             badRow |= row.size() != digits;
             uint8_t* out = levels.data() + static_cast<size_t>(y) * box.Width;
@@ -383,14 +385,15 @@ private:
         }
         if (badRow)
             FWarnings.Add(TBdfProblem::BadRow, label);
-        Trim(levels, box, glyph);
+        Trim(levels, box, present, glyph);
         return true;
     }
 
-    static void Trim(const std::vector<uint8_t>& levels, const TBox& box, TBdfGlyph& glyph)
+    // Levels holds the box's top Rows rows.
+    static void Trim(const std::vector<uint8_t>& levels, const TBox& box, int rows, TBdfGlyph& glyph)
     {
-        int left = box.Width, right = 0, top = box.Height, bottom = 0;
-        for (int y = 0; y < box.Height; ++y)
+        int left = box.Width, right = 0, top = rows, bottom = 0;
+        for (int y = 0; y < rows; ++y)
             for (int x = 0; x < box.Width; ++x)
                 if (levels[static_cast<size_t>(y) * box.Width + x] != 0) {
                     left = std::min(left, x);
