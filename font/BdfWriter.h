@@ -14,7 +14,7 @@ struct TBdfDescription {
     std::string Family;
     bool Bold = false;
     bool Italic = false;
-    int PixelSize = 0; // the em in pixels
+    int PixelSize = 0; // the font's height, FONT_ASCENT + FONT_DESCENT
     int PointSize = 0; // tenths of a point, at 96 dpi
     int Ascent = 0;    // rows above the baseline; the rest of the height is the descent
     std::string Registry;

@@ -152,13 +152,13 @@ TBdfDescription DescribeForBdf(const TMtkFont& store, const TBdfSource& source)
         description.Family = FamilyOf(options.FontName);
         description.Bold = (options.FontStyle & fsBold) != 0;
         description.Italic = (options.FontStyle & fsItalic) != 0;
-        description.PixelSize = PointsToPixels(options.FontSize);
         description.PointSize = options.FontSize * 10;
     } else {
         description.Family = source.Family;
-        description.PixelSize = store.FHeight;
         description.PointSize = (store.FHeight * 15 + 1) / 2; // 96 dpi: 7.5 decipoints a pixel
     }
+    // Bitmap font editors take a strike's size to be its height; FontForge warns otherwise.
+    description.PixelSize = store.FHeight;
     if (source.Options && source.Face) {
         description.Ascent = GenerationBaseline(*source.Options, *source.Face, store.FHeight);
         description.Comments.push_back("The baseline is the one the glyphs were drawn on.");

@@ -48,7 +48,7 @@ TEST(BdfDescription, TheBaselineIsWhereTheGenerationDrewTheCapitals)
 
         const TBdfDescription described = DescribeForBdf(store, {&options, face.get(), table, "", ""});
         EXPECT_EQ(described.Ascent, baseline);
-        EXPECT_EQ(described.PixelSize, 21);
+        EXPECT_EQ(described.PixelSize, store.FHeight);
         EXPECT_EQ(described.PointSize, 160);
     }
 }
