@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <map>
 #include <optional>
 
 #include "font/BdfWarnings.h"
@@ -301,7 +300,7 @@ private:
             FWarnings.Add(record.EncodingGiven ? TBdfProblem::CodeOutOfRange : TBdfProblem::NoEncoding, label);
             return;
         }
-        if (FCodes.count(*record.Encoding)) {
+        if (FCodeTaken[static_cast<size_t>(*record.Encoding)]) {
             FWarnings.Add(TBdfProblem::RepeatedCode, label);
             return;
         }
@@ -324,8 +323,7 @@ private:
         TBdfGlyph glyph;
         glyph.Name = record.Name;
         glyph.Code = *record.Encoding;
-        if (!ReadLevels(record, glyph, label))
-            return;
+        ReadLevels(record, glyph, label);
         // Ink left of the origin or right of the advance widens the glyph instead of being cut.
         const int left = std::min(0, glyph.InkLeft);
         const int right = std::max(*record.Advance, glyph.InkLeft + glyph.InkWidth);
@@ -338,12 +336,12 @@ private:
         glyph.InkLeft -= left;
         glyph.Width = right - left;
         Spend(glyph.Levels.size());
-        FCodes.insert({glyph.Code, FGlyphs.size()});
+        FCodeTaken[static_cast<size_t>(glyph.Code)] = true;
         FGlyphs.push_back(std::move(glyph));
     }
 
-    // The box's levels, trimmed to the ink. False when the glyph was skipped.
-    bool ReadLevels(const TGlyphRecord& record, TBdfGlyph& glyph, const std::string& label)
+    // The box's levels, trimmed to the ink.
+    void ReadLevels(const TGlyphRecord& record, TBdfGlyph& glyph, const std::string& label)
     {
         const TBox& box = *record.Box;
         const size_t digits = (static_cast<size_t>(box.Width) * FBitsPerPixel + 7) / 8 * 2;
@@ -386,7 +384,6 @@ private:
         if (badRow)
             FWarnings.Add(TBdfProblem::BadRow, label);
         Trim(levels, box, present, glyph);
-        return true;
     }
 
     // Levels holds the box's top Rows rows.
@@ -478,7 +475,7 @@ private:
     std::optional<int> FDescent;
     std::optional<int> FDeclaredChars;
     std::vector<TBdfGlyph> FGlyphs;
-    std::map<int, size_t> FCodes;
+    std::vector<bool> FCodeTaken = std::vector<bool>(MaxCode + 1);
     uint64_t FPixels = 0;
     TBdfWarnings FWarnings;
 };
