@@ -11,17 +11,17 @@ class TMtkFont;
 // What the store does not know about itself; the caller fills it from the options, the
 // conversion table and the face (or estimates).
 struct TBdfDescription {
-    std::string Family;
+    std::string Family{};
     bool Bold = false;
     bool Italic = false;
     int PixelSize = 0; // the font's height, FONT_ASCENT + FONT_DESCENT
     int PointSize = 0; // tenths of a point, at 96 dpi
     int Ascent = 0;    // rows above the baseline; the rest of the height is the descent
-    std::string Registry;
-    std::string Encoding;
-    std::vector<std::string> GlyphNames; // by code; a missing or empty one is named by its code
+    std::string Registry{};
+    std::string Encoding{};
+    std::vector<std::string> GlyphNames{}; // by code; a missing or empty one is named by its code
     int DefaultChar = 0;
-    std::vector<std::string> Comments;
+    std::vector<std::string> Comments{};
 };
 
 // A 4-colour font written in 1 bit sets the ink and the outline.

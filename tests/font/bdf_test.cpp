@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string_view>
 
 #include "font/BdfReader.h"
 #include "font/BdfWriter.h"
 #include "font/MtkFont.h"
+#include "RandomFont.h"
 
 namespace {
 
@@ -16,44 +16,11 @@ TBytes Text(std::string_view text)
     return TBytes(text.begin(), text.end());
 }
 
-// Random ink in every colour the type has, glyphs of width 0 among them for the 4-colour types.
-void FillFont(TMtkFont& font, int fontType)
-{
-    std::mt19937 random(static_cast<unsigned>(fontType) + 11);
-    const bool twoColor = fontType == 2;
-    const TPaletteKind palette = twoColor ? TPaletteKind::TwoColor : TPaletteKind::FourColor;
-    for (int code = 0; code < 120; ++code) {
-        const int width = twoColor ? 7 : static_cast<int>(random() % 14);
-        TGlyphBitmap glyph(width, 13, palette, twoColor ? 0 : 1);
-        for (int y = 0; y < 13; ++y)
-            for (int x = 0; x < width; ++x)
-                if (random() % 3 == 0)
-                    glyph.SetPixel(x, y, static_cast<uint8_t>(random() % (twoColor ? 2 : 4)));
-        font.AddGlyph(glyph, twoColor ? 0 : 1);
-    }
-    font.FHeight = 13;
-    font.FBitsPerPixel = twoColor ? 1 : 2;
-    font.FCompression = twoColor ? 0 : 1;
-    font.FVariableWidth = !twoColor;
-}
-
 TBytes Mediatek(const TMtkFont& font, bool newMode)
 {
     TBytes file;
     font.SaveToStream(file, newMode, "[stamp]", {});
     return file;
-}
-
-TBdfDescription Description()
-{
-    TBdfDescription description;
-    description.Family = "Test";
-    description.PixelSize = 13;
-    description.PointSize = 98;
-    description.Ascent = 10;
-    description.Registry = "ISO10646";
-    description.Encoding = "1";
-    return description;
 }
 
 // Imports Text as a 4-colour font and returns the sink's messages.
@@ -90,9 +57,9 @@ TEST(BdfRoundTrip, EveryFontTypeComesBackByteForByte)
     for (const int fontType : {0, 1, 2}) {
         SCOPED_TRACE(fontType);
         TMtkFont font;
-        FillFont(font, fontType);
+        FillRandomFont(font, fontType == 2, 120, 13, 11);
         TMtkFont back;
-        LoadBdf(back, ReadBdf(EncodeBdf(font, Description(), TBdfDepth::AsFont)),
+        LoadBdf(back, ReadBdf(EncodeBdf(font, {.Ascent = 10}, TBdfDepth::AsFont)),
                 fontType == 2 ? TBdfTarget::TwoColorFixed : TBdfTarget::FourColor);
         ASSERT_EQ(back.GlyphCount(), font.GlyphCount());
         for (int code = 0; code < font.GlyphCount(); ++code)
@@ -114,9 +81,7 @@ TEST(BdfWriter, OneBitSetsInkAndOutlineAndTheBoxSitsOnTheBaseline)
     font.FHeight = 4;
     font.FBitsPerPixel = 2;
     font.FVariableWidth = true;
-    TBdfDescription description = Description();
-    description.Ascent = 3;
-
+    const TBdfDescription description{.Ascent = 3};
     const TBdfFont two = ReadBdf(EncodeBdf(font, description, TBdfDepth::AsFont));
     EXPECT_EQ(two.BitsPerPixel, 2);
     EXPECT_EQ(two.Glyphs[0].Levels, (std::vector<uint8_t>{1, 2, 0, 3}));

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <memory>
-#include <random>
 #include <tuple>
 #include <unistd.h>
 
@@ -15,6 +14,7 @@
 #include "font/BdfWriter.h"
 #include "font/FileIo.h"
 #include "font/MtkFont.h"
+#include "RandomFont.h"
 
 namespace {
 
@@ -72,31 +72,12 @@ std::string TempFile(const std::string& name)
 // Our exports, 1 bit and 2 bits, hold in FreeType every glyph with its ink where the store has it.
 TEST(BdfFreeType, ExportsReadBackWithTheStoredInk)
 {
-    std::mt19937 random(3);
     for (const bool twoColor : {true, false}) {
         SCOPED_TRACE(twoColor ? "2 colours" : "4 colours");
         TMtkFont font;
         const int height = 12;
-        for (int code = 0; code < 100; ++code) {
-            const int width = twoColor ? 6 : static_cast<int>(random() % 10);
-            TGlyphBitmap glyph(width, height, twoColor ? TPaletteKind::TwoColor : TPaletteKind::FourColor,
-                               twoColor ? 0 : 1);
-            for (int y = 0; y < height; ++y)
-                for (int x = 0; x < width; ++x)
-                    if (random() % 4 == 0)
-                        glyph.SetPixel(x, y, static_cast<uint8_t>(random() % (twoColor ? 2 : 4)));
-            font.AddGlyph(glyph, 1);
-        }
-        font.FHeight = height;
-        font.FBitsPerPixel = twoColor ? 1 : 2;
-        font.FVariableWidth = !twoColor;
-        TBdfDescription description;
-        description.Family = "Test";
-        description.PixelSize = height;
-        description.PointSize = 90;
-        description.Ascent = 9;
-        description.Registry = "ISO10646";
-        description.Encoding = "1";
+        FillRandomFont(font, twoColor, 100, height, 3);
+        const TBdfDescription description{.Ascent = 9, .Registry = "ISO10646", .Encoding = "1"};
         const std::string file = TempFile("-export.bdf");
         SaveBdfFile(font, description, TBdfDepth::AsFont, file);
 
