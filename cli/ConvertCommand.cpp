@@ -4,6 +4,7 @@
 #include "cli/CliFonts.h"
 #include "cli/Command.h"
 #include "cli/PictureModule.h"
+#include "font/FileFormats.h"
 #include "font/MtkFont.h"
 #include "generate/ProgramStamp.h"
 
@@ -19,7 +20,7 @@ int RunConvert(const std::vector<std::string>& args)
     TMtkFont font;
     if (!LoadInputFont("convert", font, input, arguments->Has("--accept-damaged")))
         return ExitFailure;
-    PictureModule().SaveFontFile(font, output, arguments->Has("--new-mode"), ProgramStamp);
+    PictureModule().FontFormatForWriting(output).Write(font, output, {arguments->Has("--new-mode"), ProgramStamp, {}});
     return ExitOk;
 }
 

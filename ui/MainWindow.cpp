@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "font/FileFormats.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/ElidingComboBox.h"
 #include "ui/FontFamilyCombo.h"
@@ -76,18 +77,12 @@ TfrmMain::TfrmMain(QString defaultTableFile, std::unique_ptr<TDialogSeam> dialog
     , FDefaultTableFile(std::move(defaultTableFile))
     , FDialogs(std::move(dialogs))
 {
-    FormCreate();
-}
-
-TfrmMain::~TfrmMain() = default;
-
-void TfrmMain::FormCreate()
-{
     setObjectName(QStringLiteral("frmMain"));
     FCaption = ApplicationTitle();
     setWindowTitle(FCaption);
     setFont(WindowFont());
-    FMtkFont = NewStore();
+    FDocument.SetMessageSink([this](const std::string& message) { ShowMessage(message, TMessageKind::Error); });
+    connect(&FDocument, &TFontDocument::Changed, this, &TfrmMain::DocumentChanged);
     BuildControls();
     AcceptFileDrops();
     resize(std::max(DesignClientWidth, gbFontOptions->geometry().right() + 5), DesignClientHeight);
@@ -96,14 +91,14 @@ void TfrmMain::FormCreate()
         move(screen->availableGeometry().center() - rect().center());
     LayoutControls();
 
-    // Nothing is generated here: no table is loaded yet, so each refresh returns at once.
+    // Nothing is generated here: no table is loaded yet.
     SelectDefaultFonts();
     ConnectOptionControls();
-    UpdateFontCoverage();
-    cmbFonType->setCurrentIndex(ftFourColorOld);
-    gbFontOptions->SetWidthSteps(1);
+    ShowOptions();
     DrawSampleText(edSampleText->text());
 }
+
+TfrmMain::~TfrmMain() = default;
 
 void TfrmMain::BuildControls()
 {
@@ -125,7 +120,9 @@ void TfrmMain::BuildControls()
                                           pcMain->resize(width(), TSplitterBar::ClampedHeight(
                                                                       top, height(), StatusBar->height()));
                                           LayoutControls();
-                                          SplitterMoved();
+                                          // The preview's top edge moves with the bar; laying out again
+                                          // keeps the frames the read-out uses where the glyphs are drawn.
+                                          RunHandler([this] { ResizeRefresh(true); });
                                       }),
                      "Splitter");
     BuildStatusBar();
@@ -191,28 +188,38 @@ QWidget* TfrmMain::BuildToolsPage()
     row->setContentsMargins(6, 2, 6, 4);
     row->setSpacing(2);
     struct TCommand {
-        QToolButton*& Button;
         const char* Name;
         TIcon Icon;
         const char* Hint;
-        void (TfrmMain::*Handler)();
+        TFontFormatId Format;
+        bool Save;
+        const char* Title;
     };
     const TCommand commands[] = {
-        {btnOpenMTF, "btnOpenMTF", TIcon::OpenFont, "Open Mediatek Font...", &TfrmMain::btnOpenMTFClick},
-        {btnSaveMTF, "btnSaveMTF", TIcon::SaveFont, "Save Mediatek Font...", &TfrmMain::btnSaveMTFClick},
-        {btnOpenBMP, "btnOpenBMP", TIcon::ImportBmp, "Import from BMP...", &TfrmMain::btnOpenBMPClick},
-        {btnSaveBMP, "btnSaveBMP", TIcon::ExportBmp, "Export to BMP...", &TfrmMain::btnSaveBMPClick},
-        {btnExportSeparateBMP, "btnExportSeparateBMP", TIcon::ExportSeparateBmps,
-         "Export Characters to Separate BMPs...", &TfrmMain::btnExportSeparateBMPClick},
-        {btnOpenTXT, "btnOpenTXT", TIcon::ImportText, "Import from FonTool Text format...",
-         &TfrmMain::btnOpenTXTClick},
-        {btnSaveTXT, "btnSaveTXT", TIcon::ExportText, "Export to FonTool Text format...", &TfrmMain::btnSaveTXTClick},
+        {"btnOpenMTF", TIcon::OpenFont, "Open Mediatek Font...", TFontFormatId::Mediatek, false,
+         "Select Mediatek Font File..."},
+        {"btnSaveMTF", TIcon::SaveFont, "Save Mediatek Font...", TFontFormatId::Mediatek, true,
+         "Save As Mediatek Font..."},
+        {"btnOpenBMP", TIcon::ImportBmp, "Import from BMP...", TFontFormatId::StripBmp, false,
+         "Select GlyphForgeTool Compatible BMP File..."},
+        {"btnSaveBMP", TIcon::ExportBmp, "Export to BMP...", TFontFormatId::StripBmp, true,
+         "Save As GlyphForgeTool Compatible BMP File..."},
+        {"btnExportSeparateBMP", TIcon::ExportSeparateBmps, "Export Characters to Separate BMPs...",
+         TFontFormatId::GlyphBmps, true, "Select output folder for separeate bmp files:"},
+        {"btnOpenTXT", TIcon::ImportText, "Import from FonTool Text format...", TFontFormatId::FonToolText, false,
+         "Select FonTool Format TXT File..."},
+        {"btnSaveTXT", TIcon::ExportText, "Export to FonTool Text format...", TFontFormatId::FonToolText, true,
+         "Save As FonTool Format TXT File..."},
     };
     for (const TCommand& command : commands) {
-        command.Button = PictureButton(gbImportExport, command.Name, command.Icon, QString::fromLatin1(command.Hint));
-        row->addWidget(command.Button);
-        const auto handler = command.Handler;
-        connect(command.Button, &QToolButton::clicked, this, [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
+        QToolButton* button = PictureButton(gbImportExport, command.Name, command.Icon, QString::fromLatin1(command.Hint));
+        row->addWidget(button);
+        const TFontFormat& format = FontFormat(command.Format);
+        const QString title = QString::fromLatin1(command.Title);
+        const bool save = command.Save;
+        connect(button, &QToolButton::clicked, this, [this, &format, title, save] {
+            RunHandler([&] { save ? SaveFontCommand(title, format) : OpenFontCommand(title, format); });
+        });
     }
 
     edSampleText = Named(new QLineEdit(QStringLiteral("Sample Text"), page), "edSampleText");
@@ -254,16 +261,28 @@ void TfrmMain::BuildStatusBar()
 void TfrmMain::ConnectOptionControls()
 {
     for (TFontPage* page : {tsFont01, tsFont02}) {
-        connect(page, &TFontPage::cmbFontChange, this, [this] { RunHandler([this] { FontChanged(); }); });
-        connect(page, &TFontPage::btnFontClick, this, [this, page] { RunHandler([this, page] { btnFontClick(*page); }); });
+        const auto changes = [this, page](auto signal) {
+            connect(page, signal, this, [this, page] {
+                RunHandler([this, page] {
+                    TakePageChange(*page);
+                    OptionChanged();
+                });
+            });
+        };
+        changes(&TFontPage::cmbFontChange);
+        changes(&TFontPage::cbFont02TryClick);
         for (auto signal : {&TFontPage::cbBoldClick, &TFontPage::cbItalicClick})
-            connect(page, signal, this, [this] { RunHandler([this] { OptionChanged(); }); });
+            changes(signal);
         for (auto signal : {&TFontPage::seFontSizeChange, &TFontPage::cmbRenderingChange, &TFontPage::seInkChange})
-            connect(page, signal, this, [this] { RunHandler([this] { OptionChanged(); }); });
-        connect(page, &TFontPage::seOutlineChange, this,
-                [this](int outline) { RunHandler([this, outline] { seOutlineChange(outline); }); });
+            changes(signal);
+        connect(page, &TFontPage::btnFontClick, this, [this, page] { RunHandler([this, page] { btnFontClick(*page); }); });
+        connect(page, &TFontPage::seOutlineChange, this, [this, page](int outline) {
+            RunHandler([this, page, outline] {
+                TakePageChange(*page);
+                seOutlineChange(outline);
+            });
+        });
     }
-    connect(tsFont02, &TFontPage::cbFont02TryClick, this, [this] { RunHandler([this] { FontChanged(); }); });
     connect(tsFont01, &TFontPage::btnImportOptionsClick, this,
             [this] { RunHandler([this] { btnImportOptionsClick(); }); });
     connect(gbFontOptions, &TGenerationOptionsPanel::OptionChanged, this, &TfrmMain::GenerationOptionChanged);
@@ -283,7 +302,11 @@ void TfrmMain::SelectDefaultFonts()
     tsFont02->cmbFont->SelectFamily(QString::fromStdString(secondary.Family));
     tsFont01->seFontSize->setValue(16);
     tsFont02->seFontSize->setValue(secondary.SizePoints);
-    UpdateFontCoverage();
+    // The pages' other fields are the record's defaults; the document starts from what they show.
+    TGenerationOptions options = FDocument.Options();
+    tsFont01->ReadOptions(options);
+    tsFont02->ReadOptions(options);
+    FDocument.SetOptions(options);
 }
 
 void TfrmMain::LayoutControls()
@@ -322,16 +345,4 @@ void TfrmMain::LayoutCreationPage()
 QString TfrmMain::StatusPanelText(int panel) const
 {
     return FStatusPanels[panel]->text();
-}
-
-TGenerationOptions TfrmMain::ReadOptions() const
-{
-    TGenerationOptions options;
-    options.FontStyle = FExtraStyles[0];
-    options.Font2Style = FExtraStyles[1];
-    tsFont01->ReadOptions(options);
-    tsFont02->ReadOptions(options);
-    gbFontOptions->ReadOptions(options);
-    options.FontType = cmbFonType->currentIndex();
-    return options;
 }

@@ -2,35 +2,21 @@
 // the question before anything replaces a font that holds them.
 
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QSignalBlocker>
-#include <QSpinBox>
 #include <QTabWidget>
 
-#include "font/GlyphEdits.h"
-#include "generate/StoreStatistics.h"
-#include "ui/FontPage.h"
-#include "ui/GenerationOptionsPanel.h"
 #include "ui/GlyphEditor.h"
 #include "ui/MainWindow.h"
 
 void TfrmMain::EditGlyph(int index)
 {
-    if (!FMtkFont->GetGlyph(index))
+    if (!FDocument.Font().GetGlyph(index))
         return;
-    std::unique_ptr<TMtkFont> draft = NewStore();
-    CopyStore(*FMtkFont, *draft);
-    TGlyphEditor editor(this, *draft, index, [this](int code) { return FTable.CharUnicode(code); });
+    std::unique_ptr<TMtkFont> draft = FDocument.Draft();
+    TGlyphEditor editor(this, *draft, index, [this](int code) { return FDocument.Table().CharUnicode(code); });
     if (!FDialogs->EditGlyphs(editor) || !editor.HasChanges())
         return;
-    FMtkFont = std::move(draft);
-    FEditedSinceGeneration = true;
-    SetUnsavedEdits(true);
-    KeepControls();
-    FStats = MeasureStore(*FMtkFont, cmbFonType->currentIndex() == ftFourColorNew);
-    ShowStatistics();
+    FDocument.ApplyEdits(std::move(draft));
     FLayoutDirty = true;
     DrawPreview();
     if (pcMain->currentWidget() == tsTools)
@@ -39,59 +25,17 @@ void TfrmMain::EditGlyph(int index)
 
 bool TfrmMain::MayReplaceFont()
 {
-    if (!FUnsavedEdits)
+    if (!FDocument.HasUnsavedEdits())
         return true;
     if (!FDialogs->ConfirmDiscard(this, QStringLiteral("The font has glyph edits that are not saved. Discard them?")))
         return false;
-    SetUnsavedEdits(false);
+    FDocument.DiscardEdits();
     return true;
-}
-
-void TfrmMain::SetUnsavedEdits(bool unsaved)
-{
-    if (unsaved == FUnsavedEdits)
-        return;
-    FUnsavedEdits = unsaved;
-    UpdateCaption();
-}
-
-void TfrmMain::FontReplaced()
-{
-    FEditedSinceGeneration = false;
-    SetUnsavedEdits(false);
 }
 
 void TfrmMain::UpdateCaption()
 {
-    setWindowTitle(FUnsavedEdits ? QStringLiteral("*") + FCaption : FCaption);
-}
-
-void TfrmMain::KeepControls()
-{
-    if (!FUnsavedEdits)
-        return;
-    FKeptOptions = ReadOptions();
-    FKeptWidthStep = gbFontOptions->seMinWidth->singleStep();
-}
-
-void TfrmMain::RestoreKeptControls()
-{
-    // The controls' own handlers run and find generation held off.
-    const bool wasEnabled = FGenerationEnabled;
-    FGenerationEnabled = false;
-    FExtraStyles[0] = static_cast<TFontStyles>(FKeptOptions.FontStyle & (fsUnderline | fsStrikeOut));
-    FExtraStyles[1] = static_cast<TFontStyles>(FKeptOptions.Font2Style & (fsUnderline | fsStrikeOut));
-    tsFont01->WriteOptions(FKeptOptions);
-    tsFont02->WriteOptions(FKeptOptions);
-    gbFontOptions->WriteOptions(FKeptOptions);
-    {
-        const QSignalBlocker blocker(cmbFonType);
-        cmbFonType->setCurrentIndex(FKeptOptions.FontType);
-    }
-    gbFontOptions->SetWidthSteps(FKeptWidthStep);
-    UpdateFontCoverage();
-    FGenerationEnabled = wasEnabled;
-    FRegenerate = false;
+    setWindowTitle(FDocument.HasUnsavedEdits() ? QStringLiteral("*") + FCaption : FCaption);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)

@@ -1,15 +1,12 @@
-// Generation as the refresh cycle runs it: fonts from the pickers, progress in pbFontCreate,
-// statistics in status panel 0.
+// Generation as the refresh cycle runs it: the question before edits are lost, progress in
+// pbFontCreate, statistics in status panel 0.
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 
-#include "font/Errors.h"
 #include "font/Format.h"
 #include "generate/FontTypeChoice.h"
-#include "generate/Generator.h"
 #include "ui/BusyCursor.h"
 #include "ui/MainWindow.h"
 
@@ -28,52 +25,35 @@ std::string FixedWidthFallbackMessage(const TGenerationStats& stats, int minWidt
 
 void TfrmMain::GenerateFont()
 {
-    if (!FRegenerate)
+    if (!FDocument.GenerationPending())
         return;
     if (!MayReplaceFont()) {
-        RestoreKeptControls();
+        FDocument.RevertOptions();
         return;
     }
-    const TGenerationOptions options = ReadOptions();
     TBusyCursor busy;
-    const std::shared_ptr<const TFontFace> font1 = FEngine.OpenNearestFont(PrimaryFontRequest(options));
-    std::shared_ptr<const TFontFace> font2;
-    // No secondary family selected: the primary font draws every character.
-    if (options.TryFont2 && !options.Font2Name.empty())
-        font2 = FEngine.OpenNearestFont(SecondaryFontRequest(options));
-
-    TGlyphGenerator generator(options, FTable.CharUnicode(), FTable.LastCharIndex(),
-                              {font1.get(), font2.get(), FCoverage1, FCoverage2});
-    // QProgressBar repaints itself, and only when the bar visibly grows; no events are processed.
-    generator.SetProgress([this](int position, int maximum) {
-        pbFontCreate->setMaximum(maximum);
-        pbFontCreate->setValue(position);
-    });
-    pbFontCreate->setRange(0, std::max(FTable.LastCharIndex(), 0));
+    pbFontCreate->setRange(0, std::max(FDocument.Table().LastCharIndex(), 0));
     pbFontCreate->setValue(0);
     pbFontCreate->show();
     pbFontCreate->repaint();
-    FStoreHoldsGeneration = false;
-    FontReplaced();
+    bool fixedWidthFallback = false;
     try {
-        generator.GenerateFont(*FMtkFont);
+        // QProgressBar repaints itself, and only when the bar visibly grows; no events are processed.
+        fixedWidthFallback = FDocument.Generate([this](int position, int maximum) {
+            pbFontCreate->setMaximum(maximum);
+            pbFontCreate->setValue(position);
+        });
     } catch (...) {
-        FinishGeneration(generator.FixedWidthFallback());
+        pbFontCreate->hide();
         throw;
     }
-    FStats = generator.Stats();
-    FStoreHoldsGeneration = true;
-    ShowStatistics();
-    FRegenerate = false;
-    FLayoutDirty = true;
-    ++FGenerationCount;
-    FinishGeneration(generator.FixedWidthFallback());
+    pbFontCreate->hide();
     DrawSampleText(edSampleText->text());
     // Told once the preview shows the glyphs it is about.
-    if (generator.FixedWidthFallback())
+    if (fixedWidthFallback)
         QMetaObject::invokeMethod(
             this,
-            [this, message = FixedWidthFallbackMessage(FStats, options.MinWidth)] {
+            [this, message = FixedWidthFallbackMessage(FDocument.Stats(), FDocument.Options().MinWidth)] {
                 ShowMessage(message, TMessageKind::Information);
             },
             Qt::QueuedConnection);
@@ -81,47 +61,12 @@ void TfrmMain::GenerateFont()
 
 void TfrmMain::ShowStatistics()
 {
-    // Setting the text may repaint the window; that repaint must not start another generation.
-    const bool wasEnabled = FGenerationEnabled;
-    FGenerationEnabled = false;
-    FStatusPanels[0]->setText(QString::fromStdString(StatusText(FStats)));
-    const QString refusal = FStats.FSizeLimitMessage.empty()
+    const TGenerationStats& stats = FDocument.Stats();
+    FStatusPanels[0]->setText(QString::fromStdString(StatusText(stats)));
+    const QString refusal = stats.FSizeLimitMessage.empty()
                                 ? QString()
-                                : QStringLiteral("Cannot be saved: ") + QString::fromStdString(FStats.FSizeLimitMessage);
+                                : QStringLiteral("Cannot be saved: ") + QString::fromStdString(stats.FSizeLimitMessage);
     FSizeLimitPanel->setText(refusal);
     FSizeLimitPanel->setToolTip(refusal);
     FSizeLimitPanel->setVisible(!refusal.isEmpty());
-    FGenerationEnabled = wasEnabled;
-}
-
-void TfrmMain::MeasureFileSizeForType()
-{
-    // The line describes the last generation; a font opened since keeps it as it was.
-    if (!FStoreHoldsGeneration)
-        return;
-    MeasureFontFileSize(*FMtkFont, cmbFonType->currentIndex() == ftFourColorNew, FStats);
-    ShowStatistics();
-}
-
-void TfrmMain::FinishGeneration(bool fixedWidthFallback)
-{
-    // Back to a variable-width type without running its handler: the glyphs stay as made.
-    if (fixedWidthFallback)
-        LeaveFixedWidthType(true);
-    pbFontCreate->hide();
-}
-
-void TfrmMain::UpdateFontCoverage()
-{
-    const TGenerationOptions options = ReadOptions();
-    // A font the engine cannot open counts as covering everything; generation reports the failure.
-    auto coverageOf = [this](const TFontRequest& request) {
-        try {
-            return FEngine.OpenNearestFont(request)->Coverage();
-        } catch (const EGlyphForgeError&) {
-            return FullCoverage();
-        }
-    };
-    FCoverage1 = coverageOf(PrimaryFontRequest(options));
-    FCoverage2 = coverageOf(SecondaryFontRequest(options));
 }

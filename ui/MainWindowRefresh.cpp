@@ -52,19 +52,7 @@ void TfrmMain::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     LayoutControls();
-    RunHandler([this] { FormResize(); });
-}
-
-void TfrmMain::FormResize()
-{
-    ResizeRefresh(FLastWidth != width());
-}
-
-// The preview's top edge moves with the bar; laying out again keeps the frames the read-out
-// uses where the glyphs are drawn.
-void TfrmMain::SplitterMoved()
-{
-    RunHandler([this] { ResizeRefresh(true); });
+    RunHandler([this] { ResizeRefresh(FLastWidth != width()); });
 }
 
 void TfrmMain::ResizeRefresh(bool layoutChanged)
@@ -82,7 +70,7 @@ void TfrmMain::pcMainChange(int index)
     RunHandler([this, index] {
         if (pcMain->widget(index) == tsCreation) {
             // Regenerates from the preset: a font opened from a file is replaced.
-            if (!PresetSelected())
+            if (FDocument.Preset() < 0)
                 return;
             if (!MayReplaceFont()) {
                 const QSignalBlocker blocker(pcMain);
@@ -96,32 +84,20 @@ void TfrmMain::pcMainChange(int index)
     });
 }
 
-bool TfrmMain::PresetSelected() const
-{
-    return cmbPresets->currentIndex() >= 0;
-}
-
 void TfrmMain::LoadTableFile(const QString& fileName)
 {
     if (!MayReplaceFont())
         return;
-    TConversionTable loaded = FTable;
     try {
-        loaded.LoadTableFile(fileName.toStdString());
+        FDocument.LoadTableFile(fileName.toStdString());
     } catch (...) {
-        // What was read before the failure is in use, and no preset is selected.
-        FTable = std::move(loaded);
-        cmbPresets->clear();
+        // A table that failed half-way is in use without a preset; one without presets is not.
+        if (FDocument.Preset() < 0)
+            cmbPresets->clear();
         throw;
     }
-    // Nothing could be drawn from it: the presets in use stay.
-    if (loaded.PresetIds().Count() == 0)
-        throw EGlyphForgeError(StrFormat("\"%s\" holds no presets (numbered sections such as [1]); the presets in "
-                                         "use are kept.",
-                                         fileName.toStdString().c_str()));
-    FTable = std::move(loaded);
     cmbPresets->clear();
-    for (const std::string& description : FTable.PresetDescriptions())
+    for (const std::string& description : FDocument.Table().PresetDescriptions())
         cmbPresets->addItem(QString::fromLatin1(description.c_str()));
     cmbPresets->setCurrentIndex(0);
     cmbPresetsChange();
@@ -133,31 +109,20 @@ void TfrmMain::cmbPresetsChange()
     if (index < 0)
         return;
     if (!MayReplaceFont()) {
-        cmbPresets->setCurrentIndex(FLoadedPreset);
+        cmbPresets->setCurrentIndex(FDocument.Preset());
         return;
     }
-    FLoadedPreset = index;
-    try {
-        FTable.LoadTableSection(FTable.PresetIds()[index]);
-    } catch (...) {
-        // Entries before a bad line are in; the next refresh generates from them.
-        FRegenerate = true;
-        FLayoutDirty = true;
-        throw;
-    }
-    FRegenerate = true;
     FLayoutDirty = true;
+    FDocument.SelectPreset(index);
     GenerateFont();
     DrawPreview();
 }
 
 void TfrmMain::Refresh()
 {
-    if (!FGenerationEnabled)
-        return;
-    if (FTable.LastCharIndex() <= 0 || !PresetSelected()) {
-        // Nothing can replace the edited font; the controls changed along with it.
-        KeepControls();
+    if (!FDocument.CanGenerate()) {
+        // Nothing can replace the edited font; the options changed along with it.
+        FDocument.KeepOptions();
         return;
     }
     GenerateFont();
@@ -166,13 +131,13 @@ void TfrmMain::Refresh()
 
 TPaletteKind TfrmMain::PreviewPaletteKind() const
 {
-    return cmbFonType->currentIndex() == ftTwoColorFixed ? TPaletteKind::TwoColor : TPaletteKind::FourColor;
+    return FDocument.Options().IsTwoColor() ? TPaletteKind::TwoColor : TPaletteKind::FourColor;
 }
 
 void TfrmMain::DrawPreview()
 {
     if (FLayoutDirty) {
-        FPreviewArea->ShowGlyphs(*FMtkFont, FTable.LastCharIndex() + 1, PreviewPaletteKind(),
+        FPreviewArea->ShowGlyphs(FDocument.Font(), FDocument.Table().LastCharIndex() + 1, PreviewPaletteKind(),
                                  Splitter->y() + Splitter->height());
         FLayoutDirty = false;
         RefreshHoverReadOut();
@@ -208,9 +173,6 @@ void TfrmMain::RefreshHoverReadOut()
 
 void TfrmMain::PostLoad()
 {
-    FStoreHoldsGeneration = false;
-    FTable.ClearToZero(FMtkFont->GlyphCount());
-    FLayoutDirty = true;
     DrawPreview();
     DrawSampleText(edSampleText->text());
 }
@@ -222,7 +184,7 @@ void TfrmMain::FormMouseMove(int x, int y)
         FStatusPanels[1]->clear();
         return;
     }
-    const uint16_t unicode = FTable.CharUnicode(index);
+    const uint16_t unicode = FDocument.Table().CharUnicode(index);
     FStatusPanels[1]->setText(QString::fromStdString(
         StrFormat("Character = %d (0x%.4X), Unicode = %d (0x%.4X), Width = %d", index, index, unicode, unicode,
                   GlyphRects().GlyphRects()[static_cast<size_t>(index)].GlyphWidth())));
@@ -232,12 +194,12 @@ void TfrmMain::DrawSampleText(const QString& text)
 {
     int total = 0;
     const QSize size = imgSampleText->size();
-    if (FGenerationEnabled && !size.isEmpty()) {
+    if (!size.isEmpty()) {
         // Whatever font is in hand, generated or opened; never the glyphs of one that is gone.
-        if (FMtkFont->GlyphCount() > 0) {
-            const std::vector<int> codes = SampleTextCodes(text.toStdU16String(), FTable);
+        if (FDocument.Font().GlyphCount() > 0) {
+            const std::vector<int> codes = SampleTextCodes(text.toStdU16String(), FDocument.Table());
             const TSampleText sample =
-                RenderSampleText(*FMtkFont, codes, size, PreviewPaletteKind(), FPreviewArea->Zoom());
+                RenderSampleText(FDocument.Font(), codes, size, PreviewPaletteKind(), FPreviewArea->Zoom());
             imgSampleText->setPixmap(QPixmap::fromImage(sample.Image));
             total = sample.TotalWidth;
         } else {
