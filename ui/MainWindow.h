@@ -21,19 +21,15 @@
 #include "generate/PreviewLayout.h"
 #include "ui/DialogSeam.h"
 
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QStatusBar;
+#include "ui/GenerationOptionsPanel.h"
+
 class QTabWidget;
-class QToolButton;
+class TCreationPage;
 class TFontPage;
-class TGenerationOptionsPanel;
 class TPreviewArea;
 class TSplitterBar;
-enum class TPanelOption;
+class TStatusLine;
+class TToolsPage;
 struct TFontFormat;
 
 class TfrmMain : public QWidget {
@@ -82,22 +78,15 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // --- composition (MainWindow.cpp) ---
+    // --- composition ---
     void BuildControls();
-    QWidget* BuildCreationPage();
-    QWidget* BuildToolsPage();
-    void BuildStatusBar();
     void ConnectOptionControls();
     void LayoutControls();
-    void LayoutCreationPage();
     void SelectDefaultFonts();
 
-    // --- refresh cycle (MainWindowRefresh.cpp) ---
+    // --- refresh cycle ---
     void FormShow();
     void WMCloseSplash();
     void ResizeRefresh(bool layoutChanged);
@@ -109,14 +98,15 @@ private:
     void PostLoad();
     TPaletteKind PreviewPaletteKind() const;
 
-    // --- the options shown and taken (MainWindowOptions.cpp) ---
+    // --- the options shown and taken ---
     void DocumentChanged(TDocumentChanges changes);
     // Rewrites every option control from the document, none of their handlers running.
     void ShowOptions();
     // The page's or group's fields, as the user just set them, into the document.
     void TakePageChange(const TFontPage& page);
     void TakePanelChange();
-    void OptionChanged();
+    // Requests a generation and refreshes.
+    void RegenerateForChange();
     void GenerationOptionChanged(TPanelOption option);
     void cbExtraNarrowClick();
     void seOutlineChange(int outline);
@@ -125,25 +115,24 @@ private:
     void btnImportOptionsClick();
     void btnSaveFonClick();
 
-    // --- generation (MainWindowGenerate.cpp) ---
+    // --- generation ---
     void GenerateFont();
     // The statistics line, and beside it why the font cannot be saved, when it cannot.
     void ShowStatistics();
 
-    // --- files: the "Font Tools" commands, the table, drops (MainWindowFiles.cpp) ---
+    // --- files: the "Font Tools" commands, the table, drops ---
     void btnOpenTableClick();
     void OpenFontCommand(const QString& title, const TFontFormat& format);
     // True when the file's font has replaced the one in hand.
     bool OpenFontFile(const QString& fileName, const TFontFormat& format);
     void SaveFontCommand(const QString& title, const TFontFormat& format);
-    void AcceptFileDrops();
     void OpenDroppedFiles(const QList<QUrl>& urls);
     void OpenDroppedFile(const QString& fileName);
     // The edge of every handler: an error becomes a message box, nothing is thrown on.
     void RunHandler(const std::function<void()>& handler);
     void ShowMessage(const std::string& text, TMessageKind kind);
 
-    // --- glyph edits and what keeps them from being lost (MainWindowEdits.cpp) ---
+    // --- glyph edits and what keeps them from being lost ---
     // True when the font may be replaced: nothing unsaved is in hand, or the user discards it.
     bool MayReplaceFont();
     void UpdateCaption();
@@ -163,25 +152,9 @@ private:
 
     // --- controls, named as the user's documentation names them ---
     QTabWidget* pcMain = nullptr;
-    QWidget* tsCreation = nullptr;
-    QWidget* tsTools = nullptr;
-    QGroupBox* gbPreset = nullptr;
-    QGroupBox* gbSaveFon = nullptr;
-    QComboBox* cmbPresets = nullptr; // both drop-down lists elide the chosen item in the middle
-    QToolButton* btnOpenTable = nullptr;
-    QProgressBar* pbFontCreate = nullptr;
-    QComboBox* cmbFonType = nullptr;
-    QToolButton* btnSaveFon = nullptr;
-    QTabWidget* pcFonts = nullptr;
-    TFontPage* tsFont01 = nullptr;
-    TFontPage* tsFont02 = nullptr;
-    TGenerationOptionsPanel* gbFontOptions = nullptr;
-    QLineEdit* edSampleText = nullptr;
-    QLabel* lblSampleTextWinInfo = nullptr;
-    QLabel* imgSampleText = nullptr;
+    TCreationPage* tsCreation = nullptr;
+    TToolsPage* tsTools = nullptr;
     TSplitterBar* Splitter = nullptr;
     TPreviewArea* FPreviewArea = nullptr;
-    QStatusBar* StatusBar = nullptr;
-    QLabel* FStatusPanels[2] = {nullptr, nullptr};
-    QLabel* FSizeLimitPanel = nullptr;
+    TStatusLine* StatusBar = nullptr;
 };
