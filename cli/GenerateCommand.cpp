@@ -120,7 +120,7 @@ int RunGenerate(const std::vector<std::string>& args)
 const TCommandRegistration Registration({
     CommandName,
     "render a conversion-table preset with two fonts into a Mediatek font",
-    std::string("Usage: glyphforge generate [OPTIONS] [-o OUT.mtf]\n\n"
+    std::string("Usage: glyphforge generate [OPTIONS] [-o OUT]\n\n"
         "Renders every character code of a conversion-table preset with the primary font, or\n"
         "with the secondary font where only that one has the character, and writes a Mediatek\n"
         "font file. Prints the statistics line on stdout, progress on stderr when it is a\n"

@@ -120,7 +120,7 @@ int RunInfo(const std::vector<std::string>& args)
 
 const TCommandRegistration Registration({
     "info",
-    "show the header, glyphs, stamp and font-information block of a .mtf/.bin file",
+    "show the header, glyphs, stamp and font-information block of a Mediatek font file",
     "Usage: glyphforge info FILE\n\n"
     "Prints every header byte of the Mediatek font FILE decoded, its variant (A, B or C),\n"
     "glyph count, height and width range, the program stamp after the glyph data, and\n"
