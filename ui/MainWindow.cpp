@@ -90,7 +90,8 @@ TfrmMain::TfrmMain(QString defaultTableFile, std::unique_ptr<TDialogSeam> dialog
     // Nothing is generated here: no table is loaded yet.
     SelectDefaultFonts();
     ConnectOptionControls();
-    ShowOptions();
+    tsCreation->cmbFonType->setCurrentIndex(FDocument.Options().FontType);
+    tsCreation->gbFontOptions->SetWidthSteps(FDocument.WidthStep());
     DrawSampleText(tsTools->edSampleText->text());
 }
 
@@ -181,10 +182,11 @@ void TfrmMain::SelectDefaultFonts()
     tsCreation->tsFont02->cmbFont->SelectFamily(QString::fromStdString(secondary.Family));
     tsCreation->tsFont01->seFontSize->setValue(16);
     tsCreation->tsFont02->seFontSize->setValue(secondary.SizePoints);
-    // The pages' other fields are the record's defaults; the document starts from what they show.
+    // The other controls hold the record's defaults; the document starts from what they show.
     TGenerationOptions options = FDocument.Options();
     tsCreation->tsFont01->ReadOptions(options);
     tsCreation->tsFont02->ReadOptions(options);
+    tsCreation->gbFontOptions->ReadOptions(options);
     FDocument.SetOptions(options);
 }
 
@@ -535,7 +537,8 @@ void TfrmMain::btnFontClick(TFontPage& page)
         style = chosen->Style;
         FDocument.SetOptions(options);
         FDocument.RequestGeneration();
-        ShowOptions();
+        const QSignalBlocker blocker(page);
+        page.WriteOptions(options);
         // The field names the chosen family even where the list lacks it.
         page.cmbFont->SelectFamily(chosen->Family);
     }
