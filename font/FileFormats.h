@@ -1,7 +1,8 @@
 #pragma once
-// The table of file kinds: for each its extensions and dialog filters and, for the font forms,
-// their reader and writer. The window's commands, its drops and the command line all choose a
-// format here, so a new form is one entry.
+// The table of font forms: each with its extensions, dialog filters, reader, writer and whether
+// a read without glyphs is refused. The window's commands, its drops and the command line all
+// choose a form here, so a new form is one entry. Its readers use Qt's imaging: the command line
+// reaches this table only through its picture module.
 
 #include <cstdint>
 #include <span>
