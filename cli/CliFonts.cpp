@@ -6,11 +6,12 @@
 #include "font/Format.h"
 #include "font/MtkFont.h"
 
-bool LoadInputFont(const std::string& command, TMtkFont& font, const std::string& path, bool acceptDamaged)
+bool LoadInputFont(const std::string& command, TMtkFont& font, const std::string& path, bool acceptDamaged,
+                   const TFontReadSettings& settings)
 {
     font.SetMessageSink([command](const std::string& message) { PrintCommandError(command, message); });
     const TFontFormat& format = PictureModule().FontFormatForReading(path);
-    if (!format.Read(font, path))
+    if (!format.Read(font, path, settings))
         return false;
     // An empty result would write empty or missing files; in a batch that must not pass as success.
     if (font.GlyphCount() == 0) {

@@ -21,6 +21,7 @@ bool TFontDocument::Generate(const TProgressCallback& progress)
                               {font1.get(), font2.get(), font1->Coverage(), font2 ? font2->Coverage() : FullCoverage()});
     generator.SetProgress(progress);
     FStoreHoldsGeneration = false;
+    FFontFile.clear();
     FEncoded = {};
     FontReplaced();
     // A fixed-width generation whose glyphs do not fit goes back to variable width, also when

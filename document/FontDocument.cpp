@@ -26,10 +26,11 @@ std::unique_ptr<TMtkFont> TFontDocument::NewStore() const
     return store;
 }
 
-std::unique_ptr<TMtkFont> TFontDocument::ReadFontFile(const TFontFormat& format, const std::string& path) const
+std::unique_ptr<TMtkFont> TFontDocument::ReadFontFile(const TFontFormat& format, const std::string& path,
+                                                      const TFontReadSettings& settings) const
 {
     std::unique_ptr<TMtkFont> store = NewStore();
-    if (!format.Read(*store, path))
+    if (!format.Read(*store, path, settings))
         return nullptr;
     // So the font in hand is not swapped for nothing.
     if (store->GlyphCount() == 0 && !format.EmptyReadReason.empty())
@@ -38,9 +39,10 @@ std::unique_ptr<TMtkFont> TFontDocument::ReadFontFile(const TFontFormat& format,
     return store;
 }
 
-void TFontDocument::ReplaceFont(std::unique_ptr<TMtkFont> font)
+void TFontDocument::ReplaceFont(std::unique_ptr<TMtkFont> font, const std::string& file)
 {
     FFont = std::move(font);
+    FFontFile = file;
     FStoreHoldsGeneration = false;
     FEncoded = {};
     FTable.ClearToZero(FFont->GlyphCount());
@@ -48,9 +50,14 @@ void TFontDocument::ReplaceFont(std::unique_ptr<TMtkFont> font)
     emit Changed(dcFontReplaced);
 }
 
-void TFontDocument::WriteFontFile(const TFontFormat& format, const std::string& path)
+void TFontDocument::WriteFontFile(const TFontFormat& format, const std::string& path, TBdfDepth bdfDepth)
 {
-    format.Write(*FFont, path, {FOptions.NewMode(), ProgramStamp, {}});
+    TFontWriteSettings settings{FOptions.NewMode(), ProgramStamp, {}};
+    if (format.Id == TFontFormatId::Bdf) {
+        settings.Bdf = BdfDescription();
+        settings.BdfDepth = bdfDepth;
+    }
+    format.Write(*FFont, path, settings);
     if (format.Id == TFontFormatId::Mediatek)
         SetUnsavedEdits(false);
 }

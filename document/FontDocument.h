@@ -12,6 +12,7 @@
 
 #include <QObject>
 
+#include "font/BdfWriter.h"
 #include "font/MessageSink.h"
 #include "font/MtkFont.h"
 #include "generate/ConversionTable.h"
@@ -20,7 +21,7 @@
 #include "generate/Generator.h"
 
 struct TFontFormat;
-struct TFontWriteSettings;
+struct TFontReadSettings;
 
 // What a notification is about; a set of these bits.
 enum TDocumentChange : unsigned {
@@ -53,11 +54,12 @@ public:
     std::unique_ptr<TMtkFont> NewStore() const;
     // The file read into a new store; none when the reader refused it (its message went to the
     // sink). A read that yields no glyph where the format refuses that throws.
-    std::unique_ptr<TMtkFont> ReadFontFile(const TFontFormat& format, const std::string& path) const;
-    // A font read from a file replaces the one in hand; it has no conversion table.
-    void ReplaceFont(std::unique_ptr<TMtkFont> font);
-    // A Mediatek save ends the unsaved edits.
-    void WriteFontFile(const TFontFormat& format, const std::string& path);
+    std::unique_ptr<TMtkFont> ReadFontFile(const TFontFormat& format, const std::string& path,
+                                           const TFontReadSettings& settings) const;
+    // A font read from File replaces the one in hand; it has no conversion table.
+    void ReplaceFont(std::unique_ptr<TMtkFont> font, const std::string& file);
+    // A Mediatek save ends the unsaved edits. A BDF is described by what made the font in hand.
+    void WriteFontFile(const TFontFormat& format, const std::string& path, TBdfDepth bdfDepth = TBdfDepth::AsFont);
     // The Mediatek font of the options' type, with the font-information block when asked.
     void SaveFont(const std::string& path, bool saveOptions);
 
@@ -120,11 +122,14 @@ private:
     void SetUnsavedEdits(bool unsaved);
     void FontReplaced();
     std::shared_ptr<const TFontFace> OpenFont(const TFontRequest& request);
+    // The generation's options, face and table, or what the file the font came from names.
+    TBdfDescription BdfDescription();
 
     TDocumentUse FUse;
     TFontEngine FEngine;
     TMessageSink FSink;
     std::unique_ptr<TMtkFont> FFont;
+    std::string FFontFile; // the file the font in hand was read from; empty for a generation
     TConversionTable FTable;
     int FPreset = -1;
     TGenerationOptions FOptions;

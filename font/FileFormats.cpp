@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "font/BdfReader.h"
 #include "font/Errors.h"
 #include "font/FileIo.h"
 #include "font/Format.h"
@@ -11,7 +12,7 @@ namespace {
 
 const char* const Chars = TMtkFont::FonToolPixelChars;
 
-bool ReadMediatek(TMtkFont& store, const std::string& path)
+bool ReadMediatek(TMtkFont& store, const std::string& path, const TFontReadSettings&)
 {
     return store.LoadFromFile(path);
 }
@@ -21,7 +22,7 @@ void WriteMediatek(const TMtkFont& store, const std::string& path, const TFontWr
     store.SaveToFile(path, settings.NewMode, settings.ProgramStamp, settings.FontInfo);
 }
 
-bool ReadStripBmp(TMtkFont& store, const std::string& path)
+bool ReadStripBmp(TMtkFont& store, const std::string& path, const TFontReadSettings&)
 {
     store.LoadFromBmpFile(path);
     return true;
@@ -39,7 +40,7 @@ void WriteGlyphBmps(const TMtkFont& store, const std::string& path, const TFontW
     store.SaveGlyphBmps(path.back() == '/' ? path : path + '/');
 }
 
-bool ReadFonToolText(TMtkFont& store, const std::string& path)
+bool ReadFonToolText(TMtkFont& store, const std::string& path, const TFontReadSettings&)
 {
     store.ImportFonToolText(LoadTextLines(path), Chars[0], Chars[1], Chars[2], Chars[3]);
     return true;
@@ -48,6 +49,18 @@ bool ReadFonToolText(TMtkFont& store, const std::string& path)
 void WriteFonToolText(const TMtkFont& store, const std::string& path, const TFontWriteSettings&)
 {
     SaveTextLines(path, store.ExportFonToolText(Chars[0], Chars[1], Chars[2], Chars[3], -1));
+}
+
+// A refused BDF throws: its message says what is wrong.
+bool ReadBdfFont(TMtkFont& store, const std::string& path, const TFontReadSettings& settings)
+{
+    LoadBdf(store, ReadBdfFile(path), settings.TwoColorFixed ? TBdfTarget::TwoColorFixed : TBdfTarget::FourColor);
+    return true;
+}
+
+void WriteBdfFont(const TMtkFont& store, const std::string& path, const TFontWriteSettings& settings)
+{
+    SaveBdfFile(store, settings.Bdf, settings.BdfDepth, path);
 }
 
 TFontFormat Entry(TFontFormatId id, TFileKind kind, decltype(TFontFormat::Read) read,
@@ -87,6 +100,10 @@ const std::vector<TFontFormat>& Table()
                "Text Files (*.txt)|*.txt|All Files (*.*)|*.*",
                "Text Files (*.txt)|*.txt|All Files (*.*)|*.*"},
               ReadFonToolText, WriteFonToolText, "holds no FonTool font (no glyph starting with \"#G\")"),
+        Entry(TFontFormatId::Bdf,
+              {{".bdf"}, "a BDF font", "BDF Font (*.bdf)|*.bdf|All Files (*.*)|*.*",
+               "BDF Font (*.bdf)|*.bdf|All Files (*.*)|*.*"},
+              ReadBdfFont, WriteBdfFont, ""),
     };
     return table;
 }

@@ -8,23 +8,30 @@
 #include <span>
 #include <string>
 
+#include "font/BdfWriter.h"
 #include "font/FileKind.h"
 
 class TMtkFont;
 
-enum class TFontFormatId { Mediatek, StripBmp, GlyphBmps, FonToolText };
+enum class TFontFormatId { Mediatek, StripBmp, GlyphBmps, FonToolText, Bdf };
+
+struct TFontReadSettings {
+    bool TwoColorFixed = false; // BDF only: the 2-colour fixed-width type instead of a 4-colour one
+};
 
 struct TFontWriteSettings {
-    bool NewMode = false; // Mediatek only, as the rest below
+    bool NewMode = false; // Mediatek only, as the next two
     std::string ProgramStamp;
     std::span<const uint8_t> FontInfo;
+    TBdfDescription Bdf{}; // BDF only, as the depth
+    TBdfDepth BdfDepth = TBdfDepth::AsFont;
 };
 
 struct TFontFormat : TFileKind {
     TFontFormatId Id;
     // Replaces the store's content. False when the reader refused the file; its message went to
     // the store's sink. None: the form is written only.
-    bool (*Read)(TMtkFont& store, const std::string& path) = nullptr;
+    bool (*Read)(TMtkFont& store, const std::string& path, const TFontReadSettings& settings) = nullptr;
     void (*Write)(const TMtkFont& store, const std::string& path, const TFontWriteSettings& settings) = nullptr;
     // Why a read that yields no glyph is refused ("is not an 8-bit palette picture"); empty: taken.
     std::string EmptyReadReason;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include <QString>
+#include <QStringList>
 
 #include "generate/GenerationOptions.h"
 
@@ -56,6 +57,9 @@ public:
     virtual void ShowMessage(QWidget* parent, const QString& text, TMessageKind kind) = 0;
     // A modal box with the buttons Discard and Cancel; true for Discard.
     virtual bool ConfirmDiscard(QWidget* parent, const QString& question) = 0;
+    // A modal box asking Question with one button per choice and Cancel; the index of the
+    // choice, the first being the default, or nothing when cancelled.
+    virtual std::optional<int> ChooseOne(QWidget* parent, const QString& question, const QStringList& choices) = 0;
     // Runs the glyph editor; true when the user applies its edits.
     virtual bool EditGlyphs(TGlyphEditor& editor) = 0;
 };

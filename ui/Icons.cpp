@@ -7,7 +7,7 @@
 namespace {
 
 // Each picture is a subject (what the command works on) with a badge (what it does to it).
-enum class TSubject { Font, Picture, Pictures, Text, Table };
+enum class TSubject { Font, Picture, Pictures, Text, PixelFont, Table };
 enum class TBadge { None, Open, Save, In, Out };
 
 const QColor Ink(40, 48, 64);
@@ -73,6 +73,16 @@ void DrawSubject(QPainter& p, TSubject subject)
         for (int y = 6; y <= 15; y += 3)
             p.drawLine(QPointF(4.5, y + 0.5), QPointF(13.5, y + 0.5));
         break;
+    case TSubject::PixelFont: {
+        // A bitmap "B" on a page: the interchange font of the bitmap-font world.
+        DrawPage(p, area);
+        static const char* const Letter[] = {"###.", "#..#", "###.", "#..#", "###."};
+        for (int row = 0; row < 5; ++row)
+            for (int column = 0; column < 4; ++column)
+                if (Letter[row][column] == '#')
+                    p.fillRect(QRectF(4 + 2 * column, 4 + 2 * row, 2, 2), QColor(30, 70, 160));
+        break;
+    }
     case TSubject::Table:
         p.setPen(QPen(Ink, 1));
         p.setBrush(Qt::white);
@@ -167,6 +177,8 @@ QIcon MakeIcon(TIcon icon)
     case TIcon::ExportSeparateBmps: return Compose(TSubject::Pictures, TBadge::Out);
     case TIcon::ImportText: return Compose(TSubject::Text, TBadge::In);
     case TIcon::ExportText: return Compose(TSubject::Text, TBadge::Out);
+    case TIcon::ImportBdf: return Compose(TSubject::PixelFont, TBadge::In);
+    case TIcon::ExportBdf: return Compose(TSubject::PixelFont, TBadge::Out);
     case TIcon::OpenTable: return Compose(TSubject::Table, TBadge::Open);
     case TIcon::FontDialog: return Compose(TSubject::Font, TBadge::None);
     case TIcon::ImportOptions: return Compose(TSubject::Font, TBadge::In);

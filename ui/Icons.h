@@ -11,6 +11,8 @@ enum class TIcon {
     ExportSeparateBmps,
     ImportText,
     ExportText,
+    ImportBdf,
+    ExportBdf,
     OpenTable,
     FontDialog,
     ImportOptions,

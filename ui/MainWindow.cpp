@@ -33,6 +33,7 @@
 #include "ui/FileDropGate.h"
 #include "ui/FontFamilyCombo.h"
 #include "ui/FontPage.h"
+#include "ui/FormatChoices.h"
 #include "ui/GlyphEditor.h"
 #include "ui/PreviewArea.h"
 #include "ui/SampleText.h"
@@ -698,14 +699,17 @@ bool TfrmMain::OpenFontFile(const QString& fileName, const TFontFormat& format)
 {
     OpenDialog.FileName = fileName;
     // A file that is refused or fails half-way leaves the font in hand as it was.
+    const std::optional<TFontReadSettings> settings = AskReadSettings(*FDialogs, this, format, fileName.toStdString());
+    if (!settings)
+        return false;
     std::unique_ptr<TMtkFont> store;
     {
         TBusyCursor busy;
-        store = FDocument.ReadFontFile(format, fileName.toStdString());
+        store = FDocument.ReadFontFile(format, fileName.toStdString(), *settings);
     }
     if (!store || !MayReplaceFont())
         return false;
-    FDocument.ReplaceFont(std::move(store));
+    FDocument.ReplaceFont(std::move(store), fileName.toStdString());
     PostLoad();
     return true;
 }
@@ -728,8 +732,11 @@ void TfrmMain::SaveFontCommand(const QString& title, const TFontFormat& format)
         SaveDialog.FileName = *chosen;
         path = chosen->toStdString();
     }
+    const std::optional<TBdfDepth> depth = AskWriteDepth(*FDialogs, this, format, FDocument.Font());
+    if (!depth)
+        return;
     TBusyCursor busy;
-    FDocument.WriteFontFile(format, path);
+    FDocument.WriteFontFile(format, path, *depth);
 }
 
 void TfrmMain::OpenDroppedFiles(const QList<QUrl>& urls)

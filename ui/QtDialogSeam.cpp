@@ -1,12 +1,14 @@
 #include "ui/QtDialogSeam.h"
 
 #include <algorithm>
+#include <vector>
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 
 #include "ui/ApplicationTitle.h"
@@ -120,6 +122,21 @@ bool TQtDialogSeam::ConfirmDiscard(QWidget* parent, const QString& question)
                     parent);
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Discard;
+}
+
+std::optional<int> TQtDialogSeam::ChooseOne(QWidget* parent, const QString& question, const QStringList& choices)
+{
+    QMessageBox box(QMessageBox::Question, ApplicationTitle(), question, QMessageBox::Cancel, parent);
+    std::vector<QAbstractButton*> buttons;
+    for (const QString& choice : choices)
+        buttons.push_back(box.addButton(choice, QMessageBox::AcceptRole));
+    if (!buttons.empty())
+        box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+    box.exec();
+    const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    if (chosen == buttons.end())
+        return std::nullopt;
+    return static_cast<int>(chosen - buttons.begin());
 }
 
 bool TQtDialogSeam::EditGlyphs(TGlyphEditor& editor)

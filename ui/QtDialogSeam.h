@@ -12,6 +12,7 @@ public:
     std::optional<TFontSaveChoice> SaveFont(QWidget* parent, const TFileDialogSpec& spec, bool saveOptions) override;
     void ShowMessage(QWidget* parent, const QString& text, TMessageKind kind) override;
     bool ConfirmDiscard(QWidget* parent, const QString& question) override;
+    std::optional<int> ChooseOne(QWidget* parent, const QString& question, const QStringList& choices) override;
     bool EditGlyphs(TGlyphEditor& editor) override;
 
 private:

@@ -37,6 +37,8 @@ const TCommand Commands[] = {
      "Select FonTool Format TXT File..."},
     {"btnSaveTXT", TIcon::ExportText, "Export to FonTool Text format...", TFontFormatId::FonToolText, true,
      "Save As FonTool Format TXT File..."},
+    {"btnOpenBDF", TIcon::ImportBdf, "Import BDF...", TFontFormatId::Bdf, false, "Select BDF Font File..."},
+    {"btnSaveBDF", TIcon::ExportBdf, "Export to BDF...", TFontFormatId::Bdf, true, "Save As BDF Font File..."},
 };
 
 // The sample image at the design size of the window (740 x 230 pages).

@@ -37,6 +37,7 @@ public:
     }
     // Each editor gets one column added at the right and is applied; the font is never replaced after.
     bool ConfirmDiscard(QWidget*, const QString&) override { return false; }
+    std::optional<int> ChooseOne(QWidget*, const QString&, const QStringList&) override { return std::nullopt; }
     bool EditGlyphs(TGlyphEditor& editor) override
     {
         editor.findChild<QPushButton*>(QStringLiteral("btnAddRightColumn"))->click();

@@ -79,6 +79,18 @@ public:
         DiscardAnswers.pop_front();
         return answer;
     }
+    // Choice questions answer from their queue; none left cancels.
+    std::deque<int> ChoiceAnswers;
+    std::vector<QString> ChoiceQuestions;
+    std::optional<int> ChooseOne(QWidget*, const QString& question, const QStringList&) override
+    {
+        ChoiceQuestions.push_back(question);
+        if (ChoiceAnswers.empty())
+            return std::nullopt;
+        const int answer = ChoiceAnswers.front();
+        ChoiceAnswers.pop_front();
+        return answer;
+    }
     // Plays the user's part in the glyph editor and says whether it is applied; none cancels.
     std::function<bool(TGlyphEditor&)> EditorScript;
     bool EditGlyphs(TGlyphEditor& editor) override { return EditorScript && EditorScript(editor); }

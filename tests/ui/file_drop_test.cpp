@@ -107,7 +107,7 @@ TEST_F(FileDrop, AnythingElseIsExplainedAndChangesNothing)
     } drops[] = {
         {{QUrl::fromLocalFile(F.Path(QStringLiteral("notes.doc")))},
          QStringLiteral("\"notes.doc\" cannot be opened here. Drop a Mediatek font (.mtf, .bin), a glyph strip BMP "
-                        "(.bmp), a FonTool text (.txt) or a conversion table (.ini).")},
+                        "(.bmp), a FonTool text (.txt), a BDF font (.bdf) or a conversion table (.ini).")},
         {{QUrl::fromLocalFile(F.Path(QStringLiteral("a.mtf"))), QUrl::fromLocalFile(F.Path(QStringLiteral("b.mtf")))},
          QStringLiteral("Drop one file at a time.")},
         {{QUrl(QStringLiteral("https://example.org/font.mtf"))},
