@@ -235,3 +235,33 @@ TEST(CliProgram, HelpAndVersion)
     EXPECT_EQ(version.ExitCode, 0);
     EXPECT_EQ(version.Out, "glyphforge 0.6.4\n");
 }
+
+TEST_F(CliCommands, ConvertTakesBdfBothWaysAndRefusesWhatDoesNotFit)
+{
+    SaveFourColor("font.mtf");
+    const TRun out = RunCli({"convert", Path("font.mtf"), Path("font.bdf")});
+    ASSERT_EQ(out.ExitCode, 0) << out.Err;
+    EXPECT_EQ(ReadText("font.bdf").substr(0, 14), "STARTFONT 2.3\n");
+    ASSERT_EQ(RunCli({"convert", Path("font.bdf"), Path("back.mtf")}).ExitCode, 0);
+    EXPECT_EQ(ReadText("back.mtf"), ReadText("font.mtf"));
+    ASSERT_EQ(RunCli({"convert", Path("font.mtf"), Path("one.bdf"), "--bdf-depth", "1"}).ExitCode, 0);
+    EXPECT_EQ(ReadText("one.bdf").substr(0, 14), "STARTFONT 2.1\n");
+
+    WriteText("out.mtf", "keep me");
+    WriteText("bad.bdf", "STARTFONT 2.1\nCHARS 1\nSTARTCHAR x\nENCODING -1\nENDCHAR\nENDFONT\n");
+    const struct {
+        QStringList Args;
+        int ExitCode;
+        const char* Message;
+    } refused[] = {
+        {{Path("font.bdf"), "--type", "2"}, 1, "the BDF font's glyphs are 3 (\"char0\", code 0) to 5"},
+        {{Path("font.mtf"), "--type", "2"}, 2, "--type 2 takes a BDF input"},
+        {{Path("bad.bdf")}, 1, "holds no glyph that can be imported.\n- Glyphs with ENCODING -1"},
+    };
+    for (const auto& run : refused) {
+        const TRun result = RunCli(QStringList{"convert", run.Args[0], Path("out.mtf")} + run.Args.mid(1));
+        EXPECT_EQ(result.ExitCode, run.ExitCode) << result.Err;
+        EXPECT_NE(result.Err.find(run.Message), std::string::npos) << result.Err;
+        EXPECT_EQ(ReadText("out.mtf"), "keep me");
+    }
+}
