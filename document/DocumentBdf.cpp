@@ -14,10 +14,10 @@ TBdfDescription TFontDocument::BdfDescription()
         return DescribeForBdf(*FFont, file.Source());
     }
     TBdfSource source;
-    source.Options = &FOptionsInHand;
+    source.Options = &FGeneratedOptions;
     std::shared_ptr<const TFontFace> face;
     try {
-        face = OpenFont(PrimaryFontRequest(FOptionsInHand));
+        face = OpenFont(PrimaryFontRequest(FGeneratedOptions));
     } catch (const EGlyphForgeError&) {
         // The face is gone since the generation: the baseline is estimated.
     }

@@ -41,6 +41,7 @@ bool TFontDocument::Generate(const TProgressCallback& progress)
     FSources = generator.Sources();
     FEncoded = generator.EncodedFont();
     FStoreHoldsGeneration = true;
+    FGeneratedOptions = options;
     FGenerationPending = false;
     ++FGenerationCount;
     finish();

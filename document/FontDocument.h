@@ -141,6 +141,7 @@ private:
     std::vector<TGlyphSource> FSources;
     TEncodedFont FEncoded; // the store as saved in the options' mode; empty when unknown or refused
     bool FStoreHoldsGeneration = false; // not a font opened since, nor a failed generation's part
+    TGenerationOptions FGeneratedOptions; // of the last generation that completed
     int FGenerationCount = 0;
     bool FUnsavedEdits = false;
     bool FEditedSinceGeneration = false;

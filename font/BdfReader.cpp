@@ -451,9 +451,9 @@ private:
                                       "below); a font can be at most %d pixels high.",
                                       font.Height(), font.Ascent, font.Descent, MaxSize));
         if (taller > 0)
-            FWarnings.AddFileProblem(StrFormat("%d glyphs reach beyond FONT_ASCENT and FONT_DESCENT (the first %s); "
-                                               "the cell was made %d pixels high instead of %d to hold their ink.",
-                                               taller, firstTaller.c_str(), font.Height(), declared));
+            FWarnings.AddFileProblem(StrFormat("The cell was made %d pixels high instead of FONT_ASCENT + FONT_DESCENT "
+                                               "= %d, to hold the ink of %d glyphs (the first %s).",
+                                               font.Height(), declared, taller, firstTaller.c_str()));
         if (FGlyphs.empty())
             throw EBdfError(JoinWarnings("The BDF font holds no glyph that can be imported.", FWarnings.Lines()));
 

@@ -38,6 +38,9 @@ TEST(UiBdfCommands, TheExportOffersOneBitAndTheImportTheFixedWidthType)
     EXPECT_EQ(F.Dialogs->SaveRequests.back().Filter, QStringLiteral("BDF Font (*.bdf)|*.bdf|All Files (*.*)|*.*"));
     const QByteArray drawn = ReadFile(F.Path(QStringLiteral("drawn.bdf")));
     EXPECT_TRUE(drawn.startsWith("STARTFONT 2.1\nCOMMENT The baseline is the one the glyphs were drawn on.\n"));
+    const std::string family = F.Window->ReadOptions().FontName;
+    ASSERT_FALSE(family.empty());
+    EXPECT_TRUE(drawn.contains(QByteArray::fromStdString("\nFAMILY_NAME \"" + family + "\"\n")));
 
     // Glyphs of many widths: a 4-colour font without a question.
     const int height = font().FHeight;
