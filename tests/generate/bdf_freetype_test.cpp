@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
 #include <tuple>
 #include <unistd.h>
 
@@ -12,7 +11,6 @@
 
 #include "font/BdfReader.h"
 #include "font/BdfWriter.h"
-#include "font/FileIo.h"
 #include "font/MtkFont.h"
 #include "RandomFont.h"
 
@@ -62,11 +60,6 @@ struct TFreeTypeBdf {
     FT_Face Face = nullptr;
 };
 
-std::string TempFile(const std::string& name)
-{
-    return (std::filesystem::temp_directory_path() / (std::to_string(getpid()) + name)).string();
-}
-
 } // namespace
 
 // Our exports, 1 bit and 2 bits, hold in FreeType every glyph with its ink where the store has it.
@@ -77,9 +70,9 @@ TEST(BdfFreeType, ExportsReadBackWithTheStoredInk)
         TMtkFont font;
         const int height = 12;
         FillRandomFont(font, twoColor, 100, height, 3);
-        const TBdfDescription description{.Ascent = 9, .Registry = "ISO10646", .Encoding = "1"};
-        const std::string file = TempFile("-export.bdf");
-        SaveBdfFile(font, description, TBdfDepth::AsFont, file);
+        const std::string file =
+            (std::filesystem::temp_directory_path() / (std::to_string(getpid()) + "-export.bdf")).string();
+        SaveBdfFile(font, {.Ascent = 9, .Registry = "ISO10646", .Encoding = "1"}, TBdfDepth::AsFont, file);
 
         TFreeTypeBdf freeType(file);
         ASSERT_NE(freeType.Face, nullptr);
@@ -94,10 +87,8 @@ TEST(BdfFreeType, ExportsReadBackWithTheStoredInk)
                 levels[static_cast<size_t>((9 - 1 - y) * glyph.Width() + x)] = static_cast<uint8_t>(level);
             }
             constexpr uint8_t FourColorLevel[4] = {1, 0, 2, 3};
-            for (size_t k = 0; k < levels.size(); ++k) {
-                const uint8_t index = glyph.Bits()[k];
-                ASSERT_EQ(levels[k], twoColor ? index : FourColorLevel[index]) << "code " << code;
-            }
+            for (size_t k = 0; k < levels.size(); ++k)
+                ASSERT_EQ(levels[k], twoColor ? glyph.Bits()[k] : FourColorLevel[glyph.Bits()[k]]) << "code " << code;
         }
         std::filesystem::remove(file);
     }
