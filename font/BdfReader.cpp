@@ -432,13 +432,15 @@ private:
             font.Descent = -FBoundingBox->Y;
         }
         const int declared = font.Height();
+        const int declaredAscent = font.Ascent;
+        const int declaredDescent = font.Descent;
         std::string firstTaller;
         int taller = 0;
         for (const TBdfGlyph& glyph : FGlyphs) {
             if (glyph.InkHeight == 0)
                 continue;
             const int top = glyph.InkBottom + glyph.InkHeight;
-            if (top > font.Ascent || -glyph.InkBottom > font.Descent) {
+            if (top > declaredAscent || -glyph.InkBottom > declaredDescent) {
                 if (taller++ == 0)
                     firstTaller = StrFormat("\"%s\" (code %d)", glyph.Name.c_str(), glyph.Code);
                 font.Ascent = std::max(font.Ascent, top);
