@@ -21,7 +21,9 @@ namespace {
 constexpr int MaxCode = 65534;
 constexpr int MaxSize = 255;        // a glyph's width and the font's height in the store
 constexpr int64_t MaxOffset = 1 << 20; // box offsets and the cell; anything beyond is garbage
-constexpr uint64_t ZeroFillPixels = uint64_t{1} << 24;
+// The glyphs may ask for this many pixels, and PixelsPerByte more for each byte of the file:
+// every sound font passes, and a few hostile bytes cannot ask for gigabytes.
+constexpr uint64_t PixelAllowance = uint64_t{1} << 24;
 constexpr uint64_t PixelsPerByte = 64;
 
 using TTokens = std::vector<std::string_view>;
@@ -414,7 +416,7 @@ private:
     void Spend(uint64_t pixels)
     {
         FPixels += pixels;
-        if (FPixels > ZeroFillPixels + PixelsPerByte * FFileSize)
+        if (FPixels > PixelAllowance + PixelsPerByte * FFileSize)
             throw EBdfError(StrFormat("The BDF font asks for more than %llu pixels, far more than its %zu bytes can "
                                       "describe.",
                                       static_cast<unsigned long long>(FPixels), FFileSize));

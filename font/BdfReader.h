@@ -41,7 +41,6 @@ struct TBdfFont {
     std::vector<std::string> Warnings;
 
     int Height() const { return Ascent + Descent; }
-    int TopLevel() const { return (1 << BitsPerPixel) - 1; }
     // Every glyph has the same stored width.
     bool OneWidth() const;
 };

@@ -16,7 +16,6 @@ public:
     TFileBdfSource(const std::string& fileName, TFontEngine& engine);
     // Valid while this object lives.
     TBdfSource Source() const;
-    bool NamesItsFace() const { return FFace != nullptr; }
 
 private:
     std::optional<TGenerationOptions> FOptions;
