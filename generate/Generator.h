@@ -28,6 +28,15 @@ struct TGenerationFonts {
     TAUCMinMax Coverage2 = FullCoverage();
 };
 
+// A glyph whose ink the cell cuts at the top or bottom.
+struct TClippedGlyph {
+    int32_t Code = 0;
+    uint16_t Unicode = 0;
+    TClippedInk Rows;
+
+    bool operator==(const TClippedGlyph&) const = default;
+};
+
 struct TGenerationStats {
     int32_t FMaxGlyphWidth = 0;
     int32_t FMaxWidthChar = 0; // a character code, not its Unicode value
@@ -36,6 +45,7 @@ struct TGenerationStats {
     uint16_t FDigitWidth = 0;
     // Why the writer refuses the store, known at generation so it can be shown before a save.
     std::string FSizeLimitMessage;
+    std::vector<TClippedGlyph> FClipped; // by code
 };
 
 // The store's saved size in the mode, or 0 and the writer's reason to refuse it, into the
@@ -76,13 +86,15 @@ public:
     // Sets the outline width to that font's; any other kind returns none and changes nothing.
     const TFontFace* SelectRenderFont(int kind);
     int32_t MeasureCommonHeight();
-    bool PrimaryCovers(uint16_t unicode) const { return FCoverage1.Covers(unicode); }
-    bool SecondaryCovers(uint16_t unicode) const { return FCoverage2.Covers(unicode); }
+    // No font draws a control character; a presentation form the font shapes counts as its own.
+    bool PrimaryCovers(uint16_t unicode) const;
+    bool SecondaryCovers(uint16_t unicode) const;
 
 private:
     struct TGlyphResult {
         uint16_t Width = 0;  // W
         uint16_t Height = 0; // GH
+        TClippedInk Clipped;
     };
 
     // Sizes one glyph with the current font and, outside the digit pass (Code none), builds it
@@ -91,6 +103,8 @@ private:
     // The character drawn, cut and outlined in the current font, from the font's cells when kept.
     const TGlyphCell& Cell(uint16_t character, uint8_t background);
     TGlyphCell DrawCell(uint16_t character, const TCellContext& context) const;
+    // The row where the current font's line box starts.
+    int TextTop() const;
     bool TriesSecondary() const { return FOptions.TryFont2 && FFonts.Font2; }
     bool UsesSecondary(uint16_t unicode, bool primaryCovers) const;
     uint8_t ForegroundIndex() const { return FOptions.IsTwoColor() ? 1 : 3; }
@@ -108,6 +122,8 @@ private:
 
     // Values of one generation.
     int32_t FOutline = 0;
+    int FShiftRows = 0;           // of the font currently selected, rows up
+    bool FOnPrimaryBaseline = false; // the font currently selected sits on the primary's baseline
     const TFontFace* FCanvasFont = nullptr;
     int FMinWidth = 0;
     uint16_t FMinHeight = 0;
