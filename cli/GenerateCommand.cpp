@@ -92,6 +92,14 @@ void PrintReport(const TGlyphGenerator& generator, const TConversionTable& table
         std::printf("%s 0x%04zX U+%04X\n", sources[code] == TGlyphSource::Secondary ? "secondary" : "missing", code,
                     table.CharUnicode(static_cast<int>(code)));
     }
+    for (const TClippedGlyph& glyph : generator.Stats().FClipped) {
+        std::printf("clipped 0x%04X U+%04X", static_cast<unsigned>(glyph.Code), glyph.Unicode);
+        if (glyph.Rows.Top > 0)
+            std::printf(" top %d", glyph.Rows.Top);
+        if (glyph.Rows.Bottom > 0)
+            std::printf(" bottom %d", glyph.Rows.Bottom);
+        std::printf("\n");
+    }
 }
 
 // The defaults, or what --options-from restores over them; nullopt after a message.
