@@ -167,6 +167,47 @@ FT_Render_Mode RenderModeOf(TRenderMode mode)
     return FT_RENDER_MODE_NORMAL;
 }
 
+// The glyphs of a shaped run in one raster, each at its place from the pen origin; one glyph
+// at the origin stays as it is.
+TGlyphRaster ComposeRasters(std::vector<TGlyphRaster>& parts, const std::vector<TPlacedGlyph>& places)
+{
+    if (parts.size() == 1 && places[0].X == 0 && places[0].Y == 0)
+        return std::move(parts[0]);
+    TGlyphRaster composed;
+    int left = 0, right = 0, top = 0, bottom = 0; // bounds of the ink, y up
+    bool anyInk = false;
+    for (size_t k = 0; k < parts.size(); ++k) {
+        const TGlyphRaster& part = parts[k];
+        composed.Advance = std::max(composed.Advance, places[k].X + part.Advance);
+        if (part.Width == 0 || part.Height == 0)
+            continue;
+        const int partLeft = places[k].X + part.Left;
+        const int partTop = places[k].Y + part.Top;
+        left = anyInk ? std::min(left, partLeft) : partLeft;
+        right = anyInk ? std::max(right, partLeft + part.Width) : partLeft + part.Width;
+        top = anyInk ? std::max(top, partTop) : partTop;
+        bottom = anyInk ? std::min(bottom, partTop - part.Height) : partTop - part.Height;
+        anyInk = true;
+    }
+    if (!anyInk)
+        return composed;
+    composed.Left = left;
+    composed.Top = top;
+    composed.Width = right - left;
+    composed.Height = top - bottom;
+    composed.Ink.assign(static_cast<size_t>(composed.Width) * composed.Height, 0);
+    for (size_t k = 0; k < parts.size(); ++k) {
+        const TGlyphRaster& part = parts[k];
+        const int x0 = places[k].X + part.Left - left;
+        const int y0 = top - (places[k].Y + part.Top);
+        for (int y = 0; y < part.Height; ++y)
+            for (int x = 0; x < part.Width; ++x)
+                composed.Ink[static_cast<size_t>(y0 + y) * composed.Width + x0 + x] |=
+                    part.Ink[static_cast<size_t>(y) * part.Width + x];
+    }
+    return composed;
+}
+
 } // namespace
 
 struct TFontFace::TImpl {
@@ -336,41 +377,7 @@ struct TFontFace::TImpl {
         std::vector<TGlyphRaster> parts;
         for (const TPlacedGlyph& placed : glyphs)
             parts.push_back(Rasterize(placed.Glyph));
-        if (parts.size() == 1 && glyphs[0].X == 0 && glyphs[0].Y == 0)
-            return std::move(parts[0]);
-        TGlyphRaster shaped;
-        int left = 0, right = 0, top = 0, bottom = 0; // bounds of the ink, y up
-        bool anyInk = false;
-        for (size_t k = 0; k < parts.size(); ++k) {
-            const TGlyphRaster& part = parts[k];
-            shaped.Advance = std::max(shaped.Advance, glyphs[k].X + part.Advance);
-            if (part.Width == 0 || part.Height == 0)
-                continue;
-            const int partLeft = glyphs[k].X + part.Left;
-            const int partTop = glyphs[k].Y + part.Top;
-            left = anyInk ? std::min(left, partLeft) : partLeft;
-            right = anyInk ? std::max(right, partLeft + part.Width) : partLeft + part.Width;
-            top = anyInk ? std::max(top, partTop) : partTop;
-            bottom = anyInk ? std::min(bottom, partTop - part.Height) : partTop - part.Height;
-            anyInk = true;
-        }
-        if (!anyInk)
-            return shaped;
-        shaped.Left = left;
-        shaped.Top = top;
-        shaped.Width = right - left;
-        shaped.Height = top - bottom;
-        shaped.Ink.assign(static_cast<size_t>(shaped.Width) * shaped.Height, 0);
-        for (size_t k = 0; k < parts.size(); ++k) {
-            const TGlyphRaster& part = parts[k];
-            const int x0 = glyphs[k].X + part.Left - left;
-            const int y0 = top - (glyphs[k].Y + part.Top);
-            for (int y = 0; y < part.Height; ++y)
-                for (int x = 0; x < part.Width; ++x)
-                    shaped.Ink[static_cast<size_t>(y0 + y) * shaped.Width + x0 + x] |=
-                        part.Ink[static_cast<size_t>(y) * part.Width + x];
-        }
-        return shaped;
+        return ComposeRasters(parts, glyphs);
     }
 
     // The shaped raster of a presentation form the map lacks; none when it is not one, or
