@@ -158,7 +158,9 @@ TGlyphGenerator::TGlyphResult TGlyphGenerator::RenderGlyph(std::optional<int> co
     input.DigitPass = !code.has_value();
     input.Unicode = character;
     input.Covered = covered;
-    if (const TPresentationForm* form = FOptions.ShapeArabic ? FindPresentationForm(character) : nullptr) {
+    // The fixed-width type pads every glyph to one width, joined or not.
+    const bool keepsJoins = FOptions.ShapeArabic && !FOptions.IsTwoColor();
+    if (const TPresentationForm* form = keepsJoins ? FindPresentationForm(character) : nullptr) {
         input.JoinsLeft = JoinsLeft(form->Form);
         input.JoinsRight = JoinsRight(form->Form);
     }

@@ -662,6 +662,12 @@ TEST_F(GeneratorTest, ArabicFormsTheMapLacksAreShapedByTheFontAndStayJoined)
     EXPECT_TRUE(inkAt(1, 0));
     EXPECT_FALSE(inkAt(1, Glyph(1).Width() - 1));
     EXPECT_TRUE(inkAt(2, Glyph(2).Width() - 1));
+    // The fixed-width type keeps one width for every glyph, joined or not.
+    widths.FontType = ftTwoColorFixed;
+    widths.MinWidth = 16;
+    generator = Generate(widths, u"\uFE92\uFE91\uFE90", *Engine.OpenFont(PrimaryFontRequest(widths)));
+    for (int code = 0; code < 3; ++code)
+        EXPECT_EQ(Glyph(code).Width(), 16) << code;
 }
 
 TEST_F(GeneratorTest, ControlCharactersAreNeverDrawn)
