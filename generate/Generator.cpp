@@ -287,6 +287,14 @@ void TGlyphGenerator::GenerateFont(TMtkFont& store)
     decideFallback();
 }
 
+std::vector<int32_t> ClippedCodes(const TGenerationStats& stats)
+{
+    std::vector<int32_t> codes;
+    for (const TClippedGlyph& glyph : stats.FClipped)
+        codes.push_back(glyph.Code);
+    return codes;
+}
+
 std::string StatusText(const TGenerationStats& stats)
 {
     return StrFormat("Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes", stats.FMaxGlyphWidth,

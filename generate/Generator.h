@@ -52,6 +52,9 @@ struct TGenerationStats {
 // statistics; returns the encoding the size was taken from (empty when refused).
 TEncodedFont MeasureFontFileSize(const TMtkFont& store, bool newMode, TGenerationStats& stats);
 
+// The codes of the clipped glyphs, in order.
+std::vector<int32_t> ClippedCodes(const TGenerationStats& stats);
+
 // "Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes"
 std::string StatusText(const TGenerationStats& stats);
 

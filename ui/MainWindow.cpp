@@ -151,8 +151,10 @@ void TfrmMain::ConnectOptionControls()
         changes(&TFontPage::cbFont02TryClick);
         for (auto signal : {&TFontPage::cbBoldClick, &TFontPage::cbItalicClick})
             changes(signal);
-        for (auto signal : {&TFontPage::seFontSizeChange, &TFontPage::cmbRenderingChange, &TFontPage::seInkChange})
+        for (auto signal : {&TFontPage::seFontSizeChange, &TFontPage::cmbRenderingChange, &TFontPage::seInkChange,
+                            &TFontPage::seShiftChange, &TFontPage::cmbBaselineChange})
             changes(signal);
+        changes(&TFontPage::cbShapeArabicClick);
         connect(page, &TFontPage::btnFontClick, this, [this, page] { RunHandler([this, page] { btnFontClick(*page); }); });
         connect(page, &TFontPage::seOutlineChange, this, [this, page](int outline) {
             RunHandler([this, page, outline] {
@@ -329,7 +331,7 @@ void TfrmMain::DrawPreview()
 {
     if (FLayoutDirty) {
         FPreviewArea->ShowGlyphs(FDocument.Font(), FDocument.Table().LastCharIndex() + 1, PreviewPaletteKind(),
-                                 Splitter->y() + Splitter->height());
+                                 Splitter->y() + Splitter->height(), ClippedCodes(FDocument.Stats()));
         FLayoutDirty = false;
         RefreshHoverReadOut();
     }

@@ -50,10 +50,12 @@ TPreviewArea::TPreviewArea(QWidget* parent)
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { SetZoom(MinZoom); });
 }
 
-void TPreviewArea::ShowGlyphs(const TMtkFont& font, int count, TPaletteKind palette, int splitterBottom)
+void TPreviewArea::ShowGlyphs(const TMtkFont& font, int count, TPaletteKind palette, int splitterBottom,
+                              std::vector<int32_t> marked)
 {
     FFont = &font;
     FCount = count;
+    FMarked = std::move(marked);
     FPalette = palette;
     FSplitterOffset = splitterBottom - y();
     Relayout();
@@ -187,7 +189,7 @@ void TPreviewArea::UpdateBand(bool force)
     int height = bottom - top;
     if (const QScreen* display = screen())
         height = std::max(height, display->geometry().height() / FZoom);
-    FBand = RenderPreview(*FFont, FLayout, FPalette, {0, top, FContentSize.width(), height});
+    FBand = RenderPreview(*FFont, FLayout, FPalette, {0, top, FContentSize.width(), height}, FMarked);
     FBandTop = top;
     FScreenBand = FBand.isNull() ? QImage() : FBand.convertToFormat(QImage::Format_RGB32);
     update();

@@ -4,6 +4,9 @@
 // preview, so a point maps to the same glyph at every zoom and scroll position; only the part
 // that can be seen is rendered.
 
+#include <cstdint>
+#include <vector>
+
 #include <QImage>
 #include <QPoint>
 #include <QWidget>
@@ -24,8 +27,10 @@ public:
 
     // Lays glyphs 0..Count-1 of Font out for the area's width and zoom, and renders what can be
     // seen. Font must stay valid until the next call. The first row starts 8 pixels below
-    // SplitterBottom, the area's top edge being its top at 1x.
-    void ShowGlyphs(const TMtkFont& font, int count, TPaletteKind palette, int splitterBottom);
+    // SplitterBottom, the area's top edge being its top at 1x. The Marked glyphs (sorted codes)
+    // get frames of their own colour.
+    void ShowGlyphs(const TMtkFont& font, int count, TPaletteKind palette, int splitterBottom,
+                    std::vector<int32_t> marked = {});
     const TPreviewLayout& Layout() const { return FLayout; }
     // The part of the preview kept for painting; pixel (0, 0) is layout point (0, BandTop()).
     const QImage& Band() const { return FBand; }
@@ -74,6 +79,7 @@ private:
     QScrollBar* FHorizontal = nullptr;
     const TMtkFont* FFont = nullptr;
     int FCount = 0;
+    std::vector<int32_t> FMarked;
     TPaletteKind FPalette = TPaletteKind::FourColor;
     int FSplitterOffset = 0; // splitter bottom below the area's top edge
     int FZoom = 1;

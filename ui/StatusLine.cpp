@@ -16,6 +16,23 @@ QLabel* Panel(QWidget* parent)
     return panel;
 }
 
+QString Hex(unsigned value)
+{
+    return QString::number(value, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
+// "0x0041 U+1EA8 “Ẩ”, top 1", as the command line's report names it.
+QString ClippedGlyphText(const TClippedGlyph& glyph)
+{
+    QString text = QStringLiteral("0x%1 U+%2 \u201C%3\u201D")
+                       .arg(Hex(static_cast<unsigned>(glyph.Code)), Hex(glyph.Unicode), QString(QChar(glyph.Unicode)));
+    if (glyph.Rows.Top > 0)
+        text += QStringLiteral(", top %1").arg(glyph.Rows.Top);
+    if (glyph.Rows.Bottom > 0)
+        text += QStringLiteral(", bottom %1").arg(glyph.Rows.Bottom);
+    return text;
+}
+
 } // namespace
 
 TStatusLine::TStatusLine(QWidget* zoom, QWidget* parent) : QStatusBar(parent)
@@ -33,7 +50,11 @@ TStatusLine::TStatusLine(QWidget* zoom, QWidget* parent) : QStatusBar(parent)
     FSizeLimitPanel->setObjectName(QStringLiteral("SizeLimitPanel"));
     FSizeLimitPanel->setMinimumWidth(50);
     FSizeLimitPanel->hide();
+    FClippedPanel = Panel(this);
+    FClippedPanel->setObjectName(QStringLiteral("ClippedPanel"));
+    FClippedPanel->hide();
     addWidget(FPanels[0]);
+    addWidget(FClippedPanel);
     addWidget(FSizeLimitPanel);
     addWidget(FPanels[1], 1);
     addPermanentWidget(zoom);
@@ -48,6 +69,15 @@ void TStatusLine::ShowStatistics(const TGenerationStats& stats)
     FSizeLimitPanel->setText(refusal);
     FSizeLimitPanel->setToolTip(refusal);
     FSizeLimitPanel->setVisible(!refusal.isEmpty());
+
+    const std::vector<TClippedGlyph>& clipped = stats.FClipped;
+    FClippedPanel->setVisible(!clipped.empty());
+    if (clipped.empty())
+        return;
+    FClippedPanel->setText(clipped.size() == 1 ? QStringLiteral("1 glyph clipped")
+                                               : QStringLiteral("%1 glyphs clipped").arg(clipped.size()));
+    FClippedPanel->setToolTip(QStringLiteral("Ink cut at the top or bottom of the cell; the first: %1")
+                                  .arg(ClippedGlyphText(clipped.front())));
 }
 
 void TStatusLine::ShowReadOut(const QString& text)

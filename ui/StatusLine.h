@@ -1,6 +1,7 @@
 #pragma once
-// The window's status bar: the statistics line, beside it why the font cannot be saved (when it
-// cannot), the read-out of the glyph under the pointer, and the zoom box.
+// The window's status bar: the statistics line, beside it how many glyphs the cell clips and why
+// the font cannot be saved (each when there is something to say), the read-out of the glyph under
+// the pointer, and the zoom box.
 
 #include <QStatusBar>
 #include <QString>
@@ -23,4 +24,5 @@ public:
 private:
     QLabel* FPanels[2] = {nullptr, nullptr};
     QLabel* FSizeLimitPanel = nullptr;
+    QLabel* FClippedPanel = nullptr;
 };
