@@ -1,6 +1,7 @@
 #pragma once
 // The Arabic presentation forms (U+FB50..FDFF, U+FE70..FEFC) by their compatibility
 // decomposition: the letters a form is made of and the sides on which it joins its neighbours.
+// The table (ArabicFormsTable.cpp) is written by scripts/arabic-forms.
 
 #include <cstdint>
 #include <string_view>
