@@ -137,6 +137,27 @@ void RowToInk(const FT_Bitmap& bitmap, const uint8_t* row, uint8_t* ink, int ink
     }
 }
 
+// A glyph whose coverage nowhere reaches the ink threshold (a thin mark at a small size) keeps its
+// most covered pixels, so a character the font draws never comes out blank.
+void KeepFaintestInk(const FT_Bitmap& bitmap, TGlyphRaster& raster)
+{
+    if (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY || raster.Ink.empty() ||
+        std::memchr(raster.Ink.data(), 1, raster.Ink.size()) != nullptr)
+        return;
+    const auto rowAt = [&](unsigned y) {
+        const unsigned memoryRow = bitmap.pitch >= 0 ? y : bitmap.rows - 1 - y;
+        return bitmap.buffer + size_t{memoryRow} * static_cast<unsigned>(std::abs(bitmap.pitch));
+    };
+    uint8_t strongest = 0;
+    for (unsigned y = 0; y < bitmap.rows; ++y)
+        strongest = std::max(strongest, *std::max_element(rowAt(y), rowAt(y) + bitmap.width));
+    if (strongest == 0)
+        return;
+    for (unsigned y = 0; y < bitmap.rows; ++y)
+        for (unsigned x = 0; x < bitmap.width; ++x)
+            raster.Ink[size_t{y} * bitmap.width + x] = rowAt(y)[x] == strongest;
+}
+
 FT_Int32 LoadFlags(TRenderMode mode)
 {
     switch (mode) {
@@ -353,6 +374,7 @@ struct TFontFace::TImpl {
         if (bitmap.pixel_mode == FT_PIXEL_MODE_GRAY && bitmap.pitch == static_cast<int>(bitmap.width)) {
             // Rows without gaps, top row first: one run over every pixel.
             GrayToInk(bitmap.buffer, raster.Ink.data(), bitmap.width * bitmap.rows, Spec.Rendering.Ink);
+            KeepFaintestInk(bitmap, raster);
             return raster;
         }
         const unsigned pitch = static_cast<unsigned>(std::abs(bitmap.pitch));
@@ -362,6 +384,7 @@ struct TFontFace::TImpl {
             const uint8_t* row = bitmap.buffer + size_t{memoryRow} * pitch;
             RowToInk(bitmap, row, raster.Ink.data() + size_t{y} * bitmap.width, Spec.Rendering.Ink);
         }
+        KeepFaintestInk(bitmap, raster);
         return raster;
     }
 

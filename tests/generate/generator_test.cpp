@@ -489,6 +489,30 @@ TEST_F(GeneratorTest, CrispGlyphsHoldExactlyFreeTypesBilevelRendering)
     }
 }
 
+TEST_F(GeneratorTest, MarksTooThinForTheInkLevelStillShowInSmooth)
+{
+    // At 8 and 9 points these marks cover no pixel by half; each keeps its most covered pixels.
+    const std::pair<const char*, std::u16string> fonts[] = {
+        {"Noto Sans Hebrew", u"\u05B0\u05B1\u05B2\u05B3\u05B4\u05B5\u05B6\u05B7\u05B8\u05B9\u05BB\u05BC"},
+        {"Noto Naskh Arabic", u"\u064B\u064C\u064D\u064E\u064F\u0650\u0651\u0652"},
+        {"Noto Sans Thai", u"\u0E31\u0E34\u0E35\u0E36\u0E37\u0E38\u0E39\u0E3A\u0E47\u0E48\u0E49\u0E4A\u0E4B\u0E4C\u0E4D\u0E4E"},
+        {"DejaVu Sans", u"\u0650\u2223"},
+    };
+    for (const auto& [family, characters] : fonts) {
+        for (const int points : {8, 9}) {
+            TGenerationOptions options = PlainOptions();
+            options.FontName = family;
+            options.FontSize = points;
+            options.MinHeight = 40;
+            const auto face = Engine.OpenFont(PrimaryFontRequest(options));
+            Generate(options, characters, *face);
+            for (size_t k = 0; k < characters.size(); ++k)
+                EXPECT_GT(CountValue(Glyph(static_cast<int>(k)), 3), 0)
+                    << StrFormat("%s %dpt U+%04X", family, points, characters[k]);
+        }
+    }
+}
+
 // The lowest row holding ink, -1 for none.
 int LastInkRow(const TGlyphBitmap& glyph)
 {
