@@ -157,8 +157,15 @@ void TPreviewArea::Relayout()
     PlaceScrollBars();
     UpdateBand(true);
     // The glyph under the pointer may be another one now, or as wide as it was no longer.
+    ReportHover();
+}
+
+void TPreviewArea::ReportHover()
+{
     if (rect().contains(FMouse))
         emit Hovered(ToLayout(FMouse));
+    else
+        emit HoverLeft();
 }
 
 void TPreviewArea::PlaceScrollBars()
@@ -252,6 +259,7 @@ void TPreviewArea::mouseMoveEvent(QMouseEvent* event)
 void TPreviewArea::leaveEvent(QEvent* event)
 {
     FMouse = QPoint(-1, -1);
+    emit HoverLeft();
     QWidget::leaveEvent(event);
 }
 

@@ -45,6 +45,8 @@ public:
 signals:
     // The pointer moved, or the glyphs moved under it; the point is in layout coordinates.
     void Hovered(QPoint layoutPoint);
+    // The pointer left the area, or the glyphs were laid out again while it was elsewhere.
+    void HoverLeft();
     // Double-click on a glyph, or Enter with the pointer on one.
     void GlyphActivated(int index);
     void ZoomChanged(int zoom);
@@ -67,6 +69,8 @@ private:
     QSize ViewportSize() const;
     void PlaceScrollBars();
     void Scrolled();
+    // Hovered for the pointer's place when it is on the area, else HoverLeft.
+    void ReportHover();
     // Renders the band again unless it covers what can be seen.
     void UpdateBand(bool force);
 
