@@ -7,6 +7,7 @@
 #include "UiTestSupport.h"
 #include "font/MtkFont.h"
 #include "ui/GlyphEditor.h"
+#include "ui/QtDialogSeam.h"
 
 namespace {
 
@@ -36,4 +37,19 @@ TEST(WindowWalk, AFixedWidthFontKeepsAColumnSoItStaysReadable)
     TMtkFont read;
     EXPECT_TRUE(read.LoadFromStream(file));
     EXPECT_EQ(read.GetGlyph(2)->Width(), 1);
+}
+
+TEST(WindowWalk, TheFontDialogConfirmedUntouchedChangesNothing)
+{
+    TQtDialogSeam dialogs;
+    // Not installed; and a face that Qt's dialog files under the family "DejaVu Sans".
+    for (const TFontChoice& font : {TFontChoice{QStringLiteral("No Such Family 1234"), 14, fsBold},
+                                    TFontChoice{QStringLiteral("DejaVu Sans Condensed"), 11, fsBold | fsItalic}}) {
+        AnswerNextDialog([](QWidget* dialog) { QMetaObject::invokeMethod(dialog, "accept"); });
+        const std::optional<TFontChoice> chosen = dialogs.ChooseFont(nullptr, font);
+        ASSERT_TRUE(chosen);
+        EXPECT_EQ(chosen->Family, font.Family);
+        EXPECT_EQ(chosen->SizePoints, font.SizePoints);
+        EXPECT_EQ(chosen->Style, font.Style);
+    }
 }
