@@ -4,6 +4,7 @@
 #include "cli/CliFonts.h"
 #include "cli/Command.h"
 #include "cli/PictureModule.h"
+#include "font/FileFormats.h"
 #include "font/MtkFont.h"
 #include "generate/ProgramStamp.h"
 
@@ -19,19 +20,21 @@ int RunConvert(const std::vector<std::string>& args)
     TMtkFont font;
     if (!LoadInputFont("convert", font, input, arguments->Has("--accept-damaged")))
         return ExitFailure;
-    PictureModule().SaveFontFile(font, output, arguments->Has("--new-mode"), ProgramStamp);
+    PictureModule().FontFormatForWriting(output).Write(font, output, {arguments->Has("--new-mode"), ProgramStamp, {}});
     return ExitOk;
 }
 
 const TCommandRegistration Registration({
     "convert",
-    "convert a font between .mtf/.bin, strip .bmp, FonTool .txt and glyph BMPs",
+    "convert a font between Mediatek, glyph strip BMP, FonTool text and glyph BMP forms",
     "Usage: glyphforge convert IN OUT [--new-mode] [--accept-damaged]\n\n"
-    "Reads IN (.mtf, .bin, strip .bmp or FonTool .txt, chosen by extension) and writes OUT:\n"
-    "  .mtf, .bin   Mediatek font file with the program stamp\n"
-    "  .bmp         glyph strip BMP\n"
-    "  .txt         FonTool text\n"
-    "  DIR/         one BMP per glyph, 00000.bmp, 00001.bmp, ... (the folder is created)\n\n"
+    "Reads IN, a Mediatek font, a glyph strip BMP or a FonTool text, and writes OUT in the\n"
+    "form its name gives. Each form is known by the extensions the window's file dialogs\n"
+    "offer for it; a name with another extension is refused with the list of them.\n"
+    "  Mediatek font    written with the program stamp\n"
+    "  glyph strip BMP  all glyphs side by side\n"
+    "  FonTool text\n"
+    "  DIR/             one BMP per glyph, numbered from 00000 (the folder is created)\n\n"
     "  --new-mode   write 4-colour Mediatek rows unpadded (NEW mode); the default is\n"
     "               OLD compatibility mode. Other outputs ignore it.\n"
     "  --accept-damaged  convert a Mediatek font whose glyph data ends early, its\n"

@@ -104,9 +104,9 @@ const TRenderFlag RenderFlags[] = {
 };
 
 const TTextFlag TextFlags[] = {
-    {"--table", "FILE", &TGenerationFlags::TableFile, "conversion table (default: the shipped glyphforgetool.ini)"},
+    {"--table", "FILE", &TGenerationFlags::TableFile, "conversion table (default: the one shipped with the program)"},
     {"--preset", "N|DESCRIPTION", &TGenerationFlags::Preset, "preset number or description (default: the first)"},
-    {"-o", "OUT.mtf", &TGenerationFlags::Output, "the font file to write (default: the options text + \".mtf\")"},
+    {"-o", "OUT", &TGenerationFlags::Output, "the font file to write (default: named by the options text)"},
     {"--options-from", "FONT", &TGenerationFlags::OptionsFrom,
      "start from FONT's embedded options, else from its file name; other flags override them"},
 };

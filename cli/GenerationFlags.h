@@ -11,7 +11,7 @@ struct TGenerationFlags {
     TGenerationOptions Options; // FontName and Font2Name hold a family or a font file
     std::string TableFile;      // empty: the shipped table
     std::string Preset;         // a preset number or description; empty: the first preset
-    std::string Output;         // empty: the options text + ".mtf"
+    std::string Output;         // empty: named by the options text
     std::string OptionsFrom;    // a font whose block or file name gives the starting options
     bool Report = false;
     bool SaveOptions = false;   // embed the font-information block

@@ -11,65 +11,24 @@
 #include "font/FileIo.h"
 #include "font/Format.h"
 #include "font/MtkFont.h"
+#include "font/MtkLayout.h"
 #include "generate/FontInfo.h"
 
 namespace {
 
-constexpr size_t HeaderSize = 11;
 constexpr char BlockStart[] = "[FONT_INFO";
 
-struct THeader {
-    uint8_t Compression;
-    unsigned DataOffset; // glyph data begins at this + 1
-    uint8_t BitsPerPixel;
-    unsigned Count;
-    uint8_t CharWidth;
-    uint8_t Height;
-};
-
-THeader DecodeHeader(std::span<const uint8_t> bytes)
-{
-    return {bytes[3], unsigned(bytes[4] | (bytes[5] << 8)), bytes[6], unsigned(bytes[7] | (bytes[8] << 8)), bytes[9],
-            bytes[10]};
-}
-
-char Variant(const THeader& header)
+char Variant(const TMtkHeader& header)
 {
     if (header.Compression == 0)
         return 'A';
     return header.CharWidth == 0 ? 'B' : 'C';
 }
 
-uint64_t BitsToBytes(uint64_t bits)
-{
-    return (bits + 7) / 8;
-}
-
 bool StartsWithAt(std::span<const uint8_t> bytes, uint64_t at, const char* text)
 {
     const std::string_view wanted(text);
     return at + wanted.size() <= bytes.size() && std::equal(wanted.begin(), wanted.end(), bytes.begin() + at);
-}
-
-// Where the trailer begins. Uncompressed rows may or may not be padded to 4 bits (OLD or NEW
-// mode), which the header does not record: the layout after which a stamp starts wins.
-uint64_t GlyphDataEnd(std::span<const uint8_t> bytes, const THeader& header)
-{
-    const uint64_t start = uint64_t(header.DataOffset) + 1;
-    uint64_t end;
-    if (header.Compression == 0) {
-        const uint64_t rows = uint64_t(header.Count) * header.Height;
-        const uint64_t padded = start + BitsToBytes(rows * ((header.CharWidth + 3u) & ~3u));
-        const uint64_t plain = start + BitsToBytes(rows * header.CharWidth);
-        end = !StartsWithAt(bytes, padded, "[") && StartsWithAt(bytes, plain, "[") ? plain : padded;
-    } else {
-        const uint64_t table = header.CharWidth != 0 ? 12 : ((header.Count + 14) & ~3u);
-        const uint64_t last = table + 4 * uint64_t(header.Count);
-        end = bytes.size();
-        if (last + 4 <= bytes.size())
-            end = start + (bytes[last] | (bytes[last + 1] << 8) | (bytes[last + 2] << 16) | (uint64_t(bytes[last + 3]) << 24));
-    }
-    return std::min<uint64_t>(end, bytes.size());
 }
 
 // The text after the glyph data, up to the block or the zero fill; other bytes as \xNN.
@@ -91,11 +50,11 @@ void PrintFontInfoBlock(std::span<const uint8_t> bytes)
         PrintFontInfo(block);
 }
 
-void PrintHeader(std::span<const uint8_t> bytes, const THeader& header)
+void PrintHeader(std::span<const uint8_t> bytes, const TMtkHeader& header)
 {
     std::printf("Header bytes:  ");
-    for (size_t i = 0; i < HeaderSize; ++i)
-        std::printf(i + 1 < HeaderSize ? "%02X " : "%02X\n", bytes[i]);
+    for (size_t i = 0; i < MtkHeaderSize; ++i)
+        std::printf(i + 1 < MtkHeaderSize ? "%02X " : "%02X\n", bytes[i]);
     std::printf("Signature:     \"%c%c%c\"\n", bytes[0], bytes[1], bytes[2]);
     std::printf("COMPR_ID:      %u (%s)\n", header.Compression, header.Compression ? "compressed" : "uncompressed");
     std::printf("Data offset:   %u (glyph data at byte %u)\n", header.DataOffset, header.DataOffset + 1);
@@ -108,7 +67,7 @@ void PrintHeader(std::span<const uint8_t> bytes, const THeader& header)
     std::printf("Height:        %u\n", header.Height);
 }
 
-void PrintGlyphs(const TMtkFont& font, const THeader& header)
+void PrintGlyphs(const TMtkFont& font, const TMtkHeader& header)
 {
     static const char* const Variants[] = {"uncompressed, 2 colours, fixed width",
                                            "compressed, 4 colours, variable width",
@@ -144,16 +103,16 @@ int RunInfo(const std::vector<std::string>& args)
     if (!font.LoadFromStream(bytes))
         return ExitFailure;
     // The reader accepts nothing shorter than the header; stay safe should that change.
-    if (bytes.size() < HeaderSize) {
+    if (bytes.size() < MtkHeaderSize) {
         PrintCommandError("info", TMtkFont::ErrorMessage(mfeNotMediatek, ""));
         return ExitFailure;
     }
 
-    const THeader header = DecodeHeader(bytes);
+    const TMtkHeader header = DecodeMtkHeader(bytes);
     std::printf("File:          %s (%zu bytes)\n", path.c_str(), bytes.size());
     PrintHeader(bytes, header);
     PrintGlyphs(font, header);
-    const std::string stamp = StampText(bytes, GlyphDataEnd(bytes, header));
+    const std::string stamp = StampText(bytes, MtkGlyphDataEnd(bytes, header));
     std::printf("Stamp:         %s\n", stamp.empty() ? "none" : ("\"" + stamp + "\"").c_str());
     PrintFontInfoBlock(bytes);
     return font.CutShortGlyphs() > 0 ? ExitFailure : ExitOk;
@@ -161,7 +120,7 @@ int RunInfo(const std::vector<std::string>& args)
 
 const TCommandRegistration Registration({
     "info",
-    "show the header, glyphs, stamp and font-information block of a .mtf/.bin file",
+    "show the header, glyphs, stamp and font-information block of a Mediatek font file",
     "Usage: glyphforge info FILE\n\n"
     "Prints every header byte of the Mediatek font FILE decoded, its variant (A, B or C),\n"
     "glyph count, height and width range, the program stamp after the glyph data, and\n"

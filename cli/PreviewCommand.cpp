@@ -21,7 +21,7 @@ int RunPreview(const std::vector<std::string>& args)
         return ExitUsage;
     const auto output = arguments->Values.find("-o");
     if (output == arguments->Values.end()) {
-        PrintCommandError("preview", "the sheet needs a file name: -o SHEET.png");
+        PrintCommandError("preview", "the sheet needs a file name: -o SHEET");
         return ExitUsage;
     }
     const std::optional<int> scale = IntegerOption("preview", *arguments, "--scale", 1, 1, MaxScale);
@@ -40,10 +40,10 @@ int RunPreview(const std::vector<std::string>& args)
 const TCommandRegistration Registration({
     "preview",
     "draw the glyph preview of a font into a PNG sheet",
-    "Usage: glyphforge preview FONTFILE -o SHEET.png [--scale N] [--width W]\n\n"
-    "Lays the glyphs of FONTFILE (.mtf, .bin, strip .bmp or FonTool .txt) out as the window's\n"
+    "Usage: glyphforge preview FONTFILE -o SHEET [--scale N] [--width W]\n\n"
+    "Lays the glyphs of FONTFILE (any form convert reads) out as the window's\n"
     "preview does, each in a frame, wrapped into rows, and saves the sheet as a PNG.\n\n"
-    "  -o SHEET.png  the picture to write\n"
+    "  -o SHEET      the PNG picture to write\n"
     "  --scale N     enlarge every pixel to N x N (1 to 32, default 1)\n"
     "  --width W     the preview's width in pixels before scaling (default 740)\n",
     RunPreview,

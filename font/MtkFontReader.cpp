@@ -23,11 +23,10 @@
 #include "font/FileIo.h"
 #include "font/Format.h"
 #include "font/MtkFont.h"
+#include "font/MtkLayout.h"
 
 namespace {
 
-constexpr size_t HeaderSize = 11;
-constexpr size_t FixedWidthOffsetTable = 12;
 constexpr int WrappedRunLength = 256;
 constexpr uint64_t ZeroFillPixels = uint64_t{1} << 24;
 constexpr uint64_t UncompressedPixelsPerByte = 8;
@@ -98,25 +97,15 @@ private:
     uint64_t FBitPosition;
 };
 
-unsigned ReadWord(std::span<const uint8_t> data, size_t offset)
-{
-    return data[offset] | (unsigned{data[offset + 1]} << 8);
-}
-
 uint32_t ReadLongWord(std::span<const uint8_t> data, uint64_t offset)
 {
     return data[offset] | (uint32_t{data[offset + 1]} << 8) | (uint32_t{data[offset + 2]} << 16) |
            (uint32_t{data[offset + 3]} << 24);
 }
 
-uint64_t DataStart(std::span<const uint8_t> data)
+uint64_t DataStart(const TMtkHeader& header)
 {
-    return uint64_t{ReadWord(data, 4)} + 1;
-}
-
-int PaddedWidth(int width)
-{
-    return (width + 3) & ~3;
+    return uint64_t{header.DataOffset} + 1;
 }
 
 bool PixelsFit(uint64_t pixels, size_t fileSize, uint64_t pixelsPerByte)
@@ -130,7 +119,7 @@ std::unique_ptr<TGlyphBitmap> DecodeCompressedGlyph(TBitCursor& cursor, int widt
                                                      uint8_t& padColor)
 {
     auto glyph = std::make_unique<TGlyphBitmap>(width, height, TPaletteKind::FourColor);
-    const int padded = PaddedWidth(width);
+    const int padded = MtkPaddedWidth(width);
     padColor = 0;
     int column = 0;
     int row = 0;
@@ -179,15 +168,16 @@ bool TMtkFont::LoadFromStream(std::span<const uint8_t> data)
     FHeight = 0;
     FBitsPerPixel = 0;
 
-    if (data.size() < HeaderSize || std::memcmp(data.data(), "FON", 3) != 0) {
+    if (data.size() < MtkHeaderSize || std::memcmp(data.data(), "FON", 3) != 0) {
         ShowError(mfeNotMediatek, "");
         return false;
     }
-    const uint8_t compression = data[3];
-    const uint8_t bitsPerPixel = data[6];
-    const int count = static_cast<int>(ReadWord(data, 7));
-    const uint8_t charWidth = data[9];
-    const int height = data[10];
+    const TMtkHeader header = DecodeMtkHeader(data);
+    const uint8_t compression = header.Compression;
+    const uint8_t bitsPerPixel = header.BitsPerPixel;
+    const int count = static_cast<int>(header.Count);
+    const uint8_t charWidth = header.CharWidth;
+    const int height = header.Height;
     FCompression = compression;
     FBitsPerPixel = bitsPerPixel;
     FHeight = static_cast<uint8_t>(height);
@@ -203,7 +193,7 @@ bool TMtkFont::LoadFromStream(std::span<const uint8_t> data)
             ShowError(mfeNotMediatek, "Glyph data truncated");
             return false;
         }
-        TBitCursor cursor(data, DataStart(data));
+        TBitCursor cursor(data, DataStart(header));
         NewGlyphList(count);
         for (int k = 0; k < count; ++k) {
             auto glyph = std::make_unique<TGlyphBitmap>(charWidth, height, TPaletteKind::TwoColor);
@@ -232,8 +222,8 @@ bool TMtkFont::LoadFromStream(std::span<const uint8_t> data)
     }
 
     const bool variableWidth = charWidth == 0;
-    const uint64_t tableOffset = variableWidth ? ((uint64_t(count) + 14) & ~uint64_t{3}) : FixedWidthOffsetTable;
-    if (variableWidth && HeaderSize + uint64_t(count) > data.size()) {
+    const uint64_t tableOffset = MtkOffsetTableStart(header);
+    if (variableWidth && MtkHeaderSize + uint64_t(count) > data.size()) {
         ShowError(mfeNotMediatek, "Width table truncated");
         return false;
     }
@@ -244,17 +234,18 @@ bool TMtkFont::LoadFromStream(std::span<const uint8_t> data)
 
     uint64_t pixels = 0;
     for (int k = 0; k < count; ++k)
-        pixels += uint64_t(PaddedWidth(variableWidth ? data[HeaderSize + static_cast<size_t>(k)] : charWidth)) * height;
+        pixels +=
+            uint64_t(MtkPaddedWidth(variableWidth ? data[MtkHeaderSize + static_cast<size_t>(k)] : charWidth)) * height;
     if (!PixelsFit(pixels, data.size(), CompressedPixelsPerByte)) {
         ShowError(mfeNotMediatek, "Glyph data truncated");
         return false;
     }
 
-    const uint64_t dataStart = DataStart(data);
+    const uint64_t dataStart = DataStart(header);
     NewGlyphList(count);
     for (int k = 0; k < count; ++k) {
         TBitCursor cursor(data, dataStart + ReadLongWord(data, tableOffset + 4 * uint64_t(k)));
-        const int width = variableWidth ? data[HeaderSize + static_cast<size_t>(k)] : charWidth;
+        const int width = variableWidth ? data[MtkHeaderSize + static_cast<size_t>(k)] : charWidth;
         uint8_t padColor;
         auto glyph = DecodeCompressedGlyph(cursor, width, height, padColor);
         // A glyph without pixels reads nothing, wherever its offset points.

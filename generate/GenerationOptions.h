@@ -63,6 +63,8 @@ struct TGenerationOptions {
     int FontType = ftFourColorOld;
     bool BackColor2 = false;
 
+    bool operator==(const TGenerationOptions&) const = default;
+
     // The '-' rule counts only while its box is enabled, that is while SameWidthNumbers is on.
     bool EffectiveMinusSameWidth() const { return SameWidthNumbers && MinusSameWidth; }
     bool IsTwoColor() const { return FontType == ftTwoColorFixed; }

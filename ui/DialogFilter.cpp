@@ -7,7 +7,7 @@
 
 namespace {
 
-// The patterns of every pair that name an extension ("*.mtf"), not those matching any file.
+// The patterns of every pair that name an extension ("*.ext"), not those matching any file.
 QStringList ExtensionPatterns(const QString& filter)
 {
     QStringList result;

@@ -83,44 +83,41 @@ void TGenerationOptionsPanel::BuildControls()
 
 void TGenerationOptionsPanel::ConnectHandlers()
 {
-    ConnectEnableRule(cbExtraNarrow, seMinWidth, "cbExtraNarrowClick");
-    ConnectEnableRule(cbSameWidthNumbers, cbMinusSameWidth, "cbSameWidthNumbersClick");
-    ConnectEnableRule(cbRightMargin, seRightMargin, "cbRightMarginClick");
-    ConnectEnableRule(cbTopCut, seTopCut, "cbTopCutClick");
-    ConnectEnableRule(cbBottomCut, seBottomCut, "cbBottomCutClick");
-    ConnectEnableRule(cbWidth4, seWidthDiv, "cbWidth4Click");
-    // The '-' box shares the handler of the background box: neither has work of its own.
-    ConnectHandler(cbBackColor2, "cbBackColor2Click");
-    ConnectHandler(cbMinusSameWidth, "cbBackColor2Click");
-    ConnectHandler(cbDispInvalidUnicodeChars, "cbDispInvalidUnicodeCharsClick");
-    for (QSpinBox* spin : {seMinWidth, seSpaceWidth, seMinHeight})
-        ConnectHandler(spin, "seMinWidthChange");
-    ConnectHandler(seRightMargin, "seRightMarginChange");
-    ConnectHandler(seTopCut, "seTopCutChange");
-    ConnectHandler(seBottomCut, "seBottomCutChange");
-    ConnectHandler(seWidthDiv, "seWidthDivChange");
+    ConnectEnableRule(cbExtraNarrow, seMinWidth, TPanelOption::CutLeftRight);
+    ConnectEnableRule(cbSameWidthNumbers, cbMinusSameWidth, TPanelOption::SameWidthNumbers);
+    ConnectEnableRule(cbRightMargin, seRightMargin, TPanelOption::RightMarginOn);
+    ConnectEnableRule(cbTopCut, seTopCut, TPanelOption::TopCutOn);
+    ConnectEnableRule(cbBottomCut, seBottomCut, TPanelOption::BottomCutOn);
+    ConnectEnableRule(cbWidth4, seWidthDiv, TPanelOption::WidthDivOn);
+    ConnectHandler(cbMinusSameWidth, TPanelOption::MinusSameWidth);
+    ConnectHandler(cbBackColor2, TPanelOption::BackColor2);
+    ConnectHandler(cbDispInvalidUnicodeChars, TPanelOption::DisplayInvalidChars);
+    ConnectHandler(seMinWidth, TPanelOption::MinWidth);
+    ConnectHandler(seSpaceWidth, TPanelOption::SpaceWidth);
+    ConnectHandler(seMinHeight, TPanelOption::MinHeight);
+    ConnectHandler(seRightMargin, TPanelOption::RightMargin);
+    ConnectHandler(seTopCut, TPanelOption::TopCut);
+    ConnectHandler(seBottomCut, TPanelOption::BottomCut);
+    ConnectHandler(seWidthDiv, TPanelOption::WidthDiv);
 }
 
-void TGenerationOptionsPanel::ConnectEnableRule(QCheckBox* box, QWidget* target, const char* handlerName)
+void TGenerationOptionsPanel::ConnectEnableRule(QCheckBox* box, QWidget* target, TPanelOption option)
 {
     target->setEnabled(box->isChecked());
-    const QString name = QString::fromLatin1(handlerName);
-    connect(box, &QCheckBox::toggled, this, [this, target, name](bool checked) {
+    connect(box, &QCheckBox::toggled, this, [this, target, option](bool checked) {
         target->setEnabled(checked);
-        emit OptionChanged(name);
+        emit OptionChanged(option);
     });
 }
 
-void TGenerationOptionsPanel::ConnectHandler(QCheckBox* box, const char* handlerName)
+void TGenerationOptionsPanel::ConnectHandler(QCheckBox* box, TPanelOption option)
 {
-    const QString name = QString::fromLatin1(handlerName);
-    connect(box, &QCheckBox::toggled, this, [this, name] { emit OptionChanged(name); });
+    connect(box, &QCheckBox::toggled, this, [this, option] { emit OptionChanged(option); });
 }
 
-void TGenerationOptionsPanel::ConnectHandler(QSpinBox* spin, const char* handlerName)
+void TGenerationOptionsPanel::ConnectHandler(QSpinBox* spin, TPanelOption option)
 {
-    const QString name = QString::fromLatin1(handlerName);
-    connect(spin, &QSpinBox::valueChanged, this, [this, name] { emit OptionChanged(name); });
+    connect(spin, &QSpinBox::valueChanged, this, [this, option] { emit OptionChanged(option); });
 }
 
 void TGenerationOptionsPanel::ReadOptions(TGenerationOptions& options) const

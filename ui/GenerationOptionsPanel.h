@@ -1,14 +1,33 @@
 #pragma once
 // The group "Font Character Generation Options": the width and cut rule controls, which keep
-// their enable rules themselves and report every change by the name of its handler.
+// their enable rules themselves and report which option the user changed.
 
 #include <QGroupBox>
-#include <QString>
 
 #include "generate/GenerationOptions.h"
 
 class QCheckBox;
 class QSpinBox;
+
+// The options of the group, as its change signal names them.
+enum class TPanelOption {
+    CutLeftRight,
+    MinWidth,
+    SpaceWidth,
+    SameWidthNumbers,
+    MinusSameWidth,
+    RightMarginOn,
+    RightMargin,
+    TopCutOn,
+    TopCut,
+    BottomCutOn,
+    BottomCut,
+    MinHeight,
+    WidthDivOn,
+    WidthDiv,
+    DisplayInvalidChars,
+    BackColor2,
+};
 
 class TGenerationOptionsPanel : public QGroupBox {
     Q_OBJECT
@@ -43,14 +62,14 @@ public:
     QCheckBox* cbBackColor2 = nullptr;
 
 signals:
-    // After the handler's own work; the window requests a regeneration and refreshes.
-    void OptionChanged(const QString& handlerName);
+    // After the enable rules; the window takes the change and regenerates.
+    void OptionChanged(TPanelOption option);
 
 private:
     void BuildControls();
     void ConnectHandlers();
     // Enables Target exactly while Box is ticked.
-    void ConnectEnableRule(QCheckBox* box, QWidget* target, const char* handlerName);
-    void ConnectHandler(QCheckBox* box, const char* handlerName);
-    void ConnectHandler(QSpinBox* spin, const char* handlerName);
+    void ConnectEnableRule(QCheckBox* box, QWidget* target, TPanelOption option);
+    void ConnectHandler(QCheckBox* box, TPanelOption option);
+    void ConnectHandler(QSpinBox* spin, TPanelOption option);
 };

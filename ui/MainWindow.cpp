@@ -2,38 +2,46 @@
 
 #include <algorithm>
 
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
+#include <QFileInfo>
 #include <QFontDatabase>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QProgressBar>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSpinBox>
-#include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "font/Errors.h"
+#include "font/FileFormats.h"
+#include "font/Format.h"
+#include "generate/FontEngine.h"
+#include "generate/FontTypeChoice.h"
+#include "generate/OptionsImport.h"
+#include "generate/OptionsText.h"
+#include "generate/SampleTextCodes.h"
 #include "ui/ApplicationTitle.h"
-#include "ui/ElidingComboBox.h"
+#include "ui/BusyCursor.h"
+#include "ui/ControlFactory.h"
+#include "ui/CreationPage.h"
+#include "ui/FileDropGate.h"
 #include "ui/FontFamilyCombo.h"
 #include "ui/FontPage.h"
-#include "ui/GenerationOptionsPanel.h"
-#include "ui/Icons.h"
+#include "ui/GlyphEditor.h"
 #include "ui/PreviewArea.h"
+#include "ui/SampleText.h"
 #include "ui/SplitterBar.h"
+#include "ui/StatusLine.h"
+#include "ui/ToolsPage.h"
 #include "ui/ZoomBox.h"
 
 namespace {
-
-constexpr int PictureButtonSize = 28;
-// The left column of "Font Creation" at the window's first width.
-constexpr int LeftGroupWidth = 186;
-constexpr int LeftComboWidth = 136;
-constexpr int LeftButtonLeft = 150;
-constexpr int FontPagesLeft = 194;
 
 // The window's own font: "Tahoma" 8 pt where installed, else the desktop's family at the
 // same 8 points, for which the fixed layout is made.
@@ -45,28 +53,18 @@ QFont WindowFont()
     return font;
 }
 
-template <class T>
-T* Named(T* widget, const char* name)
+// Why the type just left the fixed width, and the way back to it.
+std::string FixedWidthFallbackMessage(const TGenerationStats& stats, int minWidth)
 {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
+    return StrFormat("Character %d is %d pixels wide, wider than \"Min width:\" %d, so the font type went back to "
+                     "\"4 color compr., variable width (OLD compatibility mode)\". Choose \"2 color uncompr., fix "
+                     "width\" again: it raises \"Min width:\" to %d.",
+                     stats.FMaxWidthChar, stats.FMaxGlyphWidth, minWidth, RoundUpToMultipleOf4(stats.FMaxGlyphWidth));
 }
 
-// The design sizes suit an 8 pt Tahoma; a wider font gets the room its captions need.
-void GrowToContents(QWidget* widget)
+QString Text(const std::string& text)
 {
-    const QSize needed = widget->sizeHint();
-    widget->resize(std::max(widget->width(), needed.width()), std::max(widget->height(), needed.height()));
-}
-
-QToolButton* PictureButton(QWidget* parent, const char* name, TIcon icon, const QString& hint)
-{
-    auto* button = Named(new QToolButton(parent), name);
-    button->setFixedSize(PictureButtonSize, PictureButtonSize);
-    button->setIcon(MakeIcon(icon));
-    button->setIconSize(QSize(IconSize, IconSize));
-    button->setToolTip(hint);
-    return button;
+    return QString::fromStdString(text);
 }
 
 } // namespace
@@ -76,40 +74,34 @@ TfrmMain::TfrmMain(QString defaultTableFile, std::unique_ptr<TDialogSeam> dialog
     , FDefaultTableFile(std::move(defaultTableFile))
     , FDialogs(std::move(dialogs))
 {
-    FormCreate();
-}
-
-TfrmMain::~TfrmMain() = default;
-
-void TfrmMain::FormCreate()
-{
     setObjectName(QStringLiteral("frmMain"));
     FCaption = ApplicationTitle();
     setWindowTitle(FCaption);
     setFont(WindowFont());
-    FMtkFont = NewStore();
+    FDocument.SetMessageSink([this](const std::string& message) { ShowMessage(message, TMessageKind::Error); });
+    connect(&FDocument, &TFontDocument::Changed, this, &TfrmMain::DocumentChanged);
     BuildControls();
-    AcceptFileDrops();
-    resize(std::max(DesignClientWidth, gbFontOptions->geometry().right() + 5), DesignClientHeight);
+    resize(std::max(DesignClientWidth, tsCreation->gbFontOptions->geometry().right() + 5), DesignClientHeight);
     FCreationWidth = width();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     LayoutControls();
 
-    // Nothing is generated here: no table is loaded yet, so each refresh returns at once.
+    // Nothing is generated here: no table is loaded yet.
     SelectDefaultFonts();
     ConnectOptionControls();
-    UpdateFontCoverage();
-    cmbFonType->setCurrentIndex(ftFourColorOld);
-    gbFontOptions->SetWidthSteps(1);
-    DrawSampleText(edSampleText->text());
+    tsCreation->cmbFonType->setCurrentIndex(FDocument.Options().FontType);
+    tsCreation->gbFontOptions->SetWidthSteps(FDocument.WidthStep());
+    DrawSampleText(tsTools->edSampleText->text());
 }
+
+TfrmMain::~TfrmMain() = default;
 
 void TfrmMain::BuildControls()
 {
     pcMain = Named(new QTabWidget(this), "pcMain");
-    tsCreation = BuildCreationPage();
-    tsTools = BuildToolsPage();
+    tsCreation = new TCreationPage;
+    tsTools = new TToolsPage;
     pcMain->addTab(tsCreation, QStringLiteral("Font Creation"));
     pcMain->addTab(tsTools, QStringLiteral("Font Tools"));
     pcMain->resize(DesignClientWidth, DesignPageControlHeight);
@@ -119,171 +111,83 @@ void TfrmMain::BuildControls()
     connect(FPreviewArea, &TPreviewArea::Hovered, this, [this](QPoint p) { FormMouseMove(p.x(), p.y()); });
     connect(FPreviewArea, &TPreviewArea::GlyphActivated, this,
             [this](int index) { RunHandler([this, index] { EditGlyph(index); }); });
-    connect(FPreviewArea, &TPreviewArea::ZoomChanged, this, [this] { DrawSampleText(edSampleText->text()); });
+    connect(FPreviewArea, &TPreviewArea::ZoomChanged, this, [this] { DrawSampleText(tsTools->edSampleText->text()); });
     Splitter = Named(new TSplitterBar(this,
                                       [this](int top) {
                                           pcMain->resize(width(), TSplitterBar::ClampedHeight(
                                                                       top, height(), StatusBar->height()));
                                           LayoutControls();
-                                          SplitterMoved();
+                                          // The preview's top edge moves with the bar; laying out again
+                                          // keeps the frames the read-out uses where the glyphs are drawn.
+                                          RunHandler([this] { ResizeRefresh(true); });
                                       }),
                      "Splitter");
-    BuildStatusBar();
-}
-
-QWidget* TfrmMain::BuildCreationPage()
-{
-    auto* page = Named(new QWidget, "tsCreation");
-
-    gbPreset = Named(new QGroupBox(QStringLiteral("Preset"), page), "gbPreset");
-    gbPreset->setGeometry(4, 2, LeftGroupWidth, 56);
-    cmbPresets = Named(new TElidingComboBox(gbPreset), "cmbPresets");
-    cmbPresets->setGeometry(8, 22, LeftComboWidth, 22);
-    connect(cmbPresets, &QComboBox::activated, this, [this] { RunHandler([this] { cmbPresetsChange(); }); });
-    btnOpenTable = PictureButton(gbPreset, "btnOpenTable", TIcon::OpenTable,
-                                 QStringLiteral("Select Unicode Conversion Table..."));
-    btnOpenTable->move(LeftButtonLeft, 19);
-    connect(btnOpenTable, &QToolButton::clicked, this, [this] { RunHandler([this] { btnOpenTableClick(); }); });
-    pbFontCreate = Named(new QProgressBar(gbPreset), "pbFontCreate");
-    pbFontCreate->setGeometry(cmbPresets->geometry());
-    pbFontCreate->setTextVisible(false);
-    pbFontCreate->hide();
-
-    gbSaveFon = Named(new QGroupBox(QStringLiteral("Save Mediatek Font"), page), "gbSaveFon");
-    gbSaveFon->setGeometry(4, 62, LeftGroupWidth, 56);
-    cmbFonType = Named(new TElidingComboBox(gbSaveFon), "cmbFonType");
-    cmbFonType->setGeometry(8, 22, LeftComboWidth, 22);
-    cmbFonType->addItems({QStringLiteral("4 color compr., variable width (OLD compatibility mode)"),
-                          QStringLiteral("4 color compr., variable width (NEW mode)"),
-                          QStringLiteral("2 color uncompr., fix width")});
-    btnSaveFon = PictureButton(gbSaveFon, "btnSaveFon", TIcon::SaveFont, QStringLiteral("Save As Mediatek Font..."));
-    btnSaveFon->move(LeftButtonLeft, 19);
-
-    pcFonts = Named(new QTabWidget(page), "pcFonts");
-    pcFonts->setGeometry(FontPagesLeft, 2, 230, 198);
-    tsFont01 = new TFontPage(TFontPageKind::Primary);
-    tsFont02 = new TFontPage(TFontPageKind::Secondary);
-    pcFonts->addTab(tsFont01, QStringLiteral("Primary Font"));
-    pcFonts->addTab(tsFont02, QStringLiteral("Secondary Font"));
-    for (QToolButton* button : {tsFont01->btnFont, tsFont02->btnFont, tsFont01->btnImportOptions}) {
-        button->setFixedSize(PictureButtonSize, PictureButtonSize);
-        button->setIcon(MakeIcon(button == tsFont01->btnImportOptions ? TIcon::ImportOptions : TIcon::FontDialog));
-        button->setIconSize(QSize(IconSize, IconSize));
-    }
-
-    gbFontOptions = new TGenerationOptionsPanel(page);
-    gbFontOptions->setGeometry(428, 2, 308, 198);
-    GrowToContents(pcFonts);
-    GrowToContents(gbFontOptions);
-    const int rowHeight = std::max(pcFonts->height(), gbFontOptions->height());
-    pcFonts->resize(pcFonts->width(), rowHeight);
-    gbFontOptions->setGeometry(pcFonts->geometry().right() + 5, 2, gbFontOptions->width(), rowHeight);
-    return page;
-}
-
-QWidget* TfrmMain::BuildToolsPage()
-{
-    auto* page = Named(new QWidget, "tsTools");
-    auto* gbImportExport = Named(new QGroupBox(QStringLiteral("Import && Export"), page),
-                                 "gbImportExport");
-    gbImportExport->setGeometry(4, 2, 7 * (PictureButtonSize + 2) + 14, 56);
-    auto* row = new QHBoxLayout(gbImportExport);
-    row->setContentsMargins(6, 2, 6, 4);
-    row->setSpacing(2);
-    struct TCommand {
-        QToolButton*& Button;
-        const char* Name;
-        TIcon Icon;
-        const char* Hint;
-        void (TfrmMain::*Handler)();
-    };
-    const TCommand commands[] = {
-        {btnOpenMTF, "btnOpenMTF", TIcon::OpenFont, "Open Mediatek Font...", &TfrmMain::btnOpenMTFClick},
-        {btnSaveMTF, "btnSaveMTF", TIcon::SaveFont, "Save Mediatek Font...", &TfrmMain::btnSaveMTFClick},
-        {btnOpenBMP, "btnOpenBMP", TIcon::ImportBmp, "Import from BMP...", &TfrmMain::btnOpenBMPClick},
-        {btnSaveBMP, "btnSaveBMP", TIcon::ExportBmp, "Export to BMP...", &TfrmMain::btnSaveBMPClick},
-        {btnExportSeparateBMP, "btnExportSeparateBMP", TIcon::ExportSeparateBmps,
-         "Export Characters to Separate BMPs...", &TfrmMain::btnExportSeparateBMPClick},
-        {btnOpenTXT, "btnOpenTXT", TIcon::ImportText, "Import from FonTool Text format...",
-         &TfrmMain::btnOpenTXTClick},
-        {btnSaveTXT, "btnSaveTXT", TIcon::ExportText, "Export to FonTool Text format...", &TfrmMain::btnSaveTXTClick},
-    };
-    for (const TCommand& command : commands) {
-        command.Button = PictureButton(gbImportExport, command.Name, command.Icon, QString::fromLatin1(command.Hint));
-        row->addWidget(command.Button);
-        const auto handler = command.Handler;
-        connect(command.Button, &QToolButton::clicked, this, [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
-    }
-
-    edSampleText = Named(new QLineEdit(QStringLiteral("Sample Text"), page), "edSampleText");
-    edSampleText->setGeometry(4, 64, 220, 21);
-    connect(edSampleText, &QLineEdit::textChanged, this, [this](const QString& text) { DrawSampleText(text); });
-    lblSampleTextWinInfo = Named(new QLabel(page), "lblSampleTextWinInfo");
-    lblSampleTextWinInfo->setGeometry(232, 66, 400, 17);
-    imgSampleText = Named(new QLabel(page), "imgSampleText");
-    imgSampleText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    imgSampleText->move(4, 90);
-    return page;
-}
-
-void TfrmMain::BuildStatusBar()
-{
-    StatusBar = Named(new QStatusBar(this), "StatusBar");
-    StatusBar->setSizeGripEnabled(false);
-    for (int panel = 0; panel < 2; ++panel) {
-        FStatusPanels[panel] = new QLabel(StatusBar);
-        FStatusPanels[panel]->setFrameShape(QFrame::Panel);
-        FStatusPanels[panel]->setFrameShadow(QFrame::Sunken);
-    }
-    // Room for the longest statistics line in the window's own font.
-    const QString widestStatus = QStringLiteral("Font: Max Width = 255 (Char 65535), Height = 255, FileSize = 99999999 bytes");
-    FStatusPanels[0]->setFixedWidth(
-        std::max(350, FStatusPanels[0]->fontMetrics().horizontalAdvance(widestStatus) + 2 * FStatusPanels[0]->frameWidth() + 4));
-    FStatusPanels[1]->setMinimumWidth(50);
-    FSizeLimitPanel = Named(new QLabel(StatusBar), "SizeLimitPanel");
-    FSizeLimitPanel->setFrameShape(QFrame::Panel);
-    FSizeLimitPanel->setFrameShadow(QFrame::Sunken);
-    FSizeLimitPanel->setMinimumWidth(50);
-    FSizeLimitPanel->hide();
-    StatusBar->addWidget(FStatusPanels[0]);
-    StatusBar->addWidget(FSizeLimitPanel);
-    StatusBar->addWidget(FStatusPanels[1], 1);
-    StatusBar->addPermanentWidget(NewZoomBox(FPreviewArea, StatusBar));
+    StatusBar = new TStatusLine(NewZoomBox(FPreviewArea, nullptr), this);
+    connect(tsTools, &TToolsPage::OpenFontClicked, this, [this](const QString& title, const TFontFormat* format) {
+        RunHandler([&] { OpenFontCommand(title, *format); });
+    });
+    connect(tsTools, &TToolsPage::SaveFontClicked, this, [this](const QString& title, const TFontFormat* format) {
+        RunHandler([&] { SaveFontCommand(title, *format); });
+    });
+    connect(tsTools->edSampleText, &QLineEdit::textChanged, this, [this](const QString& text) { DrawSampleText(text); });
+    connect(tsCreation->cmbPresets, &QComboBox::activated, this, [this] { RunHandler([this] { cmbPresetsChange(); }); });
+    connect(tsCreation->btnOpenTable, &QToolButton::clicked, this, [this] { RunHandler([this] { btnOpenTableClick(); }); });
+    connect(new TFileDropGate(this), &TFileDropGate::Dropped, this,
+            [this](const QList<QUrl>& urls) { RunHandler([&] { OpenDroppedFiles(urls); }); });
 }
 
 void TfrmMain::ConnectOptionControls()
 {
-    for (TFontPage* page : {tsFont01, tsFont02}) {
-        connect(page, &TFontPage::cmbFontChange, this, [this] { RunHandler([this] { FontChanged(); }); });
-        connect(page, &TFontPage::btnFontClick, this, [this, page] { RunHandler([this, page] { btnFontClick(*page); }); });
+    for (TFontPage* page : {tsCreation->tsFont01, tsCreation->tsFont02}) {
+        const auto changes = [this, page](auto signal) {
+            connect(page, signal, this, [this, page] {
+                RunHandler([this, page] {
+                    TakePageChange(*page);
+                    RegenerateForChange();
+                });
+            });
+        };
+        changes(&TFontPage::cmbFontChange);
+        changes(&TFontPage::cbFont02TryClick);
         for (auto signal : {&TFontPage::cbBoldClick, &TFontPage::cbItalicClick})
-            connect(page, signal, this, [this] { RunHandler([this] { OptionChanged(); }); });
+            changes(signal);
         for (auto signal : {&TFontPage::seFontSizeChange, &TFontPage::cmbRenderingChange, &TFontPage::seInkChange})
-            connect(page, signal, this, [this] { RunHandler([this] { OptionChanged(); }); });
-        connect(page, &TFontPage::seOutlineChange, this,
-                [this](int outline) { RunHandler([this, outline] { seOutlineChange(outline); }); });
+            changes(signal);
+        connect(page, &TFontPage::btnFontClick, this, [this, page] { RunHandler([this, page] { btnFontClick(*page); }); });
+        connect(page, &TFontPage::seOutlineChange, this, [this, page](int outline) {
+            RunHandler([this, page, outline] {
+                TakePageChange(*page);
+                seOutlineChange(outline);
+            });
+        });
     }
-    connect(tsFont02, &TFontPage::cbFont02TryClick, this, [this] { RunHandler([this] { FontChanged(); }); });
-    connect(tsFont01, &TFontPage::btnImportOptionsClick, this,
+    connect(tsCreation->tsFont01, &TFontPage::btnImportOptionsClick, this,
             [this] { RunHandler([this] { btnImportOptionsClick(); }); });
-    connect(gbFontOptions, &TGenerationOptionsPanel::OptionChanged, this, &TfrmMain::GenerationOptionChanged);
+    connect(tsCreation->gbFontOptions, &TGenerationOptionsPanel::OptionChanged, this,
+            &TfrmMain::GenerationOptionChanged);
     // A pick by the user only: the program's own selections leave the other options alone.
-    connect(cmbFonType, &QComboBox::activated, this, [this](int index) { RunHandler([this, index] { cmbFonTypeChange(index); }); });
-    connect(btnSaveFon, &QToolButton::clicked, this, [this] { RunHandler([this] { btnSaveFonClick(); }); });
+    connect(tsCreation->cmbFonType, &QComboBox::activated, this,
+            [this](int index) { RunHandler([this, index] { cmbFonTypeChange(index); }); });
+    connect(tsCreation->btnSaveFon, &QToolButton::clicked, this, [this] { RunHandler([this] { btnSaveFonClick(); }); });
 }
 
 void TfrmMain::SelectDefaultFonts()
 {
     // "Arial Narrow" when installed, else the window's own family, else the desktop's sans serif.
     QString primary = QString::fromStdString(DefaultPrimaryFamily());
-    if (primary != QStringLiteral("Arial Narrow") && tsFont01->cmbFont->findText(font().family()) >= 0)
+    if (primary != QStringLiteral("Arial Narrow") && tsCreation->tsFont01->cmbFont->findText(font().family()) >= 0)
         primary = font().family();
     const TDefaultFont secondary = DefaultSecondaryFont();
-    tsFont01->cmbFont->SelectFamily(primary);
-    tsFont02->cmbFont->SelectFamily(QString::fromStdString(secondary.Family));
-    tsFont01->seFontSize->setValue(16);
-    tsFont02->seFontSize->setValue(secondary.SizePoints);
-    UpdateFontCoverage();
+    tsCreation->tsFont01->cmbFont->SelectFamily(primary);
+    tsCreation->tsFont02->cmbFont->SelectFamily(QString::fromStdString(secondary.Family));
+    tsCreation->tsFont01->seFontSize->setValue(16);
+    tsCreation->tsFont02->seFontSize->setValue(secondary.SizePoints);
+    // The other controls hold the record's defaults; the document starts from what they show.
+    TGenerationOptions options = FDocument.Options();
+    tsCreation->tsFont01->ReadOptions(options);
+    tsCreation->tsFont02->ReadOptions(options);
+    tsCreation->gbFontOptions->ReadOptions(options);
+    FDocument.SetOptions(options);
 }
 
 void TfrmMain::LayoutControls()
@@ -296,42 +200,618 @@ void TfrmMain::LayoutControls()
     FPreviewArea->setGeometry(0, pageHeight, width(), std::max(height() - statusHeight - pageHeight, 0));
     Splitter->raise();
     StatusBar->raise();
-    LayoutCreationPage();
-    // The sample image grows with the page: 720 x 96 at the design size.
-    imgSampleText->resize(std::max(width() - (DesignClientWidth - 720), 0),
-                          std::max(pageHeight - (DesignPageControlHeight - 96), 0));
-}
-
-void TfrmMain::LayoutCreationPage()
-{
-    // The preset and type boxes take the width the window gains; the font pages and the
-    // options move along.
-    const int extra = std::max(width() - FCreationWidth, 0);
-    for (QGroupBox* group : {gbPreset, gbSaveFon})
-        group->resize(LeftGroupWidth + extra, group->height());
-    for (QComboBox* box : {cmbPresets, cmbFonType})
-        box->resize(LeftComboWidth + extra, box->height());
-    pbFontCreate->setGeometry(cmbPresets->geometry());
-    for (QToolButton* button : {btnOpenTable, btnSaveFon})
-        button->move(LeftButtonLeft + extra, button->y());
-    const int optionsGap = gbFontOptions->x() - pcFonts->geometry().right();
-    pcFonts->move(FontPagesLeft + extra, pcFonts->y());
-    gbFontOptions->move(pcFonts->geometry().right() + optionsGap, gbFontOptions->y());
+    tsCreation->Widen(std::max(width() - FCreationWidth, 0));
+    tsTools->FitSampleImage(width(), pageHeight);
 }
 
 QString TfrmMain::StatusPanelText(int panel) const
 {
-    return FStatusPanels[panel]->text();
+    return StatusBar->PanelText(panel);
 }
 
-TGenerationOptions TfrmMain::ReadOptions() const
+void TfrmMain::AdoptSplash(QWidget* splash)
 {
-    TGenerationOptions options;
-    options.FontStyle = FExtraStyles[0];
-    options.Font2Style = FExtraStyles[1];
-    tsFont01->ReadOptions(options);
-    tsFont02->ReadOptions(options);
-    gbFontOptions->ReadOptions(options);
-    options.FontType = cmbFonType->currentIndex();
-    return options;
+    FSplash = splash;
+}
+
+void TfrmMain::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (FShown)
+        return;
+    FShown = true;
+    FormShow();
+}
+
+void TfrmMain::FormShow()
+{
+    if (QFileInfo::exists(FDefaultTableFile))
+        RunHandler([this] { LoadTableFile(FDefaultTableFile); });
+    // Closed from the event loop, once this show and the first generation are over.
+    QMetaObject::invokeMethod(this, [this] { WMCloseSplash(); }, Qt::QueuedConnection);
+}
+
+void TfrmMain::WMCloseSplash()
+{
+    if (!FSplash)
+        return;
+    FSplash->hide();
+    delete FSplash;
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    LayoutControls();
+    RunHandler([this] { ResizeRefresh(FLastWidth != width()); });
+}
+
+void TfrmMain::ResizeRefresh(bool layoutChanged)
+{
+    // A pending rebuild is never dropped by a resize that keeps the width.
+    FLayoutDirty = FLayoutDirty || layoutChanged;
+    FLastWidth = width();
+    Refresh();
+    if (pcMain->currentWidget() == tsTools)
+        DrawSampleText(tsTools->edSampleText->text());
+}
+
+void TfrmMain::pcMainChange(int index)
+{
+    RunHandler([this, index] {
+        if (pcMain->widget(index) == tsCreation) {
+            // Regenerates from the preset: a font opened from a file is replaced.
+            if (FDocument.Preset() < 0)
+                return;
+            if (!MayReplaceFont()) {
+                const QSignalBlocker blocker(pcMain);
+                pcMain->setCurrentWidget(tsTools);
+                return;
+            }
+            cmbPresetsChange();
+        } else {
+            DrawSampleText(tsTools->edSampleText->text());
+        }
+    });
+}
+
+void TfrmMain::LoadTableFile(const QString& fileName)
+{
+    if (!MayReplaceFont())
+        return;
+    try {
+        FDocument.LoadTableFile(fileName.toStdString());
+    } catch (...) {
+        // A table that failed half-way is in use without a preset; one without presets is not.
+        if (FDocument.Preset() < 0)
+            tsCreation->cmbPresets->clear();
+        throw;
+    }
+    tsCreation->cmbPresets->clear();
+    for (const std::string& description : FDocument.Table().PresetDescriptions())
+        tsCreation->cmbPresets->addItem(QString::fromLatin1(description.c_str()));
+    tsCreation->cmbPresets->setCurrentIndex(0);
+    cmbPresetsChange();
+}
+
+void TfrmMain::cmbPresetsChange()
+{
+    const int index = tsCreation->cmbPresets->currentIndex();
+    if (index < 0)
+        return;
+    if (!MayReplaceFont()) {
+        tsCreation->cmbPresets->setCurrentIndex(FDocument.Preset());
+        return;
+    }
+    FLayoutDirty = true;
+    FDocument.SelectPreset(index);
+    GenerateFont();
+    DrawPreview();
+}
+
+void TfrmMain::Refresh()
+{
+    if (!FDocument.CanGenerate()) {
+        // Nothing can replace the edited font; the options changed along with it.
+        FDocument.KeepOptions();
+        return;
+    }
+    GenerateFont();
+    DrawPreview();
+}
+
+TPaletteKind TfrmMain::PreviewPaletteKind() const
+{
+    return FDocument.Options().IsTwoColor() ? TPaletteKind::TwoColor : TPaletteKind::FourColor;
+}
+
+void TfrmMain::DrawPreview()
+{
+    if (FLayoutDirty) {
+        FPreviewArea->ShowGlyphs(FDocument.Font(), FDocument.Table().LastCharIndex() + 1, PreviewPaletteKind(),
+                                 Splitter->y() + Splitter->height());
+        FLayoutDirty = false;
+        RefreshHoverReadOut();
+    }
+    FPreviewArea->update();
+}
+
+const TPreviewLayout& TfrmMain::GlyphRects() const
+{
+    return FPreviewArea->Layout();
+}
+
+const QImage& TfrmMain::PreviewBitmap() const
+{
+    return FPreviewArea->Band();
+}
+
+int TfrmMain::PreviewTop() const
+{
+    return FPreviewArea->LayoutTop();
+}
+
+void TfrmMain::RefreshHoverReadOut()
+{
+    const QPoint pointer = FPreviewArea->mapFromGlobal(QCursor::pos());
+    if (!FPreviewArea->rect().contains(pointer)) {
+        StatusBar->ShowReadOut(QString());
+        return;
+    }
+    const QPoint layoutPoint = FPreviewArea->ToLayout(pointer);
+    FormMouseMove(layoutPoint.x(), layoutPoint.y());
+}
+
+void TfrmMain::PostLoad()
+{
+    DrawPreview();
+    DrawSampleText(tsTools->edSampleText->text());
+}
+
+void TfrmMain::FormMouseMove(int x, int y)
+{
+    const int index = GlyphRects().GlyphAtPoint(x, y);
+    if (index < 0) {
+        StatusBar->ShowReadOut(QString());
+        return;
+    }
+    const uint16_t unicode = FDocument.Table().CharUnicode(index);
+    StatusBar->ShowReadOut(QString::fromStdString(
+        StrFormat("Character = %d (0x%.4X), Unicode = %d (0x%.4X), Width = %d", index, index, unicode, unicode,
+                  GlyphRects().GlyphRects()[static_cast<size_t>(index)].GlyphWidth())));
+}
+
+void TfrmMain::DrawSampleText(const QString& text)
+{
+    int total = 0;
+    const QSize size = tsTools->imgSampleText->size();
+    if (!size.isEmpty()) {
+        // Whatever font is in hand, generated or opened; never the glyphs of one that is gone.
+        if (FDocument.Font().GlyphCount() > 0) {
+            const std::vector<int> codes = SampleTextCodes(text.toStdU16String(), FDocument.Table());
+            const TSampleText sample =
+                RenderSampleText(FDocument.Font(), codes, size, PreviewPaletteKind(), FPreviewArea->Zoom());
+            tsTools->imgSampleText->setPixmap(QPixmap::fromImage(sample.Image));
+            total = sample.TotalWidth;
+        } else {
+            tsTools->imgSampleText->clear();
+        }
+    }
+    tsTools->lblSampleTextWinInfo->setText(QString::fromStdString(
+        StrFormat("Text width: %d | Text window size: %dx%d", total, size.width(), size.height())));
+}
+
+void TfrmMain::DocumentChanged(TDocumentChanges changes)
+{
+    if (changes & dcFontReplaced)
+        FLayoutDirty = true;
+    if (changes & dcStatistics)
+        ShowStatistics();
+    if (changes & dcOptions)
+        ShowOptions();
+    if (changes & dcModified)
+        UpdateCaption();
+}
+
+void TfrmMain::ShowOptions()
+{
+    const TGenerationOptions& options = FDocument.Options();
+    for (TFontPage* page : {tsCreation->tsFont01, tsCreation->tsFont02}) {
+        const QSignalBlocker blocker(page);
+        page->WriteOptions(options);
+    }
+    {
+        const QSignalBlocker blocker(tsCreation->gbFontOptions);
+        tsCreation->gbFontOptions->WriteOptions(options);
+    }
+    const QSignalBlocker blocker(tsCreation->cmbFonType);
+    tsCreation->cmbFonType->setCurrentIndex(options.FontType);
+    tsCreation->gbFontOptions->SetWidthSteps(FDocument.WidthStep());
+}
+
+void TfrmMain::TakePageChange(const TFontPage& page)
+{
+    TGenerationOptions options = FDocument.Options();
+    page.ReadOptions(options);
+    FDocument.SetOptions(options);
+}
+
+void TfrmMain::TakePanelChange()
+{
+    TGenerationOptions options = FDocument.Options();
+    tsCreation->gbFontOptions->ReadOptions(options);
+    FDocument.SetOptions(options);
+}
+
+void TfrmMain::RegenerateForChange()
+{
+    FDocument.RequestGeneration();
+    Refresh();
+}
+
+void TfrmMain::GenerationOptionChanged(TPanelOption option)
+{
+    TakePanelChange();
+    if (option == TPanelOption::CutLeftRight) {
+        RunHandler([this] { cbExtraNarrowClick(); });
+    } else if (option == TPanelOption::DisplayInvalidChars) {
+        RunHandler([this] { RegenerateForChange(); });
+    } else {
+        try {
+            RegenerateForChange();
+        } catch (const std::exception&) {
+            // These options only reshape glyphs; the next change tries again.
+        }
+    }
+}
+
+void TfrmMain::cbExtraNarrowClick()
+{
+    // Fixed width needs the column cut: turning it off leaves that type, after the repaint.
+    const bool leaveFixedWidth = !FDocument.Options().CutLeftRight && FDocument.Options().IsTwoColor();
+    // Unless the regeneration was cancelled, which ticks the box again.
+    const auto leave = [this, leaveFixedWidth] {
+        if (leaveFixedWidth && !FDocument.Options().CutLeftRight) {
+            FDocument.LeaveFixedWidthType(true);
+            ShowOptions();
+        }
+    };
+    try {
+        RegenerateForChange();
+    } catch (...) {
+        leave();
+        throw;
+    }
+    leave();
+}
+
+void TfrmMain::seOutlineChange(int outline)
+{
+    // An outline cannot be drawn in two colours; the spin steps stay as they are.
+    if (outline > 0 && FDocument.Options().IsTwoColor()) {
+        FDocument.LeaveFixedWidthType(false);
+        ShowOptions();
+    }
+    RegenerateForChange();
+}
+
+void TfrmMain::cmbFonTypeChange(int index)
+{
+    TGenerationOptions options = FDocument.Options();
+    options.FontType = index;
+    FDocument.SetOptions(options);
+    if (index == ftTwoColorFixed) {
+        // The question comes once, before the type's own regeneration.
+        if (!MayReplaceFont()) {
+            FDocument.RevertOptions();
+            return;
+        }
+        // The widest glyph the type takes its width from is drawn without outline and trimmed.
+        ApplyFixedWidthRule(options);
+        if (options.Outline != FDocument.Options().Outline ||
+            options.CutLeftRight != FDocument.Options().CutLeftRight) {
+            FDocument.SetOptions(options);
+            ShowOptions();
+            RegenerateForChange();
+        }
+    }
+    FDocument.ChooseFontType(index);
+    ShowOptions();
+    Refresh();
+}
+
+void TfrmMain::btnFontClick(TFontPage& page)
+{
+    const bool primary = page.Kind() == TFontPageKind::Primary;
+    // The dialog opens on the font the page shows.
+    TakePageChange(page);
+    TGenerationOptions options = FDocument.Options();
+    std::string& family = primary ? options.FontName : options.Font2Name;
+    int& size = primary ? options.FontSize : options.Font2Size;
+    TFontStyles& style = primary ? options.FontStyle : options.Font2Style;
+    const std::optional<TFontChoice> chosen =
+        FDialogs->ChooseFont(this, {QString::fromStdString(family), size, style});
+    if (chosen) {
+        family = chosen->Family.toStdString();
+        size = FontSizeRange.Clamp(chosen->SizePoints);
+        style = chosen->Style;
+        FDocument.SetOptions(options);
+        FDocument.RequestGeneration();
+        const QSignalBlocker blocker(page);
+        page.WriteOptions(options);
+        // The field names the chosen family even where the list lacks it.
+        page.cmbFont->SelectFamily(chosen->Family);
+    }
+    Refresh();
+}
+
+void TfrmMain::btnImportOptionsClick()
+{
+    const TFontFormat& mediatek = FontFormat(TFontFormatId::Mediatek);
+    OpenDialog.SetUp(QStringLiteral("Select GlyphForgeTool created mediatek font..."),
+                     QString::fromStdString(mediatek.OpenFilter), QString::fromStdString(mediatek.DefaultExtension()));
+    const std::optional<QString> chosen = FDialogs->OpenFile(this, OpenDialog);
+    if (!chosen)
+        return;
+    OpenDialog.FileName = *chosen;
+    TGenerationOptions options = FDocument.Options();
+    TImportOutcome outcome;
+    try {
+        outcome = ImportOptionsFromFile(chosen->toStdString(), TFontEngine::Families(), options);
+    } catch (...) {
+        // A bad number in the name leaves the face, style and size of its head applied.
+        TGenerationOptions applied = FDocument.Options();
+        applied.FontName = options.FontName;
+        applied.FontSize = options.FontSize;
+        applied.FontStyle = options.FontStyle;
+        if (!(applied == FDocument.Options())) {
+            FDocument.SetOptions(applied);
+            FDocument.RequestGeneration();
+        }
+        ShowOptions();
+        try {
+            Refresh();
+        } catch (...) {
+            // The first failure is the one the user needs to see.
+        }
+        throw;
+    }
+    if (outcome.Origin == TImportOrigin::Nothing)
+        return;
+    FDocument.SetOptions(options);
+    FDocument.LeaveFixedWidthType(false);
+    FDocument.RequestGeneration();
+    ShowOptions();
+    Refresh();
+}
+
+void TfrmMain::btnSaveFonClick()
+{
+    if (FDocument.Table().LastCharIndex() <= 0) {
+        ShowMessage("Nothing to save: pick a preset with more than one character first.", TMessageKind::Information);
+    } else {
+        const TFontFormat& mediatek = FontFormat(TFontFormatId::Mediatek);
+        const QString proposed =
+            QString::fromStdString(ProposedFontFileName(FDocument.Options(), FDocument.Stats().FMaxGlyphHeight));
+        // The tools page's save commands propose the same name afterwards, with their own extension.
+        SaveDialog.FileName = proposed;
+        const TFileDialogSpec spec{QStringLiteral("Save As Mediatek Font..."),
+                                   QString::fromStdString(mediatek.SaveFilter),
+                                   QString::fromStdString(mediatek.DefaultExtension()), proposed};
+        if (const std::optional<TFontSaveChoice> chosen = FDialogs->SaveFont(this, spec, false)) {
+            {
+                TBusyCursor busy;
+                FDocument.SaveFont(chosen->FileName.toStdString(), chosen->SaveOptions);
+            }
+            if (chosen->SaveOptions && FDocument.EditedSinceGeneration())
+                ShowMessage("The options saved into the font describe it as they generated it, before the glyph "
+                            "edits.",
+                            TMessageKind::Information);
+        }
+    }
+    Refresh();
+}
+
+
+void TfrmMain::GenerateFont()
+{
+    if (!FDocument.GenerationPending())
+        return;
+    if (!MayReplaceFont()) {
+        FDocument.RevertOptions();
+        return;
+    }
+    TBusyCursor busy;
+    tsCreation->pbFontCreate->setRange(0, std::max(FDocument.Table().LastCharIndex(), 0));
+    tsCreation->pbFontCreate->setValue(0);
+    tsCreation->pbFontCreate->show();
+    tsCreation->pbFontCreate->repaint();
+    bool fixedWidthFallback = false;
+    try {
+        // QProgressBar repaints itself, and only when the bar visibly grows; no events are processed.
+        fixedWidthFallback = FDocument.Generate([this](int position, int maximum) {
+            tsCreation->pbFontCreate->setMaximum(maximum);
+            tsCreation->pbFontCreate->setValue(position);
+        });
+    } catch (...) {
+        tsCreation->pbFontCreate->hide();
+        throw;
+    }
+    tsCreation->pbFontCreate->hide();
+    DrawSampleText(tsTools->edSampleText->text());
+    // Told once the preview shows the glyphs it is about.
+    if (fixedWidthFallback)
+        QMetaObject::invokeMethod(
+            this,
+            [this, message = FixedWidthFallbackMessage(FDocument.Stats(), FDocument.Options().MinWidth)] {
+                ShowMessage(message, TMessageKind::Information);
+            },
+            Qt::QueuedConnection);
+}
+
+void TfrmMain::ShowStatistics()
+{
+    StatusBar->ShowStatistics(FDocument.Stats());
+}
+
+
+void TfrmMain::RunHandler(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const std::bad_alloc&) {
+        ShowMessage("Out of memory", TMessageKind::Error);
+    } catch (const std::exception& error) {
+        ShowMessage(error.what(), TMessageKind::Error);
+    }
+}
+
+void TfrmMain::ShowMessage(const std::string& text, TMessageKind kind)
+{
+    // Never hidden under the splash (an error of the first table load), and answered with the
+    // normal cursor even inside a busy operation.
+    WMCloseSplash();
+    const TNormalCursor normal;
+    FDialogs->ShowMessage(this, QString::fromStdString(text), kind);
+}
+
+void TfrmMain::btnOpenTableClick()
+{
+    const TFileKind& tables = TableFileKind();
+    OpenDialog.SetUp(QStringLiteral("Select Unicode Conversion Table..."), Text(tables.OpenFilter),
+                     Text(tables.DefaultExtension()));
+    if (const std::optional<QString> chosen = FDialogs->OpenFile(this, OpenDialog)) {
+        OpenDialog.FileName = *chosen;
+        LoadTableFile(*chosen);
+    }
+    Refresh();
+}
+
+void TfrmMain::OpenFontCommand(const QString& title, const TFontFormat& format)
+{
+    OpenDialog.SetUp(title, Text(format.OpenFilter), Text(format.DefaultExtension()));
+    if (const std::optional<QString> chosen = FDialogs->OpenFile(this, OpenDialog))
+        OpenFontFile(*chosen, format);
+}
+
+bool TfrmMain::OpenFontFile(const QString& fileName, const TFontFormat& format)
+{
+    OpenDialog.FileName = fileName;
+    // A file that is refused or fails half-way leaves the font in hand as it was.
+    std::unique_ptr<TMtkFont> store;
+    {
+        TBusyCursor busy;
+        store = FDocument.ReadFontFile(format, fileName.toStdString());
+    }
+    if (!store || !MayReplaceFont())
+        return false;
+    FDocument.ReplaceFont(std::move(store));
+    PostLoad();
+    return true;
+}
+
+void TfrmMain::SaveFontCommand(const QString& title, const TFontFormat& format)
+{
+    std::string path;
+    if (format.Extensions.empty()) {
+        const std::optional<QString> chosen = FDialogs->BrowseFolder(this, title);
+        if (!chosen)
+            return;
+        path = chosen->toStdString();
+        if (path.empty() || path.back() != '/')
+            path += '/';
+    } else {
+        SaveDialog.SetUp(title, Text(format.SaveFilter), Text(format.DefaultExtension()));
+        const std::optional<QString> chosen = FDialogs->SaveFile(this, SaveDialog);
+        if (!chosen)
+            return;
+        SaveDialog.FileName = *chosen;
+        path = chosen->toStdString();
+    }
+    TBusyCursor busy;
+    FDocument.WriteFontFile(format, path);
+}
+
+void TfrmMain::OpenDroppedFiles(const QList<QUrl>& urls)
+{
+    if (urls.size() != 1) {
+        ShowMessage("Drop one file at a time.", TMessageKind::Error);
+        return;
+    }
+    if (!urls[0].isLocalFile()) {
+        const std::string shown = urls[0].toDisplayString().toStdString();
+        ShowMessage(StrFormat("\"%s\" is not a file on this computer.", shown.c_str()), TMessageKind::Error);
+        return;
+    }
+    OpenDroppedFile(urls[0].toLocalFile());
+}
+
+void TfrmMain::OpenDroppedFile(const QString& fileName)
+{
+    const std::string path = fileName.toStdString();
+    if (TableFileKind().Matches(path)) {
+        if (!MayReplaceFont())
+            return;
+        OpenDialog.FileName = fileName;
+        LoadTableFile(fileName);
+        Refresh();
+        // The table's presets are on "Font Creation"; its font is already generated.
+        const QSignalBlocker blocker(pcMain);
+        pcMain->setCurrentWidget(tsCreation);
+        return;
+    }
+    const TFontFormat* format = FontFormatOf(path);
+    if (!format || !format->Read) {
+        std::vector<std::string> kinds;
+        for (const TFontFormat& readable : FontFormats())
+            if (readable.Read)
+                kinds.push_back(readable.DescriptionWithExtensions());
+        kinds.push_back(TableFileKind().DescriptionWithExtensions());
+        const std::string name = fileName.mid(fileName.lastIndexOf(QLatin1Char('/')) + 1).toStdString();
+        ShowMessage(StrFormat("\"%s\" cannot be opened here. Drop %s.", name.c_str(),
+                              JoinTexts(kinds, ", ", " or ").c_str()),
+                    TMessageKind::Error);
+        return;
+    }
+    // Opened fonts belong to "Font Tools", where returning to "Font Creation" is what replaces them.
+    if (OpenFontFile(fileName, *format))
+        pcMain->setCurrentWidget(tsTools);
+}
+
+void TfrmMain::EditGlyph(int index)
+{
+    if (!FDocument.Font().GetGlyph(index))
+        return;
+    std::unique_ptr<TMtkFont> draft = FDocument.Draft();
+    TGlyphEditor editor(this, *draft, index, [this](int code) { return FDocument.Table().CharUnicode(code); });
+    if (!FDialogs->EditGlyphs(editor) || !editor.HasChanges())
+        return;
+    FDocument.ApplyEdits(std::move(draft));
+    FLayoutDirty = true;
+    DrawPreview();
+    if (pcMain->currentWidget() == tsTools)
+        DrawSampleText(tsTools->edSampleText->text());
+}
+
+bool TfrmMain::MayReplaceFont()
+{
+    if (!FDocument.HasUnsavedEdits())
+        return true;
+    if (!FDialogs->ConfirmDiscard(this, QStringLiteral("The font has glyph edits that are not saved. Discard them?")))
+        return false;
+    FDocument.DiscardEdits();
+    return true;
+}
+
+void TfrmMain::UpdateCaption()
+{
+    setWindowTitle(FDocument.HasUnsavedEdits() ? QStringLiteral("*") + FCaption : FCaption);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    if (MayReplaceFont())
+        event->accept();
+    else
+        event->ignore();
 }

@@ -3,5 +3,5 @@
 
 #include <QString>
 
-// The program's own path with its extension replaced by ".ini".
+// The program's own path with its extension replaced by the conversion tables' one.
 QString DefaultTableFile();

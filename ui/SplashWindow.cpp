@@ -57,7 +57,7 @@ void TfrmSplash::FormCreate()
 
     const QImage avatar = DecodeJpeg(ReadResource(QStringLiteral(":/splash/avatar.jpg")));
     QImage textBack;
-    if (!textBack.loadFromData(ReadResource(QStringLiteral(":/splash/textback.bmp")), "BMP"))
+    if (!textBack.loadFromData(ReadResource(QStringLiteral(":/splash/textback")), "BMP"))
         throw EInvalidGraphic("Bitmap image is not valid");
 
     imgAvatar->setObjectName(QStringLiteral("imgAvatar"));

@@ -4,7 +4,7 @@
 
 #include "cli/PictureModule.h"
 #include "font/Errors.h"
-#include "font/FontFiles.h"
+#include "font/FileFormats.h"
 #include "font/Format.h"
 #include "font/ImageFile.h"
 #include "font/MtkFont.h"
@@ -43,7 +43,7 @@ void SavePreviewSheet(const TMtkFont& font, int width, int scale, const std::str
     SaveImageFile(ScaleUp(sheet, scale), fileName, "PNG");
 }
 
-const TPictureModule Module{LoadFontFile, SaveFontFile, SavePreviewSheet};
+const TPictureModule Module{FontFormatForReading, FontFormatForWriting, SavePreviewSheet};
 
 } // namespace
 

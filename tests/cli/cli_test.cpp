@@ -173,6 +173,17 @@ TEST_F(CliCommands, ConvertNeverWritesOverTheOutputOnFailure)
     EXPECT_EQ(RunCli({"convert", Path("out.txt"), Path("x.mtf"), "--bogus"}).ExitCode, 2);
 }
 
+TEST_F(CliCommands, AnImportWithoutGlyphsIsRefusedAsTheWindowRefusesIt)
+{
+    QImage rgb(8, 4, QImage::Format_RGB888);
+    rgb.fill(Qt::white);
+    ASSERT_TRUE(rgb.save(Path("rgb.bmp"), "BMP"));
+    const TRun run = RunCli({"convert", Path("rgb.bmp"), Path("out.mtf")});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_NE(run.Err.find("rgb.bmp\" is not an 8-bit palette picture; nothing written"), std::string::npos) << run.Err;
+    EXPECT_FALSE(QFile::exists(Path("out.mtf")));
+}
+
 TEST_F(CliCommands, ADamagedFontIsReportedAndConvertedOnlyWhenAccepted)
 {
     // Glyph 0's data is bytes 28..31: cut inside it, glyph 1's data is missing altogether.

@@ -2,7 +2,8 @@
 
 #include <QCheckBox>
 #include <QSpinBox>
-#include <QStringList>
+#include <utility>
+#include <vector>
 
 #include "controls_test_app.h"
 #include "ui/GenerationOptionsPanel.h"
@@ -23,11 +24,11 @@ protected:
     void SetUp() override
     {
         QObject::connect(&Panel, &TGenerationOptionsPanel::OptionChanged,
-                         [this](const QString& handler) { Changes << handler; });
+                         [this](TPanelOption option) { Changes.push_back(option); });
     }
 
     TGenerationOptionsPanel Panel;
-    QStringList Changes; // handler names, in order
+    std::vector<TPanelOption> Changes; // in order
 };
 
 TEST_F(OptionsPanelTest, StartsWithTheDefaultsAndTheirEnableStates)
@@ -59,40 +60,42 @@ TEST_F(OptionsPanelTest, EachBoxEnablesItsValueAndReportsItsHandler)
     struct TRule {
         QCheckBox* Box;
         QWidget* Target;
-        const char* Handler;
+        TPanelOption Option;
     };
     const TRule rules[] = {
-        {Panel.cbExtraNarrow, Panel.seMinWidth, "cbExtraNarrowClick"},
-        {Panel.cbSameWidthNumbers, Panel.cbMinusSameWidth, "cbSameWidthNumbersClick"},
-        {Panel.cbRightMargin, Panel.seRightMargin, "cbRightMarginClick"},
-        {Panel.cbTopCut, Panel.seTopCut, "cbTopCutClick"},
-        {Panel.cbBottomCut, Panel.seBottomCut, "cbBottomCutClick"},
-        {Panel.cbWidth4, Panel.seWidthDiv, "cbWidth4Click"},
+        {Panel.cbExtraNarrow, Panel.seMinWidth, TPanelOption::CutLeftRight},
+        {Panel.cbSameWidthNumbers, Panel.cbMinusSameWidth, TPanelOption::SameWidthNumbers},
+        {Panel.cbRightMargin, Panel.seRightMargin, TPanelOption::RightMarginOn},
+        {Panel.cbTopCut, Panel.seTopCut, TPanelOption::TopCutOn},
+        {Panel.cbBottomCut, Panel.seBottomCut, TPanelOption::BottomCutOn},
+        {Panel.cbWidth4, Panel.seWidthDiv, TPanelOption::WidthDivOn},
     };
     for (const TRule& rule : rules) {
         for (int click = 0; click < 2; ++click) {
             Changes.clear();
             rule.Box->click();
-            EXPECT_EQ(rule.Target->isEnabled(), rule.Box->isChecked()) << rule.Handler;
-            ASSERT_EQ(Changes.size(), 1);
-            EXPECT_EQ(Changes.first(), QString::fromLatin1(rule.Handler));
+            EXPECT_EQ(rule.Target->isEnabled(), rule.Box->isChecked()) << static_cast<int>(rule.Option);
+            ASSERT_EQ(Changes.size(), 1u);
+            EXPECT_EQ(Changes.front(), rule.Option);
         }
     }
 }
 
 TEST_F(OptionsPanelTest, ValueBoxesAndPlainBoxesReportTheirHandlers)
 {
-    auto last = [this] { return Changes.last(); };
-    for (QSpinBox* spin : {Panel.seMinWidth, Panel.seSpaceWidth, Panel.seMinHeight}) {
+    auto last = [this] { return Changes.back(); };
+    const std::pair<QSpinBox*, TPanelOption> spins[] = {{Panel.seMinWidth, TPanelOption::MinWidth},
+                                                        {Panel.seSpaceWidth, TPanelOption::SpaceWidth},
+                                                        {Panel.seMinHeight, TPanelOption::MinHeight},
+                                                        {Panel.seWidthDiv, TPanelOption::WidthDiv}};
+    for (const auto& [spin, option] : spins) {
         spin->setValue(spin->value() + 1);
-        EXPECT_EQ(last(), QStringLiteral("seMinWidthChange"));
+        EXPECT_EQ(last(), option);
     }
-    Panel.seWidthDiv->setValue(8);
-    EXPECT_EQ(last(), QStringLiteral("seWidthDivChange"));
     Panel.cbMinusSameWidth->click();
-    EXPECT_EQ(last(), QStringLiteral("cbBackColor2Click"));
+    EXPECT_EQ(last(), TPanelOption::MinusSameWidth);
     Panel.cbDispInvalidUnicodeChars->click();
-    EXPECT_EQ(last(), QStringLiteral("cbDispInvalidUnicodeCharsClick"));
+    EXPECT_EQ(last(), TPanelOption::DisplayInvalidChars);
 }
 
 TEST_F(OptionsPanelTest, WritingClampsIntoTheRanges)
@@ -130,7 +133,7 @@ TEST_F(OptionsPanelTest, WriteThenReadGivesTheRecordBackWithTheEnableRulesApplie
     options.DisplayInvalidChars = true;
     options.BackColor2 = true;
     Panel.WriteOptions(options);
-    EXPECT_FALSE(Changes.isEmpty());
+    EXPECT_FALSE(Changes.empty());
 
     const TGenerationOptions read = Read();
     EXPECT_EQ(read.CutLeftRight, options.CutLeftRight);

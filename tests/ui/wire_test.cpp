@@ -10,7 +10,7 @@
 #include "UiTestSupport.h"
 #include "generate/FontInfo.h"
 #include "generate/FontTypeChoice.h"
-#include "ui/MainWindowFilters.h"
+#include "font/FileFormats.h"
 
 namespace {
 
@@ -121,7 +121,7 @@ TEST(WireSave, TheProposedNameFollowsTheOptionsAndIsSharedWithTheToolsPage)
     const QString proposed = SaveFont(f, QString(), false);
     const auto& [spec, saveOptions] = f.Dialogs->FontSaveRequests.back();
     EXPECT_EQ(spec.Title, QStringLiteral("Save As Mediatek Font..."));
-    EXPECT_EQ(spec.Filter, MediatekSaveFilter);
+    EXPECT_EQ(spec.Filter.toStdString(), FontFormat(TFontFormatId::Mediatek).SaveFilter);
     EXPECT_EQ(spec.DefaultExt, QStringLiteral("mtf"));
     EXPECT_FALSE(saveOptions);
     EXPECT_TRUE(proposed.contains(QStringLiteral("[SameWidthNums] [SameWidthMinus]"))) << proposed.toStdString();
@@ -202,7 +202,7 @@ TEST(WireImport, ABlockRestoresTheOptionsWithOneGeneration)
     const int generations = f.Window->GenerationCount();
     Import(f, renamed);
     EXPECT_EQ(f.Dialogs->OpenRequests.back().Title, QStringLiteral("Select GlyphForgeTool created mediatek font..."));
-    EXPECT_EQ(f.Dialogs->OpenRequests.back().Filter, MediatekOpenFilter);
+    EXPECT_EQ(f.Dialogs->OpenRequests.back().Filter.toStdString(), FontFormat(TFontFormatId::Mediatek).OpenFilter);
     EXPECT_EQ(Spin(f, "seSpaceWidth")->value(), 11);
     EXPECT_EQ(Spin(f, "seOutline2")->value(), 2);
     EXPECT_EQ(f.Find<QComboBox>("cmbRendering2")->currentIndex(), static_cast<int>(TRenderMode::MonoAuto));

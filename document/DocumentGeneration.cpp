@@ -1,0 +1,95 @@
+// The one generation both front ends run, and the options whose rules follow its results.
+
+#include "document/FontDocument.h"
+#include "generate/FontTypeChoice.h"
+
+std::shared_ptr<const TFontFace> TFontDocument::OpenFont(const TFontRequest& request)
+{
+    return FUse == TDocumentUse::Interactive ? FEngine.OpenNearestFont(request) : FEngine.OpenFont(request);
+}
+
+bool TFontDocument::Generate(const TProgressCallback& progress)
+{
+    const TGenerationOptions options = FOptions;
+    const std::shared_ptr<const TFontFace> font1 = OpenFont(PrimaryFontRequest(options));
+    std::shared_ptr<const TFontFace> font2;
+    // No secondary family named: the primary font draws every character.
+    if (options.TryFont2 && !options.Font2Name.empty())
+        font2 = OpenFont(SecondaryFontRequest(options));
+
+    TGlyphGenerator generator(options, FTable.CharUnicode(), FTable.LastCharIndex(),
+                              {font1.get(), font2.get(), font1->Coverage(), font2 ? font2->Coverage() : FullCoverage()});
+    generator.SetProgress(progress);
+    FStoreHoldsGeneration = false;
+    FEncoded = {};
+    FontReplaced();
+    // A fixed-width generation whose glyphs do not fit goes back to variable width, also when
+    // it fails half-way; the glyphs stay as made.
+    const auto finish = [this, &generator] {
+        if (generator.FixedWidthFallback())
+            LeaveFixedWidthType(true);
+    };
+    try {
+        generator.GenerateFont(*FFont);
+    } catch (...) {
+        finish();
+        emit Changed(dcFontReplaced | (generator.FixedWidthFallback() ? dcOptions : 0u));
+        throw;
+    }
+    FStats = generator.Stats();
+    FSources = generator.Sources();
+    FEncoded = generator.EncodedFont();
+    FStoreHoldsGeneration = true;
+    FGenerationPending = false;
+    ++FGenerationCount;
+    finish();
+    emit Changed(dcFontReplaced | dcStatistics | (generator.FixedWidthFallback() ? dcOptions : 0u));
+    return generator.FixedWidthFallback();
+}
+
+void TFontDocument::AdoptOptions(const TGenerationOptions& options)
+{
+    FOptions = options;
+    if (FOptions.IsTwoColor())
+        ApplyFixedWidthRule(FOptions);
+}
+
+void TFontDocument::ChooseFontType(int type)
+{
+    const TGenerationOptions before = FOptions;
+    FWidthStep = ApplyFontTypeChoice(FOptions, type, FStats.FMaxGlyphWidth);
+    if (FOptions.MinWidth != before.MinWidth || FOptions.SpaceWidth != before.SpaceWidth ||
+        FOptions.Outline != before.Outline || FOptions.CutLeftRight != before.CutLeftRight)
+        FGenerationPending = true;
+    // The file to be saved changes with the type; a font opened since the last generation keeps
+    // the line as it was.
+    if (FStoreHoldsGeneration) {
+        FEncoded = MeasureFontFileSize(*FFont, FOptions.NewMode(), FStats);
+        emit Changed(dcStatistics);
+    }
+    KeepOptions();
+}
+
+void TFontDocument::LeaveFixedWidthType(bool resetStep)
+{
+    FOptions.FontType = ftFourColorOld;
+    if (resetStep)
+        FWidthStep = 1;
+}
+
+void TFontDocument::RevertOptions()
+{
+    FOptions = FOptionsInHand;
+    FWidthStep = FWidthStepInHand;
+    FGenerationPending = false;
+    emit Changed(dcOptions);
+}
+
+void TFontDocument::KeepOptions()
+{
+    // Only edits make the options and the font in hand part.
+    if (!FUnsavedEdits)
+        return;
+    FOptionsInHand = FOptions;
+    FWidthStepInHand = FWidthStep;
+}

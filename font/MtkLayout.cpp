@@ -1,0 +1,55 @@
+#include "font/MtkLayout.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr uint64_t FixedWidthOffsetTable = 12;
+
+uint64_t BitsToBytes(uint64_t bits)
+{
+    return (bits + 7) / 8;
+}
+
+bool StampStartsAt(std::span<const uint8_t> bytes, uint64_t at)
+{
+    return at < bytes.size() && bytes[at] == '[';
+}
+
+} // namespace
+
+TMtkHeader DecodeMtkHeader(std::span<const uint8_t> bytes)
+{
+    return {bytes[3], unsigned(bytes[4] | (bytes[5] << 8)), bytes[6], unsigned(bytes[7] | (bytes[8] << 8)), bytes[9],
+            bytes[10]};
+}
+
+uint64_t MtkOffsetTableStart(const TMtkHeader& header)
+{
+    return header.CharWidth != 0 ? FixedWidthOffsetTable : ((uint64_t(header.Count) + 14) & ~uint64_t{3});
+}
+
+int MtkPaddedWidth(int width)
+{
+    return (width + 3) & ~3;
+}
+
+uint64_t MtkGlyphDataEnd(std::span<const uint8_t> bytes, const TMtkHeader& header)
+{
+    const uint64_t start = uint64_t(header.DataOffset) + 1;
+    uint64_t end;
+    if (header.Compression == 0) {
+        const uint64_t rows = uint64_t(header.Count) * header.Height;
+        const uint64_t padded = start + BitsToBytes(rows * uint64_t(MtkPaddedWidth(header.CharWidth)));
+        const uint64_t plain = start + BitsToBytes(rows * header.CharWidth);
+        end = !StampStartsAt(bytes, padded) && StampStartsAt(bytes, plain) ? plain : padded;
+    } else {
+        // The last offset entry points past the last glyph.
+        const uint64_t last = MtkOffsetTableStart(header) + 4 * uint64_t(header.Count);
+        end = bytes.size();
+        if (last + 4 <= bytes.size())
+            end = start + (bytes[last] | (bytes[last + 1] << 8) | (bytes[last + 2] << 16) |
+                           (uint64_t(bytes[last + 3]) << 24));
+    }
+    return std::min<uint64_t>(end, bytes.size());
+}

@@ -1,0 +1,61 @@
+#include "ui/StatusLine.h"
+
+#include <algorithm>
+
+#include <QLabel>
+
+#include "generate/Generator.h"
+
+namespace {
+
+QLabel* Panel(QWidget* parent)
+{
+    auto* panel = new QLabel(parent);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    return panel;
+}
+
+} // namespace
+
+TStatusLine::TStatusLine(QWidget* zoom, QWidget* parent) : QStatusBar(parent)
+{
+    setObjectName(QStringLiteral("StatusBar"));
+    setSizeGripEnabled(false);
+    FPanels[0] = Panel(this);
+    FPanels[1] = Panel(this);
+    // Room for the longest statistics line in the window's own font.
+    const QString widestStatus = QStringLiteral("Font: Max Width = 255 (Char 65535), Height = 255, FileSize = 99999999 bytes");
+    FPanels[0]->setFixedWidth(
+        std::max(350, FPanels[0]->fontMetrics().horizontalAdvance(widestStatus) + 2 * FPanels[0]->frameWidth() + 4));
+    FPanels[1]->setMinimumWidth(50);
+    FSizeLimitPanel = Panel(this);
+    FSizeLimitPanel->setObjectName(QStringLiteral("SizeLimitPanel"));
+    FSizeLimitPanel->setMinimumWidth(50);
+    FSizeLimitPanel->hide();
+    addWidget(FPanels[0]);
+    addWidget(FSizeLimitPanel);
+    addWidget(FPanels[1], 1);
+    addPermanentWidget(zoom);
+}
+
+void TStatusLine::ShowStatistics(const TGenerationStats& stats)
+{
+    FPanels[0]->setText(QString::fromStdString(StatusText(stats)));
+    const QString refusal = stats.FSizeLimitMessage.empty()
+                                ? QString()
+                                : QStringLiteral("Cannot be saved: ") + QString::fromStdString(stats.FSizeLimitMessage);
+    FSizeLimitPanel->setText(refusal);
+    FSizeLimitPanel->setToolTip(refusal);
+    FSizeLimitPanel->setVisible(!refusal.isEmpty());
+}
+
+void TStatusLine::ShowReadOut(const QString& text)
+{
+    FPanels[1]->setText(text);
+}
+
+QString TStatusLine::PanelText(int panel) const
+{
+    return FPanels[panel]->text();
+}
