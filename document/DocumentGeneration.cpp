@@ -61,12 +61,9 @@ void TFontDocument::ChooseFontType(int type)
     if (FOptions.MinWidth != before.MinWidth || FOptions.SpaceWidth != before.SpaceWidth ||
         FOptions.Outline != before.Outline || FOptions.CutLeftRight != before.CutLeftRight)
         FGenerationPending = true;
-    // The file to be saved changes with the type; a font opened since the last generation keeps
-    // the line as it was.
-    if (FStoreHoldsGeneration) {
-        FEncoded = MeasureFontFileSize(*FFont, FOptions.NewMode(), FStats);
-        emit Changed(dcStatistics);
-    }
+    // The file to be saved changes with the type.
+    FEncoded = MeasureFontFileSize(*FFont, FOptions.NewMode(), FStats);
+    emit Changed(dcStatistics);
     KeepOptions();
 }
 

@@ -71,8 +71,8 @@ public:
 
     // --- the conversion table ---
     const TConversionTable& Table() const { return FTable; }
-    // Reads a table's presets. What was read before an error is in use, with no preset; a table
-    // without presets is refused and the one in use kept.
+    // Reads a table's presets. A file that fails, or holds no presets, is refused and the table
+    // in use kept.
     void LoadTableFile(const std::string& fileName);
     // A preset by its number, else by its description (ignoring case); the first when empty.
     std::optional<int> FindPreset(const std::string& preset) const;
@@ -109,6 +109,8 @@ public:
     // for it and the type went back to variable width.
     bool Generate(const TProgressCallback& progress = {});
     const TGenerationStats& Stats() const { return FStats; }
+    // The store holds a whole generation, not a font opened since nor a failed generation's part.
+    bool HoldsGeneration() const { return FStoreHoldsGeneration; }
     int GenerationCount() const { return FGenerationCount; }
     // Which font drew each character code of the last generation.
     const std::vector<TGlyphSource>& Sources() const { return FSources; }
@@ -132,7 +134,7 @@ private:
     TGenerationOptions FOptionsInHand; // made the font in hand, or describe it since edits
     int FWidthStepInHand = 1;
     bool FGenerationPending = true;
-    TGenerationStats FStats; // of the last generation, or of the edits applied since
+    TGenerationStats FStats; // of the font in hand: generated, opened or edited
     std::vector<TGlyphSource> FSources;
     TEncodedFont FEncoded; // the store as saved in the options' mode; empty when unknown or refused
     bool FStoreHoldsGeneration = false; // not a font opened since, nor a failed generation's part

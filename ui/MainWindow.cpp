@@ -4,7 +4,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCursor>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -109,6 +108,7 @@ void TfrmMain::BuildControls()
 
     FPreviewArea = Named(new TPreviewArea(this), "PreviewArea");
     connect(FPreviewArea, &TPreviewArea::Hovered, this, [this](QPoint p) { FormMouseMove(p.x(), p.y()); });
+    connect(FPreviewArea, &TPreviewArea::HoverLeft, this, [this] { StatusBar->ShowReadOut(QString()); });
     connect(FPreviewArea, &TPreviewArea::GlyphActivated, this,
             [this](int index) { RunHandler([this, index] { EditGlyph(index); }); });
     connect(FPreviewArea, &TPreviewArea::ZoomChanged, this, [this] { DrawSampleText(tsTools->edSampleText->text()); });
@@ -227,6 +227,12 @@ void TfrmMain::FormShow()
 {
     if (QFileInfo::exists(FDefaultTableFile))
         RunHandler([this] { LoadTableFile(FDefaultTableFile); });
+    else
+        FPreviewArea->SetPlaceholder(
+            QStringLiteral("No conversion table was found at \"%1\". Load one with the button \"Select Unicode "
+                           "Conversion Table...\" beside the preset list on \"Font Creation\", or drop an .ini "
+                           "file on the window; then pick a preset.")
+                .arg(FDefaultTableFile));
     // Closed from the event loop, once this show and the first generation are over.
     QMetaObject::invokeMethod(this, [this] { WMCloseSplash(); }, Qt::QueuedConnection);
 }
@@ -281,12 +287,12 @@ void TfrmMain::LoadTableFile(const QString& fileName)
         return;
     try {
         FDocument.LoadTableFile(fileName.toStdString());
-    } catch (...) {
-        // A table that failed half-way is in use without a preset; one without presets is not.
-        if (FDocument.Preset() < 0)
-            tsCreation->cmbPresets->clear();
-        throw;
+    } catch (const EGlyphForgeError& error) {
+        if (FDocument.Table().PresetIds().Count() == 0)
+            throw;
+        throw EGlyphForgeError(error.what() + std::string(" The presets in use are kept."));
     }
+    FPreviewArea->SetPlaceholder(QString());
     tsCreation->cmbPresets->clear();
     for (const std::string& description : FDocument.Table().PresetDescriptions())
         tsCreation->cmbPresets->addItem(QString::fromLatin1(description.c_str()));
@@ -303,10 +309,14 @@ void TfrmMain::cmbPresetsChange()
         tsCreation->cmbPresets->setCurrentIndex(FDocument.Preset());
         return;
     }
+    // Another preset, or a generation in place of an opened font, starts at the top.
+    const bool newGlyphs = index != FDocument.Preset() || !FDocument.HoldsGeneration();
     FLayoutDirty = true;
     FDocument.SelectPreset(index);
     GenerateFont();
     DrawPreview();
+    if (newGlyphs)
+        FPreviewArea->ScrollToStart();
 }
 
 void TfrmMain::Refresh()
@@ -331,7 +341,6 @@ void TfrmMain::DrawPreview()
         FPreviewArea->ShowGlyphs(FDocument.Font(), FDocument.Table().LastCharIndex() + 1, PreviewPaletteKind(),
                                  Splitter->y() + Splitter->height());
         FLayoutDirty = false;
-        RefreshHoverReadOut();
     }
     FPreviewArea->update();
 }
@@ -351,20 +360,10 @@ int TfrmMain::PreviewTop() const
     return FPreviewArea->LayoutTop();
 }
 
-void TfrmMain::RefreshHoverReadOut()
-{
-    const QPoint pointer = FPreviewArea->mapFromGlobal(QCursor::pos());
-    if (!FPreviewArea->rect().contains(pointer)) {
-        StatusBar->ShowReadOut(QString());
-        return;
-    }
-    const QPoint layoutPoint = FPreviewArea->ToLayout(pointer);
-    FormMouseMove(layoutPoint.x(), layoutPoint.y());
-}
-
 void TfrmMain::PostLoad()
 {
     DrawPreview();
+    FPreviewArea->ScrollToStart();
     DrawSampleText(tsTools->edSampleText->text());
 }
 
@@ -576,8 +575,14 @@ void TfrmMain::btnImportOptionsClick()
         }
         throw;
     }
-    if (outcome.Origin == TImportOrigin::Nothing)
+    if (outcome.Origin == TImportOrigin::Nothing) {
+        const std::string name = QFileInfo(*chosen).fileName().toStdString();
+        ShowMessage(StrFormat("\"%s\" holds no options: no options were saved into it, and its name is no options "
+                              "text such as a saved font's proposed name. The options stay as they are.",
+                              name.c_str()),
+                    TMessageKind::Information);
         return;
+    }
     FDocument.SetOptions(options);
     FDocument.LeaveFixedWidthType(false);
     FDocument.RequestGeneration();
@@ -588,7 +593,9 @@ void TfrmMain::btnImportOptionsClick()
 void TfrmMain::btnSaveFonClick()
 {
     if (FDocument.Table().LastCharIndex() <= 0) {
-        ShowMessage("Nothing to save: pick a preset with more than one character first.", TMessageKind::Information);
+        ShowMessage("Nothing to save: load a conversion table with \"Select Unicode Conversion Table...\" beside the "
+                    "preset list, and pick a preset with more than one character first.",
+                    TMessageKind::Information);
     } else {
         const TFontFormat& mediatek = FontFormat(TFontFormatId::Mediatek);
         const QString proposed =
@@ -712,6 +719,12 @@ bool TfrmMain::OpenFontFile(const QString& fileName, const TFontFormat& format)
 
 void TfrmMain::SaveFontCommand(const QString& title, const TFontFormat& format)
 {
+    const int glyphs = FDocument.Font().GlyphCount();
+    if (glyphs == 0) {
+        ShowMessage("Nothing to save: open a font here, or pick a preset on \"Font Creation\", first.",
+                    TMessageKind::Information);
+        return;
+    }
     std::string path;
     if (format.Extensions.empty()) {
         const std::optional<QString> chosen = FDialogs->BrowseFolder(this, title);
@@ -728,8 +741,13 @@ void TfrmMain::SaveFontCommand(const QString& title, const TFontFormat& format)
         SaveDialog.FileName = *chosen;
         path = chosen->toStdString();
     }
-    TBusyCursor busy;
-    FDocument.WriteFontFile(format, path);
+    {
+        TBusyCursor busy;
+        FDocument.WriteFontFile(format, path);
+    }
+    StatusBar->ShowNote(QString::fromStdString(format.Extensions.empty()
+                                                   ? StrFormat("Wrote %d glyph BMPs to \"%s\".", glyphs, path.c_str())
+                                                   : StrFormat("Wrote %d glyphs to \"%s\".", glyphs, path.c_str())));
 }
 
 void TfrmMain::OpenDroppedFiles(const QList<QUrl>& urls)

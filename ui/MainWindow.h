@@ -93,8 +93,6 @@ private:
     void pcMainChange(int index);
     void cmbPresetsChange();
     void DrawPreview();
-    // The read-out follows the glyph now under the pointer, after the glyphs moved beneath it.
-    void RefreshHoverReadOut();
     void PostLoad();
     TPaletteKind PreviewPaletteKind() const;
 

@@ -59,6 +59,18 @@ void TPreviewArea::ShowGlyphs(const TMtkFont& font, int count, TPaletteKind pale
     Relayout();
 }
 
+void TPreviewArea::SetPlaceholder(const QString& text)
+{
+    FPlaceholder = text;
+    update();
+}
+
+void TPreviewArea::ScrollToStart()
+{
+    FVertical->setValue(0);
+    FHorizontal->setValue(0);
+}
+
 void TPreviewArea::SetZoom(int zoom)
 {
     ZoomAround(zoom, {});
@@ -230,9 +242,13 @@ void TPreviewArea::resizeEvent(QResizeEvent* event)
 
 void TPreviewArea::paintEvent(QPaintEvent* event)
 {
-    if (FScreenBand.isNull())
-        return;
     QPainter painter(this);
+    if (FScreenBand.isNull()) {
+        constexpr int Margin = 8;
+        painter.drawText(rect().adjusted(Margin, Margin, -Margin, -Margin), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                         FPlaceholder);
+        return;
+    }
     const QRect exposed = event->rect() & QRect(QPoint(0, 0), ViewportSize());
     const QPoint origin = FromLayout({0, FBandTop});
     const QRect band(origin, FScreenBand.size() * FZoom);

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QString>
 #include <QWidget>
 
 #include "font/Palette.h"
@@ -32,6 +33,13 @@ public:
     int BandTop() const { return FBandTop; }
     // The layout's y of the area's top edge, unscrolled.
     int LayoutTop() const { return FLayoutTop; }
+
+    // Shown in place of glyphs while there are none, such as how to get some.
+    void SetPlaceholder(const QString& text);
+    const QString& Placeholder() const { return FPlaceholder; }
+
+    // Back to the first row, for glyphs that are new to the user.
+    void ScrollToStart();
 
     int Zoom() const { return FZoom; }
     // The glyph at the top-left corner stays in view.
@@ -90,4 +98,5 @@ private:
     QImage FScreenBand;      // the band converted once for fast painting
     int FBandTop = 0;
     QPoint FMouse{-1, -1};
+    QString FPlaceholder;
 };
