@@ -5,6 +5,7 @@
 // Changed. No widgets: the window shows it, the command line drives it.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@
 #include "font/MtkFont.h"
 #include "generate/ConversionTable.h"
 #include "generate/FontEngine.h"
+#include "generate/FontTypeChoice.h"
 #include "generate/GenerationOptions.h"
 #include "generate/Generator.h"
 
@@ -94,8 +96,12 @@ public:
     // Spin step of the minimum and space widths: 4 while the fixed-width type holds.
     int WidthStep() const { return FWidthStep; }
     // The type box's pick: the type's rules applied to the other options, the size gauge
-    // re-measured. A generation is requested when a width changed.
+    // re-measured. A generation is requested when a width changed, or when the glyphs in hand
+    // were generated in the other colour depth. Leaving the fixed-width type gives back the
+    // widths it took, unless the user changed them since.
     void ChooseFontType(int type);
+    // The "Min width:" picking the fixed-width type now sets: wide enough for every glyph.
+    int FixedMinWidth();
     // Back to the variable-width type without a generation; the width step becomes 1 when asked.
     void LeaveFixedWidthType(bool resetStep);
     // The options that made the font in hand, after a change the user declined to apply.
@@ -119,6 +125,11 @@ signals:
     void Changed(TDocumentChanges changes);
 
 private:
+    // A generator for Options, with their fonts open while Use runs.
+    void RunGenerator(const TGenerationOptions& options, const std::function<void(TGlyphGenerator&)>& use);
+    bool Generate(TGlyphGenerator& generator, const TProgressCallback& progress);
+    // The widest glyph a generation with Options makes, the store left as it is.
+    int WidestGlyph(const TGenerationOptions& options);
     void SetUnsavedEdits(bool unsaved);
     void FontReplaced();
     std::shared_ptr<const TFontFace> OpenFont(const TFontRequest& request);
@@ -131,6 +142,7 @@ private:
     int FPreset = -1;
     TGenerationOptions FOptions;
     int FWidthStep = 1;
+    std::optional<TTakenWidths> FTakenWidths; // while the fixed-width type holds widths it raised
     TGenerationOptions FOptionsInHand; // made the font in hand, or describe it since edits
     int FWidthStepInHand = 1;
     bool FGenerationPending = true;

@@ -53,12 +53,12 @@ QFont WindowFont()
 }
 
 // Why the type just left the fixed width, and the way back to it.
-std::string FixedWidthFallbackMessage(const TGenerationStats& stats, int minWidth)
+std::string FixedWidthFallbackMessage(const TGenerationStats& stats, int minWidth, int fixedMinWidth)
 {
     return StrFormat("Character %d is %d pixels wide, wider than \"Min width:\" %d, so the font type went back to "
                      "\"4 color compr., variable width (OLD compatibility mode)\". Choose \"2 color uncompr., fix "
                      "width\" again: it raises \"Min width:\" to %d.",
-                     stats.FMaxWidthChar, stats.FMaxGlyphWidth, minWidth, RoundUpToMultipleOf4(stats.FMaxGlyphWidth));
+                     stats.FMaxWidthChar, stats.FMaxGlyphWidth, minWidth, fixedMinWidth);
 }
 
 QString Text(const std::string& text)
@@ -496,16 +496,15 @@ void TfrmMain::seOutlineChange(int outline)
 
 void TfrmMain::cmbFonTypeChange(int index)
 {
-    TGenerationOptions options = FDocument.Options();
-    options.FontType = index;
-    FDocument.SetOptions(options);
     if (index == ftTwoColorFixed) {
         // The question comes once, before the type's own regeneration.
         if (!MayReplaceFont()) {
-            FDocument.RevertOptions();
+            ShowOptions();
             return;
         }
-        // The widest glyph the type takes its width from is drawn without outline and trimmed.
+        // The widest glyph the type takes its width from is drawn without outline and trimmed,
+        // still in the type in hand.
+        TGenerationOptions options = FDocument.Options();
         ApplyFixedWidthRule(options);
         if (options.Outline != FDocument.Options().Outline ||
             options.CutLeftRight != FDocument.Options().CutLeftRight) {
@@ -650,7 +649,8 @@ void TfrmMain::GenerateFont()
     if (fixedWidthFallback)
         QMetaObject::invokeMethod(
             this,
-            [this, message = FixedWidthFallbackMessage(FDocument.Stats(), FDocument.Options().MinWidth)] {
+            [this, message = FixedWidthFallbackMessage(FDocument.Stats(), FDocument.Options().MinWidth,
+                                                       FDocument.FixedMinWidth())] {
                 ShowMessage(message, TMessageKind::Information);
             },
             Qt::QueuedConnection);

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSpinBox>
 
 #include "UiTestSupport.h"
 #include "font/MtkFont.h"
@@ -14,6 +18,19 @@ namespace {
 void Click(QWidget& parent, const char* name)
 {
     parent.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+}
+
+void PickType(TWindowFixture& f, int type)
+{
+    auto* box = f.Find<QComboBox>("cmbFonType");
+    box->setCurrentIndex(type);
+    emit box->activated(type);
+    QApplication::processEvents();
+}
+
+QSpinBox* Spin(TWindowFixture& f, const char* name)
+{
+    return f.Find<QSpinBox>(name);
 }
 
 } // namespace
@@ -52,4 +69,58 @@ TEST(WindowWalk, TheFontDialogConfirmedUntouchedChangesNothing)
         EXPECT_EQ(chosen->SizePoints, font.SizePoints);
         EXPECT_EQ(chosen->Style, font.Style);
     }
+}
+
+
+TEST(WindowWalk, APickedTypeIsTheTypeSaved)
+{
+    TWindowFixture f;
+    PickType(f, ftTwoColorFixed);
+    ASSERT_EQ(f.Window->MtkFont().FBitsPerPixel, 1);
+    PickType(f, ftFourColorNew);
+    const QString file = f.Path(QStringLiteral("new.mtf"));
+    f.Dialogs->FontSaveAnswers.push_back({file, false});
+    f.Find<QAbstractButton>("btnSaveFon")->click();
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray header = saved.read(11);
+    EXPECT_EQ(header[3], 1) << "compressed";
+    EXPECT_EQ(header[6], 2) << "4 colours";
+    EXPECT_EQ(header[9], 0) << "variable width";
+}
+
+TEST(WindowWalk, LeavingTheFixedWidthTypeGivesBackTheWidthsNotChangedSince)
+{
+    TWindowFixture f;
+    Spin(f, "seSpaceWidth")->setValue(9);
+    PickType(f, ftTwoColorFixed);
+    const int fixedWidth = Spin(f, "seMinWidth")->value();
+    ASSERT_GT(fixedWidth, 2);
+    PickType(f, ftFourColorOld);
+    EXPECT_EQ(Spin(f, "seMinWidth")->value(), 2);
+    EXPECT_EQ(Spin(f, "seSpaceWidth")->value(), 9);
+    EXPECT_LT(f.Window->MtkFont().GetGlyph('i')->Width(), fixedWidth) << "no longer padded";
+
+    PickType(f, ftTwoColorFixed);
+    Spin(f, "seMinWidth")->setValue(fixedWidth + 4);
+    PickType(f, ftFourColorNew);
+    EXPECT_EQ(Spin(f, "seMinWidth")->value(), fixedWidth + 4);
+    EXPECT_EQ(Spin(f, "seSpaceWidth")->value(), 9);
+}
+
+TEST(WindowWalk, TheFixedWidthAdviceIsEnoughForTheNextTry)
+{
+    TWindowFixture f;
+    PickType(f, ftTwoColorFixed);
+    // Glyphs up to 28 pixels wide, some of which a "Min width:" of 28 centres into 29 columns.
+    Spin(f, "seFontSize")->setValue(21);
+    QApplication::processEvents();
+    ASSERT_EQ(f.Dialogs->Messages.size(), 1u);
+    const QRegularExpressionMatch advice =
+        QRegularExpression(QStringLiteral("raises \"Min width:\" to (\\d+)\\.$")).match(f.Dialogs->Messages[0]);
+    ASSERT_TRUE(advice.hasMatch()) << f.Dialogs->Messages[0].toStdString();
+    PickType(f, ftTwoColorFixed);
+    EXPECT_EQ(f.Find<QComboBox>("cmbFonType")->currentIndex(), ftTwoColorFixed);
+    EXPECT_EQ(Spin(f, "seMinWidth")->value(), advice.captured(1).toInt());
+    EXPECT_EQ(f.Dialogs->Messages.size(), 1u);
 }
