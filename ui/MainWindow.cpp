@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -80,8 +81,11 @@ TfrmMain::TfrmMain(QString defaultTableFile, std::unique_ptr<TDialogSeam> dialog
     FDocument.SetMessageSink([this](const std::string& message) { ShowMessage(message, TMessageKind::Error); });
     connect(&FDocument, &TFontDocument::Changed, this, &TfrmMain::DocumentChanged);
     BuildControls();
-    resize(std::max(DesignClientWidth, tsCreation->gbFontOptions->geometry().right() + 5), DesignClientHeight);
-    FCreationWidth = width();
+    // The pages at least as large as their groups need, the preview as high as designed.
+    const QSize pages = pcMain->minimumSizeHint();
+    const int paneHeight = std::max(DesignPageControlHeight, pages.height());
+    FTopPane->resize(std::max(DesignClientWidth, pages.width()), paneHeight);
+    resize(FTopPane->width(), DesignClientHeight + paneHeight - DesignPageControlHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     LayoutControls();
@@ -98,12 +102,16 @@ TfrmMain::~TfrmMain() = default;
 
 void TfrmMain::BuildControls()
 {
-    pcMain = Named(new QTabWidget(this), "pcMain");
+    // Made smaller than the pages need, the pane above the splitter scrolls them.
+    FTopPane = Named(new QScrollArea(this), "TopPane");
+    FTopPane->setFrameShape(QFrame::NoFrame);
+    FTopPane->setWidgetResizable(true);
+    pcMain = Named(new QTabWidget, "pcMain");
     tsCreation = new TCreationPage;
     tsTools = new TToolsPage;
     pcMain->addTab(tsCreation, QStringLiteral("Font Creation"));
     pcMain->addTab(tsTools, QStringLiteral("Font Tools"));
-    pcMain->resize(DesignClientWidth, DesignPageControlHeight);
+    FTopPane->setWidget(pcMain);
     connect(pcMain, &QTabWidget::currentChanged, this, &TfrmMain::pcMainChange);
 
     FPreviewArea = Named(new TPreviewArea(this), "PreviewArea");
@@ -114,8 +122,8 @@ void TfrmMain::BuildControls()
     connect(FPreviewArea, &TPreviewArea::ZoomChanged, this, [this] { DrawSampleText(tsTools->edSampleText->text()); });
     Splitter = Named(new TSplitterBar(this,
                                       [this](int top) {
-                                          pcMain->resize(width(), TSplitterBar::ClampedHeight(
-                                                                      top, height(), StatusBar->height()));
+                                          FTopPane->resize(width(), TSplitterBar::ClampedHeight(
+                                                                        top, height(), StatusBar->height()));
                                           LayoutControls();
                                           // The preview's top edge moves with the bar; laying out again
                                           // keeps the frames the read-out uses where the glyphs are drawn.
@@ -192,15 +200,14 @@ void TfrmMain::SelectDefaultFonts()
 
 void TfrmMain::LayoutControls()
 {
-    const int pageHeight = pcMain->height();
-    pcMain->setGeometry(0, 0, width(), pageHeight);
-    Splitter->setGeometry(0, pageHeight, width(), SplitterHeight);
+    const int pageHeight = FTopPane->height();
+    FTopPane->setGeometry(0, 0, width(), pageHeight);
+    Splitter->setGeometry(0, pageHeight, width(), TSplitterBar::Thickness);
     const int statusHeight = StatusBar->sizeHint().height();
     StatusBar->setGeometry(0, height() - statusHeight, width(), statusHeight);
     FPreviewArea->setGeometry(0, pageHeight, width(), std::max(height() - statusHeight - pageHeight, 0));
     Splitter->raise();
     StatusBar->raise();
-    tsCreation->Widen(std::max(width() - FCreationWidth, 0));
     tsTools->FitSampleImage(width(), pageHeight);
 }
 
@@ -383,17 +390,22 @@ void TfrmMain::FormMouseMove(int x, int y)
 void TfrmMain::DrawSampleText(const QString& text)
 {
     int total = 0;
-    const QSize size = tsTools->imgSampleText->size();
+    const QSize size = tsTools->SampleAreaSize();
     if (!size.isEmpty()) {
         // Whatever font is in hand, generated or opened; never the glyphs of one that is gone.
         if (FDocument.Font().GlyphCount() > 0) {
             const std::vector<int> codes = SampleTextCodes(text.toStdU16String(), FDocument.Table());
-            const TSampleText sample =
-                RenderSampleText(FDocument.Font(), codes, size, PreviewPaletteKind(), FPreviewArea->Zoom());
-            tsTools->imgSampleText->setPixmap(QPixmap::fromImage(sample.Image));
+            const auto render = [&](QSize room) {
+                return RenderSampleText(FDocument.Font(), codes, room, PreviewPaletteKind(), FPreviewArea->Zoom());
+            };
+            TSampleText sample = render(size);
+            // Lines beyond the area scroll: they wrap short of the scroll bar.
+            if (sample.Image.height() > size.height())
+                sample = render(size - QSize(tsTools->ScrollBarWidth(), 0));
+            tsTools->ShowSample(QPixmap::fromImage(sample.Image));
             total = sample.TotalWidth;
         } else {
-            tsTools->imgSampleText->clear();
+            tsTools->ShowSample(QPixmap());
         }
     }
     tsTools->lblSampleTextWinInfo->setText(QString::fromStdString(
