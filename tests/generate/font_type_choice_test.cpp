@@ -4,16 +4,11 @@
 
 namespace {
 
-// A generation that makes no glyph wider than the minimum width.
-int NoneWider(const TGenerationOptions&)
-{
-    return 0;
-}
-
+// Generations that make no glyph wider than the minimum width.
 int Choose(TGenerationOptions& options, int type, int maxGlyphWidth)
 {
     std::optional<TTakenWidths> taken;
-    return ApplyFontTypeChoice(options, type, maxGlyphWidth, NoneWider, taken);
+    return ApplyFontTypeChoice(options, type, maxGlyphWidth, [](const TGenerationOptions&) { return 0; }, taken);
 }
 
 } // namespace
