@@ -1,3 +1,5 @@
+// What a new user met in the window on a second walk through the guide.
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
