@@ -29,6 +29,7 @@ void TFontPage::BuildControls()
     const bool primary = FKind == TFontPageKind::Primary;
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 4, 4, 4);
+    grid->setVerticalSpacing(0); // six rows fit the page's design height
     auto button = [this](const QString& name, const char* hint) {
         auto* tool = new QToolButton(this);
         tool->setObjectName(name);

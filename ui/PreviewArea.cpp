@@ -61,6 +61,18 @@ void TPreviewArea::ShowGlyphs(const TMtkFont& font, int count, TPaletteKind pale
     Relayout();
 }
 
+void TPreviewArea::SetPlaceholder(const QString& text)
+{
+    FPlaceholder = text;
+    update();
+}
+
+void TPreviewArea::ScrollToStart()
+{
+    FVertical->setValue(0);
+    FHorizontal->setValue(0);
+}
+
 void TPreviewArea::SetZoom(int zoom)
 {
     ZoomAround(zoom, {});
@@ -159,8 +171,15 @@ void TPreviewArea::Relayout()
     PlaceScrollBars();
     UpdateBand(true);
     // The glyph under the pointer may be another one now, or as wide as it was no longer.
+    ReportHover();
+}
+
+void TPreviewArea::ReportHover()
+{
     if (rect().contains(FMouse))
         emit Hovered(ToLayout(FMouse));
+    else
+        emit HoverLeft();
 }
 
 void TPreviewArea::PlaceScrollBars()
@@ -225,9 +244,13 @@ void TPreviewArea::resizeEvent(QResizeEvent* event)
 
 void TPreviewArea::paintEvent(QPaintEvent* event)
 {
-    if (FScreenBand.isNull())
-        return;
     QPainter painter(this);
+    if (FScreenBand.isNull()) {
+        constexpr int Margin = 8;
+        painter.drawText(rect().adjusted(Margin, Margin, -Margin, -Margin), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                         FPlaceholder);
+        return;
+    }
     const QRect exposed = event->rect() & QRect(QPoint(0, 0), ViewportSize());
     const QPoint origin = FromLayout({0, FBandTop});
     const QRect band(origin, FScreenBand.size() * FZoom);
@@ -254,6 +277,7 @@ void TPreviewArea::mouseMoveEvent(QMouseEvent* event)
 void TPreviewArea::leaveEvent(QEvent* event)
 {
     FMouse = QPoint(-1, -1);
+    emit HoverLeft();
     QWidget::leaveEvent(event);
 }
 

@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QString>
 #include <QWidget>
 
 #include "font/Palette.h"
@@ -38,6 +39,13 @@ public:
     // The layout's y of the area's top edge, unscrolled.
     int LayoutTop() const { return FLayoutTop; }
 
+    // Shown in place of glyphs while there are none, such as how to get some.
+    void SetPlaceholder(const QString& text);
+    const QString& Placeholder() const { return FPlaceholder; }
+
+    // Back to the first row, for glyphs that are new to the user.
+    void ScrollToStart();
+
     int Zoom() const { return FZoom; }
     // The glyph at the top-left corner stays in view.
     void SetZoom(int zoom);
@@ -50,6 +58,8 @@ public:
 signals:
     // The pointer moved, or the glyphs moved under it; the point is in layout coordinates.
     void Hovered(QPoint layoutPoint);
+    // The pointer left the area, or the glyphs were laid out again while it was elsewhere.
+    void HoverLeft();
     // Double-click on a glyph, or Enter with the pointer on one.
     void GlyphActivated(int index);
     void ZoomChanged(int zoom);
@@ -72,6 +82,8 @@ private:
     QSize ViewportSize() const;
     void PlaceScrollBars();
     void Scrolled();
+    // Hovered for the pointer's place when it is on the area, else HoverLeft.
+    void ReportHover();
     // Renders the band again unless it covers what can be seen.
     void UpdateBand(bool force);
 
@@ -92,4 +104,5 @@ private:
     QImage FScreenBand;      // the band converted once for fast painting
     int FBandTop = 0;
     QPoint FMouse{-1, -1};
+    QString FPlaceholder;
 };

@@ -3,10 +3,13 @@
 #include <algorithm>
 
 #include <QLabel>
+#include <QTimer>
 
 #include "generate/Generator.h"
 
 namespace {
+
+constexpr int NoteMilliseconds = 6000;
 
 QLabel* Panel(QWidget* parent)
 {
@@ -53,9 +56,17 @@ TStatusLine::TStatusLine(QWidget* zoom, QWidget* parent) : QStatusBar(parent)
     FClippedPanel = Panel(this);
     FClippedPanel->setObjectName(QStringLiteral("ClippedPanel"));
     FClippedPanel->hide();
+    FNotePanel = Panel(this);
+    FNotePanel->setObjectName(QStringLiteral("NotePanel"));
+    FNotePanel->hide();
+    FNoteTimer = new QTimer(this);
+    FNoteTimer->setSingleShot(true);
+    FNoteTimer->setInterval(NoteMilliseconds);
+    connect(FNoteTimer, &QTimer::timeout, FNotePanel, &QWidget::hide);
     addWidget(FPanels[0]);
     addWidget(FClippedPanel);
     addWidget(FSizeLimitPanel);
+    addWidget(FNotePanel);
     addWidget(FPanels[1], 1);
     addPermanentWidget(zoom);
 }
@@ -83,6 +94,14 @@ void TStatusLine::ShowStatistics(const TGenerationStats& stats)
 void TStatusLine::ShowReadOut(const QString& text)
 {
     FPanels[1]->setText(text);
+}
+
+void TStatusLine::ShowNote(const QString& text)
+{
+    FNotePanel->setText(text);
+    FNotePanel->setToolTip(text);
+    FNotePanel->show();
+    FNoteTimer->start();
 }
 
 QString TStatusLine::PanelText(int panel) const
