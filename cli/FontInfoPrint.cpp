@@ -34,6 +34,14 @@ void PrintRendering(const char* modeName, const char* inkName, const TRendering&
     std::fprintf(out, "%s: %d\n", inkName, rendering.Ink);
 }
 
+void PrintLayout(int shift, bool shapeArabic, int shift2, TSecondaryBaseline align2, std::FILE* out)
+{
+    std::fprintf(out, "Shift: %d\n", shift);
+    std::fprintf(out, "ShapeArabic: %s\n", OnOff(shapeArabic));
+    std::fprintf(out, "Shift2: %d\n", shift2);
+    std::fprintf(out, "Align2: %s\n", align2 == TSecondaryBaseline::Primary ? "baseline" : "centred");
+}
+
 void PrintFontInfo(const TFontInfoBlock& info, std::FILE* out)
 {
     const auto& b = info.Block;
@@ -68,4 +76,6 @@ void PrintFontInfo(const TFontInfoBlock& info, std::FILE* out)
     std::fprintf(out, "Rendering record: %s\n", info.HasRendering ? "present" : "none (default rendering)");
     PrintRendering("Render", "Ink", info.Rendering, out);
     PrintRendering("Render2", "Ink2", info.Rendering2, out);
+    std::fprintf(out, "Layout record: %s\n", info.HasLayout ? "present" : "none (default layout)");
+    PrintLayout(info.Shift, info.ShapeArabic, info.Shift2, info.Align2, out);
 }

@@ -50,6 +50,14 @@ void PrintReport(const TFontDocument& document)
         std::printf("%s 0x%04zX U+%04X\n", sources[code] == TGlyphSource::Secondary ? "secondary" : "missing", code,
                     document.Table().CharUnicode(static_cast<int>(code)));
     }
+    for (const TClippedGlyph& glyph : document.Stats().FClipped) {
+        std::printf("clipped 0x%04X U+%04X", static_cast<unsigned>(glyph.Code), glyph.Unicode);
+        if (glyph.Rows.Top > 0)
+            std::printf(" top %d", glyph.Rows.Top);
+        if (glyph.Rows.Bottom > 0)
+            std::printf(" bottom %d", glyph.Rows.Bottom);
+        std::printf("\n");
+    }
 }
 
 // The defaults, or what --options-from restores over them; nullopt after a message.

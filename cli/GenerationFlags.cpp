@@ -4,6 +4,7 @@
 
 #include "cli/CliArguments.h"
 #include "font/Format.h"
+#include "generate/OptionsText.h"
 
 namespace {
 
@@ -57,6 +58,8 @@ const TIntegerFlag IntegerFlags[] = {
      "14 with Arial Unicode MS, 12 with Unifont, else 8"},
     {"--outline2", &TGenerationOptions::Outline2, PixelRange, "secondary outline width in pixels"},
     {"--ink2", &TGenerationOptions::Ink2, InkRange, "secondary coverage from which a pixel is ink"},
+    {"--shift", &TGenerationOptions::Shift, ShiftRange, "primary glyphs moved up (down when negative), rows"},
+    {"--shift2", &TGenerationOptions::Shift2, ShiftRange, "secondary glyphs moved up (down when negative), rows"},
     {"--min-width", &TGenerationOptions::MinWidth, PixelRange, "min width of a trimmed glyph"},
     {"--space-width", &TGenerationOptions::SpaceWidth, PixelRange, "min width of spaces (4-colour types)"},
     {"--right-margin", &TGenerationOptions::RightMargin, PixelRange, "right margin, turns it on",
@@ -85,6 +88,8 @@ const TSwitchFlag SwitchFlags[] = {
     {"", "--no-width-div", &TGenerationOptions::WidthDivOn, "the width divisor"},
     {"--display-invalid", "--no-display-invalid", &TGenerationOptions::DisplayInvalidChars,
      "keep glyphs of characters no font covers"},
+    {"--shape-arabic", "--no-shape-arabic", &TGenerationOptions::ShapeArabic,
+     "Arabic presentation forms a font lacks drawn by its shaping, joining forms kept joined"},
 };
 
 const TStyleFlag StyleFlags[] = {
@@ -190,6 +195,15 @@ bool ApplyFlag(const std::string& command, const std::vector<std::string>& args,
             options.*flag.Field = *mode;
         return mode.has_value();
     }
+    if (arg == "--align2") {
+        const std::string* text = value();
+        const std::optional<TSecondaryBaseline> align = text ? SecondaryBaselineFromWord(*text) : std::nullopt;
+        if (text && !align)
+            PrintCommandError(command, StrFormat("--align2 must be centred or baseline, not \"%s\"", text->c_str()));
+        if (align)
+            options.Align2 = *align;
+        return align.has_value();
+    }
     for (const TSwitchFlag& flag : SwitchFlags) {
         if ((*flag.On && arg == flag.On) || arg == flag.Off) {
             options.*flag.Field = arg == flag.On;
@@ -245,7 +259,8 @@ std::string GenerationFlagsHelp()
         line(StrFormat("%s %s", flag.Name, flag.Value), flag.Help);
     line("--font FAMILY|FILE", "primary font (default: Arial Narrow when installed, else the desktop's sans-serif)");
     line("--font2 FAMILY|FILE", "secondary font (default: Arial Unicode MS when installed, else Unifont)");
-    line("--report", "list the codes drawn with the secondary font and those no font covers");
+    line("--report", "list the codes drawn with the secondary font, those no font covers and the glyphs whose "
+                     "ink the cell cuts (clipped CODE U+XXXX top|bottom ROWS)");
     line("--save-options", "embed the options in the font (a font-information block)");
     for (const TIntegerFlag& flag : IntegerFlags) {
         std::string text = StrFormat("%s, %d..%d (default ", flag.Help, flag.Range.Min, flag.Range.Max);
@@ -258,6 +273,8 @@ std::string GenerationFlagsHelp()
         line(StrFormat("%s MODE", flag.Name),
              StrFormat("%s: %s (default %s)", flag.Help, RenderModeWords().c_str(),
                        NameOf(defaults.*flag.Field).Word));
+    line("--align2 centred|baseline", "secondary glyphs centred in the cell, or on the primary font's baseline "
+                                      "(default centred)");
     for (const TSwitchFlag& flag : SwitchFlags) {
         const std::string name = *flag.On ? StrFormat("%s, %s", flag.On, flag.Off) : flag.Off;
         const std::string text = *flag.On ? flag.Help : StrFormat("turns off %s", flag.Help);

@@ -66,6 +66,7 @@ void PrintImportedFromName(const TImportedOptions& imported)
     PrintValue("SpaceWidth", imported.SpaceWidth);
     PrintValue("Outline", imported.Outline);
     PrintRendering("Render", "Ink", imported.Rendering);
+    PrintLayout(imported.Shift, imported.ShapeArabic, imported.Shift2, imported.Align2);
     PrintRule("CutLeftRight", "MinWidth", imported.MinWidth);
     PrintValue("MinHeight", imported.MinHeight);
     std::printf("SameWidthNumbers: %s\n", OnOff(imported.SameWidthNumbers));

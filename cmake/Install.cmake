@@ -93,6 +93,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "graphics")
+# The shared libraries (Qt, FreeType, fontconfig, HarfBuzz, libjpeg) come in through shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The default fonts fall back to DejaVu and Unifont; Qt needs its platform plugins to start.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-unifont, qt6-qpa-plugins")

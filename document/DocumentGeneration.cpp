@@ -1,5 +1,7 @@
 // The one generation both front ends run, and the options whose rules follow its results.
 
+#include <functional>
+
 #include "document/FontDocument.h"
 #include "generate/FontTypeChoice.h"
 
@@ -8,17 +10,43 @@ std::shared_ptr<const TFontFace> TFontDocument::OpenFont(const TFontRequest& req
     return FUse == TDocumentUse::Interactive ? FEngine.OpenNearestFont(request) : FEngine.OpenFont(request);
 }
 
-bool TFontDocument::Generate(const TProgressCallback& progress)
+void TFontDocument::RunGenerator(const TGenerationOptions& options, const std::function<void(TGlyphGenerator&)>& use)
 {
-    const TGenerationOptions options = FOptions;
     const std::shared_ptr<const TFontFace> font1 = OpenFont(PrimaryFontRequest(options));
     std::shared_ptr<const TFontFace> font2;
     // No secondary family named: the primary font draws every character.
     if (options.TryFont2 && !options.Font2Name.empty())
         font2 = OpenFont(SecondaryFontRequest(options));
-
     TGlyphGenerator generator(options, FTable.CharUnicode(), FTable.LastCharIndex(),
                               {font1.get(), font2.get(), font1->Coverage(), font2 ? font2->Coverage() : FullCoverage()});
+    use(generator);
+}
+
+int TFontDocument::WidestGlyph(const TGenerationOptions& options)
+{
+    if (!CanGenerate())
+        return 0;
+    int widest = 0;
+    RunGenerator(options, [&widest](TGlyphGenerator& generator) {
+        TMtkFont trial;
+        generator.GenerateFont(trial);
+        widest = generator.Stats().FMaxGlyphWidth;
+    });
+    return widest;
+}
+
+bool TFontDocument::Generate(const TProgressCallback& progress)
+{
+    bool fallback = false;
+    const TGenerationOptions options = FOptions;
+    RunGenerator(options, [&](TGlyphGenerator& generator) { fallback = Generate(generator, progress); });
+    // Reached only when the generation completed.
+    FGeneratedOptions = options;
+    return fallback;
+}
+
+bool TFontDocument::Generate(TGlyphGenerator& generator, const TProgressCallback& progress)
+{
     generator.SetProgress(progress);
     FStoreHoldsGeneration = false;
     FFontFile.clear();
@@ -41,7 +69,6 @@ bool TFontDocument::Generate(const TProgressCallback& progress)
     FSources = generator.Sources();
     FEncoded = generator.EncodedFont();
     FStoreHoldsGeneration = true;
-    FGeneratedOptions = options;
     FGenerationPending = false;
     ++FGenerationCount;
     finish();
@@ -56,19 +83,30 @@ void TFontDocument::AdoptOptions(const TGenerationOptions& options)
         ApplyFixedWidthRule(FOptions);
 }
 
+int TFontDocument::FixedMinWidth()
+{
+    TGenerationOptions options = FOptions;
+    std::optional<TTakenWidths> none;
+    ApplyFontTypeChoice(options, ftTwoColorFixed, FStats.FMaxGlyphWidth,
+                        [this](const TGenerationOptions& trial) { return WidestGlyph(trial); }, none);
+    return options.MinWidth;
+}
+
 void TFontDocument::ChooseFontType(int type)
 {
     const TGenerationOptions before = FOptions;
-    FWidthStep = ApplyFontTypeChoice(FOptions, type, FStats.FMaxGlyphWidth);
+    FWidthStep = ApplyFontTypeChoice(FOptions, type, FStats.FMaxGlyphWidth,
+                                     [this](const TGenerationOptions& trial) { return WidestGlyph(trial); },
+                                     FTakenWidths);
+    // A generated font of the other colour depth would be saved as the type it was made for.
+    const int typeBits = FOptions.IsTwoColor() ? 1 : 2;
     if (FOptions.MinWidth != before.MinWidth || FOptions.SpaceWidth != before.SpaceWidth ||
-        FOptions.Outline != before.Outline || FOptions.CutLeftRight != before.CutLeftRight)
+        FOptions.Outline != before.Outline || FOptions.CutLeftRight != before.CutLeftRight ||
+        (FStoreHoldsGeneration && FFont->FBitsPerPixel != typeBits))
         FGenerationPending = true;
-    // The file to be saved changes with the type; a font opened since the last generation keeps
-    // the line as it was.
-    if (FStoreHoldsGeneration) {
-        FEncoded = MeasureFontFileSize(*FFont, FOptions.NewMode(), FStats);
-        emit Changed(dcStatistics);
-    }
+    // The file to be saved changes with the type.
+    FEncoded = MeasureFontFileSize(*FFont, FOptions.NewMode(), FStats);
+    emit Changed(dcStatistics);
     KeepOptions();
 }
 

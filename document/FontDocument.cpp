@@ -47,7 +47,9 @@ void TFontDocument::ReplaceFont(std::unique_ptr<TMtkFont> font, const std::strin
     FEncoded = {};
     FTable.ClearToZero(FFont->GlyphCount());
     FontReplaced();
-    emit Changed(dcFontReplaced);
+    // The statistics line describes the font in hand, wherever it came from.
+    FStats = MeasureStore(*FFont, FOptions.NewMode());
+    emit Changed(dcFontReplaced | dcStatistics);
 }
 
 void TFontDocument::WriteFontFile(const TFontFormat& format, const std::string& path, TBdfDepth bdfDepth)
@@ -107,18 +109,12 @@ void TFontDocument::FontReplaced()
 
 void TFontDocument::LoadTableFile(const std::string& fileName)
 {
+    // A file that fails, half-way or not, leaves the table and the preset in use as they were.
     TConversionTable loaded = FTable;
-    try {
-        loaded.LoadTableFile(fileName);
-    } catch (...) {
-        FTable = std::move(loaded);
-        FPreset = -1;
-        throw;
-    }
+    loaded.LoadTableFile(fileName);
     if (loaded.PresetIds().Count() == 0)
-        throw EGlyphForgeError(StrFormat("\"%s\" holds no presets (numbered sections such as [1]); the presets in "
-                                         "use are kept.",
-                                         fileName.c_str()));
+        throw EGlyphForgeError(
+            StrFormat("\"%s\" holds no presets (numbered sections such as [1]).", fileName.c_str()));
     FTable = std::move(loaded);
     FPreset = -1;
 }

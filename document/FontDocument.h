@@ -5,6 +5,7 @@
 // Changed. No widgets: the window shows it, the command line drives it.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@
 #include "font/MtkFont.h"
 #include "generate/ConversionTable.h"
 #include "generate/FontEngine.h"
+#include "generate/FontTypeChoice.h"
 #include "generate/GenerationOptions.h"
 #include "generate/Generator.h"
 
@@ -73,8 +75,8 @@ public:
 
     // --- the conversion table ---
     const TConversionTable& Table() const { return FTable; }
-    // Reads a table's presets. What was read before an error is in use, with no preset; a table
-    // without presets is refused and the one in use kept.
+    // Reads a table's presets. A file that fails, or holds no presets, is refused and the table
+    // in use kept.
     void LoadTableFile(const std::string& fileName);
     // A preset by its number, else by its description (ignoring case); the first when empty.
     std::optional<int> FindPreset(const std::string& preset) const;
@@ -96,8 +98,12 @@ public:
     // Spin step of the minimum and space widths: 4 while the fixed-width type holds.
     int WidthStep() const { return FWidthStep; }
     // The type box's pick: the type's rules applied to the other options, the size gauge
-    // re-measured. A generation is requested when a width changed.
+    // re-measured. A generation is requested when a width changed, or when the glyphs in hand
+    // were generated in the other colour depth. Leaving the fixed-width type gives back the
+    // widths it took, unless the user changed them since.
     void ChooseFontType(int type);
+    // The "Min width:" picking the fixed-width type now sets: wide enough for every glyph.
+    int FixedMinWidth();
     // Back to the variable-width type without a generation; the width step becomes 1 when asked.
     void LeaveFixedWidthType(bool resetStep);
     // The options that made the font in hand, after a change the user declined to apply.
@@ -111,6 +117,8 @@ public:
     // for it and the type went back to variable width.
     bool Generate(const TProgressCallback& progress = {});
     const TGenerationStats& Stats() const { return FStats; }
+    // The store holds a whole generation, not a font opened since nor a failed generation's part.
+    bool HoldsGeneration() const { return FStoreHoldsGeneration; }
     int GenerationCount() const { return FGenerationCount; }
     // Which font drew each character code of the last generation.
     const std::vector<TGlyphSource>& Sources() const { return FSources; }
@@ -119,6 +127,11 @@ signals:
     void Changed(TDocumentChanges changes);
 
 private:
+    // A generator for Options, with their fonts open while Use runs.
+    void RunGenerator(const TGenerationOptions& options, const std::function<void(TGlyphGenerator&)>& use);
+    bool Generate(TGlyphGenerator& generator, const TProgressCallback& progress);
+    // The widest glyph a generation with Options makes, the store left as it is.
+    int WidestGlyph(const TGenerationOptions& options);
     void SetUnsavedEdits(bool unsaved);
     void FontReplaced();
     std::shared_ptr<const TFontFace> OpenFont(const TFontRequest& request);
@@ -134,10 +147,11 @@ private:
     int FPreset = -1;
     TGenerationOptions FOptions;
     int FWidthStep = 1;
+    std::optional<TTakenWidths> FTakenWidths; // while the fixed-width type holds widths it raised
     TGenerationOptions FOptionsInHand; // made the font in hand, or describe it since edits
     int FWidthStepInHand = 1;
     bool FGenerationPending = true;
-    TGenerationStats FStats; // of the last generation, or of the edits applied since
+    TGenerationStats FStats; // of the font in hand: generated, opened or edited
     std::vector<TGlyphSource> FSources;
     TEncodedFont FEncoded; // the store as saved in the options' mode; empty when unknown or refused
     bool FStoreHoldsGeneration = false; // not a font opened since, nor a failed generation's part

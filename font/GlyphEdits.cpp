@@ -111,6 +111,10 @@ void AddEdgeColumns(TMtkFont& font, int index, const TEdgeColumns& columns)
 TEdgeColumns RemoveEdgeColumns(TMtkFont& font, int index, TGlyphEdge edge)
 {
     const std::vector<int> glyphs = Reached(font, index);
+    // A fixed-width font of width 0 cannot be saved: its header would read as a variable-width one.
+    if (!font.FVariableWidth && font.GetGlyph(0)->Width() == 1)
+        throw EGlyphEditError(StrFormat("Glyph 0 has one column left, the least a fixed-width font can hold.%s",
+                                        FixedWidthNote(font, "shrinks").c_str()));
     for (const int k : glyphs)
         if (font.GetGlyph(k)->Width() == 0)
             throw EGlyphEditError(

@@ -48,5 +48,6 @@ uint8_t SetGlyphPadColor(TMtkFont& font, int index, uint8_t padColor);
 TEdgeColumns BlankEdgeColumns(const TMtkFont& font, int index, TGlyphEdge edge, uint8_t fill);
 // Throws EGlyphEditError when a glyph it reaches is as wide as a glyph can be.
 void AddEdgeColumns(TMtkFont& font, int index, const TEdgeColumns& columns);
-// Throws EGlyphEditError when a glyph it reaches has no column left.
+// Throws EGlyphEditError when a glyph it reaches has no column left, or when glyph 0 of a
+// fixed-width font has only one.
 TEdgeColumns RemoveEdgeColumns(TMtkFont& font, int index, TGlyphEdge edge);

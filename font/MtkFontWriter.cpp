@@ -1,8 +1,10 @@
 // Mediatek font file writer.
 //
 // Stores the format cannot hold are refused before a byte is written: too many glyphs, glyphs
-// too wide for the one-byte width or padded row length, glyphs not as high as the font, and
-// bit depths other than 1 and 2. A compressed fixed-width font is laid out with its offset table
+// too wide for the one-byte width or padded row length, glyphs higher than the one-byte height
+// or not as high as the font, a fixed-width font of width 0 (which every reader takes for a
+// variable-width one, or refuses), and bit depths other than 1 and 2. A file is not written for
+// a store without glyphs either, since no reader would open it. A compressed fixed-width font is laid out with its offset table
 // at byte 12, where a CharWidth other than 0 tells every reader to look for it.
 
 #include <algorithm>
@@ -21,6 +23,7 @@ constexpr int MaxGlyphs = 65535;
 // Beyond this the data offset of a variable-width font no longer fits its 16-bit field.
 constexpr int MaxCompressedGlyphs = 13104;
 constexpr int MaxWidth = 255;
+constexpr int MaxHeight = 255;
 constexpr int MaxPaddedWidth = 252;
 constexpr int MaxRunLength = 255;
 constexpr size_t HeaderSize = 11;
@@ -203,6 +206,9 @@ void CheckWritable(const TMtkFont& font, bool newMode)
 
     for (int k = 0; k < count; ++k) {
         const TGlyphBitmap& glyph = *font.GetGlyph(k);
+        if (glyph.Height() > MaxHeight)
+            Refuse(StrFormat("Glyph %d is %d pixels high; a Mediatek font holds at most %d rows.", k, glyph.Height(),
+                             MaxHeight));
         if (glyph.Height() != font.FHeight)
             Refuse(StrFormat("Glyph %d is %d pixels high; every glyph of this font must be %d pixels high.", k,
                              glyph.Height(), font.FHeight));
@@ -210,6 +216,8 @@ void CheckWritable(const TMtkFont& font, bool newMode)
         if (k > 0 && !(compressed && font.FVariableWidth))
             continue;
         const int width = glyph.Width();
+        if (width == 0 && !(compressed && font.FVariableWidth))
+            Refuse("Glyph 0 is 0 pixels wide; the glyphs of a fixed-width font must be at least 1 pixel wide.");
         if (!compressed && width > MaxWidth)
             Refuse(StrFormat("Glyph 0 is %d pixels wide; a 2-colour glyph can be at most %d pixels wide.", width,
                              MaxWidth));
@@ -402,6 +410,8 @@ void TEncodedFont::AppendFile(std::vector<uint8_t>& stream, const std::string& p
 void TEncodedFont::SaveToFile(const std::string& fileName, const std::string& programStamp,
                               std::span<const uint8_t> fontInfo) const
 {
+    if (Body.empty())
+        Refuse("The font has no glyphs; there is nothing to save.");
     std::vector<uint8_t> file;
     AppendFile(file, programStamp, fontInfo);
     WriteFileAtomically(fileName, file);

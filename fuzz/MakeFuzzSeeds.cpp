@@ -94,6 +94,11 @@ void FontSeeds(const fs::path& corpus)
     rendered.Ink = 90;
     rendered.RenderMode2 = TRenderMode::Mono;
     Save(corpus / "font_info_fuzz", "rendering-record.mtf", FontFile(font, false, BuildFontInfo(rendered)));
+    rendered.Shift = -2;
+    rendered.Shift2 = 3;
+    rendered.Align2 = TSecondaryBaseline::Primary;
+    rendered.ShapeArabic = true;
+    Save(corpus / "font_info_fuzz", "layout-record.mtf", FontFile(font, false, BuildFontInfo(rendered)));
 
     const std::string bmp = (fs::temp_directory_path() / "glyphforge-seed.bmp").string();
     font.SaveToBmpFile(bmp);
@@ -133,6 +138,11 @@ void OptionsNameSeeds(const fs::path& corpus)
     options.RenderMode = TRenderMode::Light;
     options.Ink = 60;
     Save(corpus / "options_name_fuzz", "ink-name", "\x19" + ProposedFontFileName(options, 14));
+    options.Shift = -3;
+    options.ShapeArabic = true;
+    options.Shift2 = 2;
+    options.Align2 = TSecondaryBaseline::Primary;
+    Save(corpus / "options_name_fuzz", "layout-name", "\x1D" + ProposedFontFileName(options, 14));
 }
 
 void BdfSeeds(const fs::path& corpus)

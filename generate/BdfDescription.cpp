@@ -100,7 +100,7 @@ int GenerationBaseline(const TGenerationOptions& options, const TFontFace& prima
     const int outline = std::max(options.Outline, 0);
     const int cellHeight = storeHeight + topCut + bottomCut;
     const int textHeight = primary.Ascent() + primary.Descent() + 2 * outline;
-    const int top = outline + (cellHeight - textHeight) / 2 - topCut;
+    const int top = outline + (cellHeight - textHeight) / 2 - topCut - ShiftRange.Clamp(options.Shift);
     return std::clamp(top + primary.Ascent(), 0, storeHeight);
 }
 

@@ -27,7 +27,7 @@ struct TBdfSource {
 TBdfDescription DescribeForBdf(const TMtkFont& store, const TBdfSource& source);
 
 // Rows above the baseline in the stored glyphs, as the generation drew the primary face:
-// centred in the common cell, raised by the top cut.
+// centred in the common cell, raised by the top cut and the face's shift.
 int GenerationBaseline(const TGenerationOptions& options, const TFontFace& primary, int storeHeight);
 // The row under the commonest lowest ink row (outline not counted) of the digits and capitals,
 // of every glyph when they have no ink; the whole height when nothing has ink.

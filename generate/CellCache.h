@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "font/GlyphBitmap.h"
+#include "generate/FontFace.h"
 
 class TRasterBudget;
 
@@ -15,6 +16,7 @@ class TRasterBudget;
 struct TCellContext {
     int Outline = 0;
     int CellHeight = 0;
+    int TextTop = 0; // the row the text's line box starts at, cuts and shifts applied
     int TopCutRows = 0;
     int BottomCutRows = 0;
     bool TwoColor = false;
@@ -27,6 +29,7 @@ struct TGlyphCell {
     TCellContext Context;
     TGlyphBitmap Bitmap;
     std::vector<uint8_t> InkColumns; // see FindInkColumns
+    TClippedInk Clipped;             // ink the cell's rows leave out
 
     size_t Bytes() const { return sizeof(TGlyphCell) + Bitmap.Bits().size() + InkColumns.size(); }
 };

@@ -84,7 +84,14 @@ void TConversionTable::LoadTableFile(const std::string& fileName)
             continue;
         // Without its first and last character, whatever the last one is.
         const std::string inner = line.size() >= 2 ? line.substr(1, line.size() - 2) : std::string();
-        FPresetIds.Add(StrToInt(inner), true);
+        try {
+            FPresetIds.Add(StrToInt(inner), true);
+        } catch (const EConvertError&) {
+            // A settings file, or a table written by hand: say what a table needs.
+            throw EConvertError(StrFormat("\"%s\" holds the section %s, which is no preset: a table file holds only "
+                                          "numbered sections such as [1].",
+                                          fileName.c_str(), line.c_str()));
+        }
     }
     std::vector<std::string> descriptions;
     for (int i = 0; i < FPresetIds.Count(); ++i)

@@ -18,7 +18,8 @@ public:
     // Reads the preset ids (section headers in file order, duplicates kept) and their
     // descriptions. Selects and loads nothing: the caller picks a preset afterwards.
     // The file name is kept even when reading fails. On an error the ids read so far stay
-    // and the descriptions stay empty.
+    // and the descriptions stay empty. A section that is not numbered fails the file with a
+    // message naming it.
     void LoadTableFile(const std::string& fileName);
 
     // Re-reads the table file and fills the table from section PresetId. The table is

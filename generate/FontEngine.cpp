@@ -26,12 +26,12 @@ TDefaultFont DefaultSecondaryFont()
 
 TFontRequest PrimaryFontRequest(const TGenerationOptions& options)
 {
-    return {options.FontName, options.FontSize, options.FontStyle, options.Rendering()};
+    return {options.FontName, options.FontSize, options.FontStyle, options.Rendering(), options.ShapeArabic};
 }
 
 TFontRequest SecondaryFontRequest(const TGenerationOptions& options)
 {
-    return {options.Font2Name, options.Font2Size, options.Font2Style, options.Rendering2()};
+    return {options.Font2Name, options.Font2Size, options.Font2Style, options.Rendering2(), options.ShapeArabic};
 }
 
 bool IsFontFileName(const std::string& name)
@@ -91,6 +91,7 @@ std::shared_ptr<const TFontFace> TFontEngine::Open(const TFontRequest& request, 
     spec.Underline = request.Style & fsUnderline;
     spec.StrikeOut = request.Style & fsStrikeOut;
     spec.Rendering = request.Rendering;
+    spec.ShapeArabic = request.ShapeArabic;
     // The bilevel modes have no threshold: one face serves whatever it is set to.
     spec.Rendering.Ink = spec.Rendering.UsesInk() ? InkRange.Clamp(spec.Rendering.Ink) : DefaultInk;
 

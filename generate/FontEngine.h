@@ -13,8 +13,10 @@
 #include "generate/GenerationOptions.h"
 
 struct TFontRequest {
-    TFontRequest(std::string family, int sizePoints, TFontStyles style, TRendering rendering = {})
-        : Family(std::move(family)), SizePoints(sizePoints), Style(style), Rendering(rendering)
+    TFontRequest(std::string family, int sizePoints, TFontStyles style, TRendering rendering = {},
+                 bool shapeArabic = false)
+        : Family(std::move(family)), SizePoints(sizePoints), Style(style), Rendering(rendering),
+          ShapeArabic(shapeArabic)
     {
     }
 
@@ -22,6 +24,7 @@ struct TFontRequest {
     int SizePoints;
     TFontStyles Style;
     TRendering Rendering;
+    bool ShapeArabic;
 };
 
 // The primary and the secondary font as the options ask for them.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
+#include <optional>
 #include <vector>
 
 #include <ft2build.h>
@@ -13,7 +15,9 @@
 #include "font/ByteWords.h"
 #include "font/Errors.h"
 #include "font/Format.h"
+#include "generate/ArabicForms.h"
 #include "generate/CellCache.h"
+#include "generate/FormShaper.h"
 #include "generate/RasterCache.h"
 
 class TFontLibrary {
@@ -47,8 +51,8 @@ int PointsToPixels(int points)
 
 std::string TFaceSpec::Key() const
 {
-    return StrFormat("%s|%d|%d|%d%d%d%d|%d|%d", File.c_str(), FaceIndex, PixelSize, Bold, Italic, Underline, StrikeOut,
-                     static_cast<int>(Rendering.Mode), Rendering.Ink);
+    return StrFormat("%s|%d|%d|%d%d%d%d|%d|%d|%d", File.c_str(), FaceIndex, PixelSize, Bold, Italic, Underline,
+                     StrikeOut, static_cast<int>(Rendering.Mode), Rendering.Ink, ShapeArabic);
 }
 
 namespace {
@@ -133,6 +137,27 @@ void RowToInk(const FT_Bitmap& bitmap, const uint8_t* row, uint8_t* ink, int ink
     }
 }
 
+// A glyph whose coverage nowhere reaches the ink threshold (a thin mark at a small size) keeps its
+// most covered pixels, so a character the font draws never comes out blank.
+void KeepFaintestInk(const FT_Bitmap& bitmap, TGlyphRaster& raster)
+{
+    if (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY || raster.Ink.empty() ||
+        std::memchr(raster.Ink.data(), 1, raster.Ink.size()) != nullptr)
+        return;
+    const auto rowAt = [&](unsigned y) {
+        const unsigned memoryRow = bitmap.pitch >= 0 ? y : bitmap.rows - 1 - y;
+        return bitmap.buffer + size_t{memoryRow} * static_cast<unsigned>(std::abs(bitmap.pitch));
+    };
+    uint8_t strongest = 0;
+    for (unsigned y = 0; y < bitmap.rows; ++y)
+        strongest = std::max(strongest, *std::max_element(rowAt(y), rowAt(y) + bitmap.width));
+    if (strongest == 0)
+        return;
+    for (unsigned y = 0; y < bitmap.rows; ++y)
+        for (unsigned x = 0; x < bitmap.width; ++x)
+            raster.Ink[size_t{y} * bitmap.width + x] = rowAt(y)[x] == strongest;
+}
+
 FT_Int32 LoadFlags(TRenderMode mode)
 {
     switch (mode) {
@@ -163,6 +188,47 @@ FT_Render_Mode RenderModeOf(TRenderMode mode)
     return FT_RENDER_MODE_NORMAL;
 }
 
+// The glyphs of a shaped run in one raster, each at its place from the pen origin; one glyph
+// at the origin stays as it is.
+TGlyphRaster ComposeRasters(std::vector<TGlyphRaster>& parts, const std::vector<TPlacedGlyph>& places)
+{
+    if (parts.size() == 1 && places[0].X == 0 && places[0].Y == 0)
+        return std::move(parts[0]);
+    TGlyphRaster composed;
+    int left = 0, right = 0, top = 0, bottom = 0; // bounds of the ink, y up
+    bool anyInk = false;
+    for (size_t k = 0; k < parts.size(); ++k) {
+        const TGlyphRaster& part = parts[k];
+        composed.Advance = std::max(composed.Advance, places[k].X + part.Advance);
+        if (part.Width == 0 || part.Height == 0)
+            continue;
+        const int partLeft = places[k].X + part.Left;
+        const int partTop = places[k].Y + part.Top;
+        left = anyInk ? std::min(left, partLeft) : partLeft;
+        right = anyInk ? std::max(right, partLeft + part.Width) : partLeft + part.Width;
+        top = anyInk ? std::max(top, partTop) : partTop;
+        bottom = anyInk ? std::min(bottom, partTop - part.Height) : partTop - part.Height;
+        anyInk = true;
+    }
+    if (!anyInk)
+        return composed;
+    composed.Left = left;
+    composed.Top = top;
+    composed.Width = right - left;
+    composed.Height = top - bottom;
+    composed.Ink.assign(static_cast<size_t>(composed.Width) * composed.Height, 0);
+    for (size_t k = 0; k < parts.size(); ++k) {
+        const TGlyphRaster& part = parts[k];
+        const int x0 = places[k].X + part.Left - left;
+        const int y0 = top - (places[k].Y + part.Top);
+        for (int y = 0; y < part.Height; ++y)
+            for (int x = 0; x < part.Width; ++x)
+                composed.Ink[static_cast<size_t>(y0 + y) * composed.Width + x0 + x] |=
+                    part.Ink[static_cast<size_t>(y) * part.Width + x];
+    }
+    return composed;
+}
+
 } // namespace
 
 struct TFontFace::TImpl {
@@ -182,6 +248,9 @@ struct TFontFace::TImpl {
     uint32_t LastCharacter = 0x10000;
     const TGlyphRaster* LastRaster = nullptr;
     std::unique_ptr<TAUCMinMax> CoverageList;
+    // Presentation forms drawn from their letters, opened on first use.
+    std::unique_ptr<TFormShaper> Shaper;
+    std::map<uint16_t, std::optional<TGlyphRaster>> ShapedRasters; // none: the face cannot shape it
 
     ~TImpl()
     {
@@ -305,6 +374,7 @@ struct TFontFace::TImpl {
         if (bitmap.pixel_mode == FT_PIXEL_MODE_GRAY && bitmap.pitch == static_cast<int>(bitmap.width)) {
             // Rows without gaps, top row first: one run over every pixel.
             GrayToInk(bitmap.buffer, raster.Ink.data(), bitmap.width * bitmap.rows, Spec.Rendering.Ink);
+            KeepFaintestInk(bitmap, raster);
             return raster;
         }
         const unsigned pitch = static_cast<unsigned>(std::abs(bitmap.pitch));
@@ -314,17 +384,51 @@ struct TFontFace::TImpl {
             const uint8_t* row = bitmap.buffer + size_t{memoryRow} * pitch;
             RowToInk(bitmap, row, raster.Ink.data() + size_t{y} * bitmap.width, Spec.Rendering.Ink);
         }
+        KeepFaintestInk(bitmap, raster);
         return raster;
+    }
+
+    // The form's glyphs as the shaper places them, in one raster; none when the face lacks any.
+    std::optional<TGlyphRaster> ShapeForm(const TPresentationForm& form)
+    {
+        if (!Shaper)
+            Shaper = std::make_unique<TFormShaper>(Spec.File, Spec.FaceIndex, Spec.PixelSize);
+        const std::vector<TPlacedGlyph> glyphs =
+            Shaper->Shape(form.Letters, JoinsRight(form.Form), JoinsLeft(form.Form));
+        if (glyphs.empty())
+            return std::nullopt;
+        std::vector<TGlyphRaster> parts;
+        for (const TPlacedGlyph& placed : glyphs)
+            parts.push_back(Rasterize(placed.Glyph));
+        return ComposeRasters(parts, glyphs);
+    }
+
+    // The shaped raster of a presentation form the map lacks; none when it is not one, or
+    // shaping is off or fails.
+    const TGlyphRaster* ShapedRaster(uint16_t character)
+    {
+        if (!Spec.ShapeArabic || FT_Get_Char_Index(Face, character) != 0)
+            return nullptr;
+        const TPresentationForm* form = FindPresentationForm(character);
+        if (!form)
+            return nullptr;
+        auto kept = ShapedRasters.find(character);
+        if (kept == ShapedRasters.end())
+            kept = ShapedRasters.emplace(character, ShapeForm(*form)).first;
+        return kept->second ? &*kept->second : nullptr;
     }
 
     const TGlyphRaster& Raster(uint16_t character)
     {
         if (character == LastCharacter)
             return *LastRaster;
-        const FT_UInt glyph = FT_Get_Char_Index(Face, character);
-        const TGlyphRaster* raster = Cache->Find(glyph);
-        if (!raster)
-            raster = &Cache->Store(glyph, Rasterize(glyph));
+        const TGlyphRaster* raster = ShapedRaster(character);
+        if (!raster) {
+            const FT_UInt glyph = FT_Get_Char_Index(Face, character);
+            raster = Cache->Find(glyph);
+            if (!raster)
+                raster = &Cache->Store(glyph, Rasterize(glyph));
+        }
         LastCharacter = character;
         LastRaster = raster;
         return *raster;
@@ -390,6 +494,46 @@ int TFontFace::TextHeightW(uint16_t) const
     return FImpl->Ascent + FImpl->Descent;
 }
 
+TOverhang TFontFace::Overhang(uint16_t character) const
+{
+    const TGlyphRaster& raster = FImpl->Raster(character);
+    // The mask may have empty columns at its sides; only ink counts.
+    int first = raster.Width;
+    int last = -1;
+    for (int row = 0; row < raster.Height; ++row) {
+        const uint8_t* ink = raster.Ink.data() + static_cast<size_t>(row) * raster.Width;
+        for (int x = 0; x < first; ++x)
+            if (ink[x]) {
+                first = x;
+                break;
+            }
+        for (int x = raster.Width - 1; x > last; --x)
+            if (ink[x]) {
+                last = x;
+                break;
+            }
+    }
+    if (last < first)
+        return {};
+    return {std::max(0, -(raster.Left + first)), std::max(0, raster.Left + last + 1 - raster.Advance)};
+}
+
+TClippedInk TFontFace::ClippedInk(uint16_t character, int y, int visibleRows) const
+{
+    const TGlyphRaster& raster = FImpl->Raster(character);
+    const int originY = y + FImpl->Ascent - raster.Top;
+    TClippedInk clipped;
+    for (int row = 0; row < raster.Height; ++row) {
+        const int cellRow = originY + row;
+        if (cellRow >= 0 && cellRow < visibleRows)
+            continue;
+        const uint8_t* ink = raster.Ink.data() + static_cast<size_t>(row) * raster.Width;
+        if (std::find(ink, ink + raster.Width, 1) != ink + raster.Width)
+            ++(cellRow < 0 ? clipped.Top : clipped.Bottom);
+    }
+    return clipped;
+}
+
 void TFontFace::TextOutW(TGlyphBitmap& bitmap, int x, int y, uint16_t character, uint8_t fontIndex,
                          uint8_t brushIndex) const
 {
@@ -420,6 +564,11 @@ const TAUCMinMax& TFontFace::Coverage() const
 bool TFontFace::MapsCharacter(uint16_t character) const
 {
     return FT_Get_Char_Index(FImpl->Face, character) != 0;
+}
+
+bool TFontFace::ShapesCharacter(uint16_t character) const
+{
+    return FImpl->ShapedRaster(character) != nullptr;
 }
 
 TCellCache& TFontFace::Cells() const

@@ -31,8 +31,25 @@ struct TFaceSpec {
     bool Underline = false;
     bool StrikeOut = false;
     TRendering Rendering;
+    // Arabic presentation forms missing from the character map are shaped from their letters.
+    bool ShapeArabic = false;
 
     std::string Key() const;
+};
+
+// Columns of a character's ink left of its pen origin and right of its advance.
+struct TOverhang {
+    int Left = 0;
+    int Right = 0;
+};
+
+// Rows of a character's ink that fall outside the rows a cell keeps.
+struct TClippedInk {
+    int Top = 0;
+    int Bottom = 0;
+
+    bool Any() const { return Top > 0 || Bottom > 0; }
+    bool operator==(const TClippedInk&) const = default;
 };
 
 class TFontFace {
@@ -54,6 +71,10 @@ public:
     int TextWidthW(uint16_t character) const;
     // The cell height, ascent + descent: the same for every character.
     int TextHeightW(uint16_t character) const;
+    // Drawn that much further right in a box that much wider than the advance, no ink is lost.
+    TOverhang Overhang(uint16_t character) const;
+    // The rows holding ink above row 0 and from row VisibleRows on, the cell top at Y.
+    TClippedInk ClippedInk(uint16_t character, int y, int visibleRows) const;
     // Fills the cell (advance x cell height) whose top-left corner is X, Y with BrushIndex and
     // sets the ink to FontIndex; clipped to the bitmap, offsets may be negative.
     void TextOutW(TGlyphBitmap& bitmap, int x, int y, uint16_t character, uint8_t fontIndex, uint8_t brushIndex) const;
@@ -63,6 +84,9 @@ public:
     const TAUCMinMax& Coverage() const;
     // Whether the character map has the character itself (an empty map has none).
     bool MapsCharacter(uint16_t character) const;
+    // Whether the character is a presentation form that the map lacks and the face draws from
+    // its letters (only when shaping is asked for).
+    bool ShapesCharacter(uint16_t character) const;
 
     // The generator's finished cells drawn with this face, kept within the same budget as the
     // rasters and for as long as the face.

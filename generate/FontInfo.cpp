@@ -1,6 +1,7 @@
 #include "generate/FontInfo.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 #include "font/Errors.h"
@@ -10,6 +11,7 @@ namespace {
 
 constexpr std::string_view Marker = "FONT_INFO";
 constexpr std::string_view RenderingMarker = "[RENDERING";
+constexpr std::string_view LayoutMarker = "[LAYOUT";
 constexpr uint8_t StyleMask = fsBold | fsItalic | fsUnderline | fsStrikeOut;
 
 uint8_t CheckedByte(int value)
@@ -103,24 +105,59 @@ void AddRenderingRecord(const TGenerationOptions& options, TByteArray& block)
     block.push_back(']');
 }
 
+void AddLayoutRecord(const TGenerationOptions& options, TByteArray& block)
+{
+    const TGenerationOptions defaults;
+    if (options.Shift == defaults.Shift && options.Shift2 == defaults.Shift2 && options.Align2 == defaults.Align2 &&
+        options.ShapeArabic == defaults.ShapeArabic)
+        return;
+    const uint8_t record[LayoutRecordSize] = {
+        static_cast<uint8_t>(ShiftRange.Clamp(options.Shift)),
+        static_cast<uint8_t>(ShiftRange.Clamp(options.Shift2)),
+        static_cast<uint8_t>(options.Align2 == TSecondaryBaseline::Primary ? 1 : 0),
+        static_cast<uint8_t>(options.ShapeArabic ? LayoutShapeArabic : 0),
+    };
+    block.insert(block.end(), LayoutMarker.begin(), LayoutMarker.end());
+    block.insert(block.end(), std::begin(record), std::end(record));
+    block.push_back(']');
+}
+
 TRendering RenderingOf(uint8_t mode, uint8_t ink)
 {
     return {RenderModeFromValue(mode).value_or(TRenderMode::Smooth), InkRange.Clamp(ink)};
 }
 
-// The record right after the block's "]", when it is there whole.
-void ReadRenderingRecord(TBoundedReader& reader, TFontInfoBlock& result)
+// A record of Size bytes after Marker and before "]"; none when it is not there whole.
+template <size_t Size>
+std::optional<std::array<uint8_t, Size>> ReadRecord(TBoundedReader& reader, std::string_view marker)
 {
-    if (!reader.Skip("]") || !reader.Skip(RenderingMarker))
-        return;
-    std::array<uint8_t, RenderingRecordSize> record{};
+    if (!reader.Skip(marker))
+        return std::nullopt;
+    std::array<uint8_t, Size> record{};
     for (uint8_t& byte : record)
         byte = reader.Byte();
     if (!reader.Skip("]"))
+        return std::nullopt;
+    return record;
+}
+
+// The records right after the block's "]", each when it is there whole.
+void ReadRecords(TBoundedReader& reader, TFontInfoBlock& result)
+{
+    if (!reader.Skip("]"))
         return;
-    result.HasRendering = true;
-    result.Rendering = RenderingOf(record[frMode], record[frInk]);
-    result.Rendering2 = RenderingOf(record[frMode2], record[frInk2]);
+    if (const auto record = ReadRecord<RenderingRecordSize>(reader, RenderingMarker)) {
+        result.HasRendering = true;
+        result.Rendering = RenderingOf((*record)[frMode], (*record)[frInk]);
+        result.Rendering2 = RenderingOf((*record)[frMode2], (*record)[frInk2]);
+    }
+    if (const auto record = ReadRecord<LayoutRecordSize>(reader, LayoutMarker)) {
+        result.HasLayout = true;
+        result.Shift = ShiftRange.Clamp(static_cast<int8_t>((*record)[flShift]));
+        result.Shift2 = ShiftRange.Clamp(static_cast<int8_t>((*record)[flShift2]));
+        result.Align2 = (*record)[flAlign2] == 1 ? TSecondaryBaseline::Primary : TSecondaryBaseline::Centred;
+        result.ShapeArabic = ((*record)[flFlags] & LayoutShapeArabic) != 0;
+    }
 }
 
 } // namespace
@@ -168,6 +205,7 @@ TByteArray BuildFontInfo(const TGenerationOptions& options)
     block.insert(block.end(), options.Font2Name.begin(), options.Font2Name.end());
     block.push_back(']');
     AddRenderingRecord(options, block);
+    AddLayoutRecord(options, block);
     return block;
 }
 
@@ -212,7 +250,7 @@ TFontInfoBlock ReadFontInfo(std::span<const uint8_t> data)
     TBoundedReader nameReader(data, namesAt);
     result.FontName = nameReader.Name();
     result.Font2Name = result.Version() == 1 ? result.FontName : nameReader.Name();
-    ReadRenderingRecord(nameReader, result);
+    ReadRecords(nameReader, result);
     return result;
 }
 

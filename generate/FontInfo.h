@@ -3,7 +3,9 @@
 // "[" "FONT_INFO", a 15-byte option block, the two face names (length byte + bytes), "]".
 // When a font is not rendered the default way, the rendering record follows the "]":
 // "[" "RENDERING", mode and ink of the primary font, mode and ink of the secondary one, "]".
-// Readers that know only the block stop at its "]" and never see it.
+// When glyphs are shifted, set on the primary's baseline or shaped, the layout record follows:
+// "[" "LAYOUT", shift, secondary shift (both signed), secondary baseline, flags, "]".
+// Readers that know only the block stop at its "]" and never see them.
 
 #include <array>
 #include <cstdint>
@@ -61,6 +63,16 @@ enum TRenderingByte : size_t {
 };
 constexpr size_t RenderingRecordSize = 4;
 
+// Bytes of the layout record after "[LAYOUT".
+enum TLayoutByte : size_t {
+    flShift = 0,  // two's complement
+    flShift2 = 1, // two's complement
+    flAlign2 = 2, // 0 centred, 1 on the primary's baseline
+    flFlags = 3,
+};
+constexpr size_t LayoutRecordSize = 4;
+constexpr uint8_t LayoutShapeArabic = 0x01; // flag
+
 // Throws ERangeError when a number or a face name's byte length is outside 0..255.
 TByteArray BuildFontInfo(const TGenerationOptions& options);
 
@@ -75,14 +87,20 @@ struct TFontInfoBlock {
     bool HasRendering = false;
     TRendering Rendering;
     TRendering Rendering2;
+    // The defaults when the block carries no layout record; shifts are clamped to their range.
+    bool HasLayout = false;
+    int Shift = 0;
+    int Shift2 = 0;
+    TSecondaryBaseline Align2 = TSecondaryBaseline::Centred;
+    bool ShapeArabic = false;
 
     // 1 or 2 as stored; every other version byte reads as the current layout.
     int Version() const;
 };
 
 // Searches the whole data for the first "FONT_INFO". Bytes past the end read as 0;
-// a name that runs past the end is cut there. The rendering record counts only when it
-// follows the block's "]" directly and is whole.
+// a name that runs past the end is cut there. The rendering and layout records count only when
+// they follow the block's "]" directly, one after the other, and are whole.
 TFontInfoBlock ReadFontInfo(std::span<const uint8_t> data);
 // Throws EFOpenError when the file cannot be read.
 TFontInfoBlock ReadFontInfo(const std::string& fileName);

@@ -20,6 +20,12 @@ enum TFontType : int {
     ftTwoColorFixed = 2, // "2 color uncompr., fix width"
 };
 
+// Where the secondary font's glyphs sit in the cell.
+enum class TSecondaryBaseline : uint8_t {
+    Centred, // its own line height centred, as the primary's is
+    Primary, // its baseline on the primary font's baseline row
+};
+
 struct TSpinRange {
     int Min;
     int Max;
@@ -30,6 +36,7 @@ constexpr TSpinRange FontSizeRange{1, 100};
 constexpr TSpinRange PixelRange{0, 100}; // outline, widths, margins, cuts, min height
 constexpr TSpinRange WidthDivRange{1, 32};
 constexpr TSpinRange InkRange{1, 255};
+constexpr TSpinRange ShiftRange{-50, 50}; // rows up
 
 struct TGenerationOptions {
     std::string FontName;
@@ -38,12 +45,16 @@ struct TGenerationOptions {
     int Outline = 0;
     TRenderMode RenderMode = TRenderMode::Smooth;
     int Ink = DefaultInk;
+    int Shift = 0;
+    bool ShapeArabic = false;
     std::string Font2Name;
     int Font2Size = 14;
     TFontStyles Font2Style = 0;
     int Outline2 = 0;
     TRenderMode RenderMode2 = TRenderMode::Smooth;
     int Ink2 = DefaultInk;
+    int Shift2 = 0;
+    TSecondaryBaseline Align2 = TSecondaryBaseline::Centred;
     bool TryFont2 = true;
     bool CutLeftRight = true;
     int MinWidth = 2;

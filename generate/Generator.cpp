@@ -5,6 +5,7 @@
 
 #include "font/Errors.h"
 #include "font/Format.h"
+#include "generate/ArabicForms.h"
 #include "generate/GlyphRules.h"
 #include "generate/ProgramStamp.h"
 #include "generate/WidthLayout.h"
@@ -25,6 +26,12 @@ bool IsDigit(uint16_t unicode)
     return unicode >= u'0' && unicode <= u'9';
 }
 
+// C0 and C1 controls: fonts that map them draw boxes or control pictures, never text.
+bool IsControlCharacter(uint16_t unicode)
+{
+    return unicode <= 0x1F || (unicode >= 0x7F && unicode <= 0x9F);
+}
+
 } // namespace
 
 TGlyphGenerator::TGlyphGenerator(const TGenerationOptions& options, std::span<const uint16_t> charUnicode,
@@ -42,12 +49,27 @@ const TFontFace* TGlyphGenerator::SelectRenderFont(int kind)
 {
     if (kind == 2 && TriesSecondary()) {
         FOutline = std::max(FOptions.Outline2, 0);
+        FShiftRows = ShiftRange.Clamp(FOptions.Shift2);
+        FOnPrimaryBaseline = FOptions.Align2 == TSecondaryBaseline::Primary;
         return FFonts.Font2;
     }
     if (kind != 1 && kind != 2)
         return nullptr;
     FOutline = std::max(FOptions.Outline, 0);
+    FShiftRows = ShiftRange.Clamp(FOptions.Shift);
+    FOnPrimaryBaseline = false;
     return FFonts.Font1;
+}
+
+bool TGlyphGenerator::PrimaryCovers(uint16_t unicode) const
+{
+    return !IsControlCharacter(unicode) && (FCoverage1.Covers(unicode) || FFonts.Font1->ShapesCharacter(unicode));
+}
+
+bool TGlyphGenerator::SecondaryCovers(uint16_t unicode) const
+{
+    return !IsControlCharacter(unicode) &&
+           (FCoverage2.Covers(unicode) || (FFonts.Font2 && FFonts.Font2->ShapesCharacter(unicode)));
 }
 
 bool TGlyphGenerator::UsesSecondary(uint16_t unicode, bool primaryCovers) const
@@ -72,17 +94,33 @@ int32_t TGlyphGenerator::MeasureCommonHeight()
     return height;
 }
 
+int TGlyphGenerator::TextTop() const
+{
+    // Centred in the cell (truncating division), or with its baseline on the primary's.
+    const auto centredTop = [this](const TFontFace& font, int outline) {
+        return outline + (FCommonHeight - (font.TextHeightW(0) + 2 * outline)) / 2;
+    };
+    const int top = FOnPrimaryBaseline ? centredTop(*FFonts.Font1, std::max(FOptions.Outline, 0)) +
+                                             FFonts.Font1->Ascent() - FCanvasFont->Ascent()
+                                       : centredTop(*FCanvasFont, FOutline);
+    // Then raised by the top cut and the font's shift.
+    return top - FTopCutRows - FShiftRows;
+}
+
 TGlyphCell TGlyphGenerator::DrawCell(uint16_t character, const TCellContext& context) const
 {
     const TFontFace& font = *FCanvasFont;
-    const uint16_t width = static_cast<uint16_t>(font.TextWidthW(character) + 2 * context.Outline);
-    const int32_t textHeight = font.TextHeightW(character) + 2 * context.Outline;
+    // The box spans the ink as well as the advance, so ink beyond either side is kept.
+    const TOverhang overhang = font.Overhang(character);
+    const uint16_t width =
+        static_cast<uint16_t>(overhang.Left + font.TextWidthW(character) + overhang.Right + 2 * context.Outline);
     const uint8_t background = context.Background;
-    TGlyphCell cell{context, TGlyphBitmap(width, context.CellHeight, GlyphPalette(FOptions.FontType), background), {}};
+    TGlyphCell cell{context, TGlyphBitmap(width, context.CellHeight, GlyphPalette(FOptions.FontType), background), {},
+                    {}};
     TGlyphBitmap& bitmap = cell.Bitmap;
-    // Centred in the cell (truncating division), then raised by the top cut.
-    const int y = context.Outline + (context.CellHeight - textHeight) / 2 - context.TopCutRows;
-    font.TextOutW(bitmap, context.Outline, y, character, ForegroundIndex(), background);
+    const int y = context.TextTop;
+    font.TextOutW(bitmap, context.Outline + overhang.Left, y, character, ForegroundIndex(), background);
+    cell.Clipped = font.ClippedInk(character, y, context.CellHeight - context.TopCutRows - context.BottomCutRows);
     if (context.TopCutRows > 0)
         bitmap.SetHeight(bitmap.Height() - context.TopCutRows, background);
     if (context.BottomCutRows > 0)
@@ -94,7 +132,8 @@ TGlyphCell TGlyphGenerator::DrawCell(uint16_t character, const TCellContext& con
 
 const TGlyphCell& TGlyphGenerator::Cell(uint16_t character, uint8_t background)
 {
-    const TCellContext context{FOutline, FCommonHeight, FTopCutRows, FBottomCutRows, FOptions.IsTwoColor(), background};
+    const TCellContext context{FOutline,       FCommonHeight,          TextTop(), FTopCutRows,
+                               FBottomCutRows, FOptions.IsTwoColor(), background};
     TCellCache& cells = FCanvasFont->Cells();
     if (const TGlyphCell* cell = cells.Find(character, context))
         return *cell;
@@ -119,11 +158,17 @@ TGlyphGenerator::TGlyphResult TGlyphGenerator::RenderGlyph(std::optional<int> co
     input.DigitPass = !code.has_value();
     input.Unicode = character;
     input.Covered = covered;
+    // The fixed-width type pads every glyph to one width, joined or not.
+    const bool keepsJoins = FOptions.ShapeArabic && !FOptions.IsTwoColor();
+    if (const TPresentationForm* form = keepsJoins ? FindPresentationForm(character) : nullptr) {
+        input.JoinsLeft = JoinsLeft(form->Form);
+        input.JoinsRight = JoinsRight(form->Form);
+    }
     const TWidthPlan plan = PlanWidthRules(cell.InkColumns, static_cast<uint16_t>(cell.Bitmap.Width()), input);
     // The stored glyph is built once, in its final width; the cell stays as drawn.
     if (code)
         FWorkBitmap = std::make_unique<TGlyphBitmap>(plan.Layout.Build(cell.Bitmap, background));
-    return {plan.W, static_cast<uint16_t>(cell.Bitmap.Height())};
+    return {plan.W, static_cast<uint16_t>(cell.Bitmap.Height()), cell.Clipped};
 }
 
 void TGlyphGenerator::MeasureDigitWidth()
@@ -151,6 +196,9 @@ void TGlyphGenerator::RunMainPass(TMtkFont& store)
         const bool sameWidthChar = IsDigit(unicode) || (FOptions.EffectiveMinusSameWidth() && unicode == u'-');
 
         const TGlyphResult glyph = RenderGlyph(c, unicode, sameWidthChar, covered);
+        // A glyph that rule E leaves blank shows no ink to lose.
+        if (glyph.Clipped.Any() && (covered || FOptions.DisplayInvalidChars))
+            FStats.FClipped.push_back({c, unicode, glyph.Clipped});
 
         if (c == 0) {
             FStats.FMaxGlyphHeight = glyph.Height;
@@ -237,6 +285,14 @@ void TGlyphGenerator::GenerateFont(TMtkFont& store)
         throw;
     }
     decideFallback();
+}
+
+std::vector<int32_t> ClippedCodes(const TGenerationStats& stats)
+{
+    std::vector<int32_t> codes;
+    for (const TClippedGlyph& glyph : stats.FClipped)
+        codes.push_back(glyph.Code);
+    return codes;
 }
 
 std::string StatusText(const TGenerationStats& stats)

@@ -28,6 +28,15 @@ struct TGenerationFonts {
     TAUCMinMax Coverage2 = FullCoverage();
 };
 
+// A glyph whose ink the cell cuts at the top or bottom.
+struct TClippedGlyph {
+    int32_t Code = 0;
+    uint16_t Unicode = 0;
+    TClippedInk Rows;
+
+    bool operator==(const TClippedGlyph&) const = default;
+};
+
 struct TGenerationStats {
     int32_t FMaxGlyphWidth = 0;
     int32_t FMaxWidthChar = 0; // a character code, not its Unicode value
@@ -36,11 +45,15 @@ struct TGenerationStats {
     uint16_t FDigitWidth = 0;
     // Why the writer refuses the store, known at generation so it can be shown before a save.
     std::string FSizeLimitMessage;
+    std::vector<TClippedGlyph> FClipped; // by code
 };
 
 // The store's saved size in the mode, or 0 and the writer's reason to refuse it, into the
 // statistics; returns the encoding the size was taken from (empty when refused).
 TEncodedFont MeasureFontFileSize(const TMtkFont& store, bool newMode, TGenerationStats& stats);
+
+// The codes of the clipped glyphs, in order.
+std::vector<int32_t> ClippedCodes(const TGenerationStats& stats);
 
 // "Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes"
 std::string StatusText(const TGenerationStats& stats);
@@ -76,13 +89,15 @@ public:
     // Sets the outline width to that font's; any other kind returns none and changes nothing.
     const TFontFace* SelectRenderFont(int kind);
     int32_t MeasureCommonHeight();
-    bool PrimaryCovers(uint16_t unicode) const { return FCoverage1.Covers(unicode); }
-    bool SecondaryCovers(uint16_t unicode) const { return FCoverage2.Covers(unicode); }
+    // No font draws a control character; a presentation form the font shapes counts as its own.
+    bool PrimaryCovers(uint16_t unicode) const;
+    bool SecondaryCovers(uint16_t unicode) const;
 
 private:
     struct TGlyphResult {
         uint16_t Width = 0;  // W
         uint16_t Height = 0; // GH
+        TClippedInk Clipped;
     };
 
     // Sizes one glyph with the current font and, outside the digit pass (Code none), builds it
@@ -91,6 +106,8 @@ private:
     // The character drawn, cut and outlined in the current font, from the font's cells when kept.
     const TGlyphCell& Cell(uint16_t character, uint8_t background);
     TGlyphCell DrawCell(uint16_t character, const TCellContext& context) const;
+    // The row where the current font's line box starts.
+    int TextTop() const;
     bool TriesSecondary() const { return FOptions.TryFont2 && FFonts.Font2; }
     bool UsesSecondary(uint16_t unicode, bool primaryCovers) const;
     uint8_t ForegroundIndex() const { return FOptions.IsTwoColor() ? 1 : 3; }
@@ -108,6 +125,8 @@ private:
 
     // Values of one generation.
     int32_t FOutline = 0;
+    int FShiftRows = 0;           // of the font currently selected, rows up
+    bool FOnPrimaryBaseline = false; // the font currently selected sits on the primary's baseline
     const TFontFace* FCanvasFont = nullptr;
     int FMinWidth = 0;
     uint16_t FMinHeight = 0;

@@ -28,6 +28,9 @@ struct TWidthRuleInput {
     bool DigitPass = false; // rules B and E do not apply in the digit pass
     uint16_t Unicode = 0;
     bool Covered = true;
+    // A joining form's ink meets its neighbour's on that side: no rule pads it there.
+    bool JoinsLeft = false;
+    bool JoinsRight = false;
 };
 
 // Rules A (cut left-right, digit width), B (space), C (right margin), D (divisor) and

@@ -9,6 +9,7 @@
 #include "font/Errors.h"
 #include "font/Format.h"
 #include "font/Text.h"
+#include "generate/OptionsText.h"
 
 namespace {
 
@@ -28,16 +29,20 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// Empty when the digits do not fit a signed 32-bit integer.
+// Empty when the digits, after an optional minus sign, do not fit a signed 32-bit integer.
 std::optional<int> ToInt32(std::string_view digits)
 {
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (negative)
+        digits.remove_prefix(1);
+    const int64_t limit = int64_t{std::numeric_limits<int32_t>::max()} + (negative ? 1 : 0);
     int64_t value = 0;
     for (char c : digits) {
         value = value * 10 + (c - '0');
-        if (value > std::numeric_limits<int32_t>::max())
+        if (value > limit)
             return std::nullopt;
     }
-    return static_cast<int>(value);
+    return static_cast<int>(negative ? -value : value);
 }
 
 std::string Trim(std::string_view text)
@@ -112,6 +117,26 @@ int FindOptionValue(const std::string& tail, const std::string& key, bool hasVal
     if (!value)
         throw EConvertError(StrFormat("'%s' is not a valid integer value", digits.c_str()));
     return *value;
+}
+
+std::optional<int> FindSignedOptionValue(const std::string& tail, const std::string& key)
+{
+    const size_t numberAt = FindOptionKey(tail, key, true);
+    if (numberAt == std::string::npos)
+        return std::nullopt;
+    size_t digitsAt = numberAt;
+    if (digitsAt < tail.size() && tail[digitsAt] == '-')
+        ++digitsAt;
+    size_t digitsEnd = digitsAt;
+    while (digitsEnd < tail.size() && IsDigit(tail[digitsEnd]))
+        ++digitsEnd;
+    if (digitsEnd == digitsAt)
+        return std::nullopt;
+    const std::string number = tail.substr(numberAt, digitsEnd - numberAt);
+    const std::optional<int> value = ToInt32(number);
+    if (!value)
+        throw EConvertError(StrFormat("'%s' is not a valid integer value", number.c_str()));
+    return value;
 }
 
 std::string FindOptionWord(const std::string& tail, const std::string& key)
@@ -207,6 +232,10 @@ void ParseOptionsTail(const std::string& tail, TImportedOptions& imported)
     imported.Rendering.Mode = RenderModeFromWord(FindOptionWord(tail, "Render")).value_or(TRenderMode::Smooth);
     const int ink = FindOptionValue(tail, "Ink", true);
     imported.Rendering.Ink = ink >= 0 ? InkRange.Clamp(ink) : DefaultInk;
+    imported.Shift = ShiftRange.Clamp(FindSignedOptionValue(tail, "Shift").value_or(0));
+    imported.ShapeArabic = FindOptionValue(tail, "ShapeArabic", false) >= 0;
+    imported.Shift2 = ShiftRange.Clamp(FindSignedOptionValue(tail, "Shift2").value_or(0));
+    imported.Align2 = SecondaryBaselineFromWord(FindOptionWord(tail, "Align2")).value_or(TSecondaryBaseline::Centred);
     imported.Source = 0;
 }
 
@@ -237,6 +266,10 @@ TImportedOptions ImportedFromFontInfo(const TFontInfoBlock& info)
     imported.Outline2 = b[fiOutline2];
     imported.Rendering = info.Rendering;
     imported.Rendering2 = info.Rendering2;
+    imported.Shift = info.Shift;
+    imported.ShapeArabic = info.ShapeArabic;
+    imported.Shift2 = info.Shift2;
+    imported.Align2 = info.Align2;
 
     imported.Outline = b[fiOutline];
     imported.SpaceWidth = b[fiSpaceWidth];
@@ -295,6 +328,10 @@ void ApplyImportedToOptions(const TImportedOptions& imported, TGenerationOptions
     options.Outline = PixelRange.Clamp(imported.Outline);
     options.RenderMode = imported.Rendering.Mode;
     options.Ink = InkRange.Clamp(imported.Rendering.Ink);
+    options.Shift = ShiftRange.Clamp(imported.Shift);
+    options.ShapeArabic = imported.ShapeArabic;
+    options.Shift2 = ShiftRange.Clamp(imported.Shift2);
+    options.Align2 = imported.Align2;
     ApplyRule(imported.MinWidth, options.CutLeftRight, options.MinWidth);
     options.MinHeight = PixelRange.Clamp(imported.MinHeight);
     options.SameWidthNumbers = imported.SameWidthNumbers;

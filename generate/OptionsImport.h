@@ -25,6 +25,12 @@ struct TImportedOptions {
     TRendering Rendering2;
 
     TRendering Rendering; // the default when the name has no items for it
+    // The defaults when the name or block has nothing for them; the name's items restore them
+    // as the block does.
+    int Shift = 0;
+    bool ShapeArabic = false;
+    int Shift2 = 0;
+    TSecondaryBaseline Align2 = TSecondaryBaseline::Centred;
 
     int Outline = -1;
     int SpaceWidth = -1;
@@ -60,6 +66,9 @@ int IndexOfText(const std::vector<std::string>& list, const std::string& text);
 // For a value key the number after it, for a flag key 0; -1 when the key is absent or no
 // digit follows. Throws EConvertError when the digits overflow a 32-bit integer.
 int FindOptionValue(const std::string& tail, const std::string& key, bool hasValue);
+// The number after a value key, with an optional minus sign; none when the key is absent or no
+// digit follows. Throws EConvertError when the number overflows a 32-bit integer.
+std::optional<int> FindSignedOptionValue(const std::string& tail, const std::string& key);
 // The word after a value key, up to "]" or a space; empty when the key is absent.
 std::string FindOptionWord(const std::string& tail, const std::string& key);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "font/Format.h"
+#include "font/Text.h"
 
 namespace {
 
@@ -34,6 +35,21 @@ std::string StyleWords(TFontStyles styles)
     return words;
 }
 
+const char* SecondaryBaselineWord(TSecondaryBaseline align)
+{
+    return align == TSecondaryBaseline::Primary ? "Baseline" : "Centred";
+}
+
+std::optional<TSecondaryBaseline> SecondaryBaselineFromWord(std::string_view word)
+{
+    const std::string upper = UpperCaseAscii(std::string(word));
+    if (upper == "BASELINE")
+        return TSecondaryBaseline::Primary;
+    if (upper == "CENTRED" || upper == "CENTERED")
+        return TSecondaryBaseline::Centred;
+    return std::nullopt;
+}
+
 std::string BuildOptionsText(const TGenerationOptions& options, int maxGlyphHeight)
 {
     std::string text = StrFormat("%s %s%d [%d %s] [%s %d]", options.FontName.c_str(),
@@ -47,6 +63,14 @@ std::string BuildOptionsText(const TGenerationOptions& options, int maxGlyphHeig
         AddFlagItem(text, std::string("Render ") + NameOf(rendering.Mode).TextWord);
     if (rendering.UsesInk() && rendering.Ink != DefaultInk)
         AddValueItem(text, "Ink", rendering.Ink);
+    if (options.Shift != 0)
+        AddValueItem(text, "Shift", options.Shift);
+    if (options.ShapeArabic)
+        AddFlagItem(text, "ShapeArabic");
+    if (options.Shift2 != 0)
+        AddValueItem(text, "Shift2", options.Shift2);
+    if (options.Align2 != TSecondaryBaseline::Centred)
+        AddFlagItem(text, std::string("Align2 ") + SecondaryBaselineWord(options.Align2));
     if (options.CutLeftRight && !options.IsTwoColor())
         AddValueItem(text, "CutLR MinWidth", options.MinWidth);
     AddValueItem(text, "MinHeight", options.MinHeight);

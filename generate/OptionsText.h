@@ -3,12 +3,19 @@
 // "Arial Bold 12 [16 pix] [Spc 8] [CutLR MinWidth 2] [MinHeight 16] ... [4Color VarW]".
 // OptionsImport reads it back from a file name.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "generate/GenerationOptions.h"
 
 // "Bold ", "Italic ", "Underline ", "StrikeOut " for each style present, in that order.
 std::string StyleWords(TFontStyles styles);
+
+// "Centred" or "Baseline", the options text's word (the command line's in lower case).
+const char* SecondaryBaselineWord(TSecondaryBaseline align);
+// Either word in any case, and "centered"; none for anything else.
+std::optional<TSecondaryBaseline> SecondaryBaselineFromWord(std::string_view word);
 
 // maxGlyphHeight: the pixel height of the last generated font.
 std::string BuildOptionsText(const TGenerationOptions& options, int maxGlyphHeight);

@@ -67,13 +67,13 @@ void FillClipped(QImage& image, const TClip& clip, int left, int top, int right,
         std::fill_n(image.scanLine(y - clip.Top) + (left - clip.Left), std::max(right - left, 0), value);
 }
 
-void DrawFrame(QImage& image, const TClip& clip, const TGlyphRect& rect)
+void DrawFrame(QImage& image, const TClip& clip, const TGlyphRect& rect, uint8_t index)
 {
     // The border lies on x-1 and x+w, y-1 and y+h: the rectangle without its right column and bottom row.
-    FillClipped(image, clip, rect.Left, rect.Top, rect.Right, rect.Top + 1, BorderIndex);
-    FillClipped(image, clip, rect.Left, rect.Bottom - 1, rect.Right, rect.Bottom, BorderIndex);
-    FillClipped(image, clip, rect.Left, rect.Top, rect.Left + 1, rect.Bottom, BorderIndex);
-    FillClipped(image, clip, rect.Right - 1, rect.Top, rect.Right, rect.Bottom, BorderIndex);
+    FillClipped(image, clip, rect.Left, rect.Top, rect.Right, rect.Top + 1, index);
+    FillClipped(image, clip, rect.Left, rect.Bottom - 1, rect.Right, rect.Bottom, index);
+    FillClipped(image, clip, rect.Left, rect.Top, rect.Left + 1, rect.Bottom, index);
+    FillClipped(image, clip, rect.Right - 1, rect.Top, rect.Right, rect.Bottom, index);
 }
 
 void DrawGlyph(QImage& image, const TClip& clip, const TGlyphRect& rect, const TGlyphBitmap& glyph,
@@ -142,7 +142,7 @@ uint8_t PreviewBackgroundIndex(TPaletteKind palette)
 }
 
 QImage RenderPreview(const TMtkFont& font, const TPreviewLayout& layout, TPaletteKind palette,
-                     const TPreviewRegion& region)
+                     const TPreviewRegion& region, std::span<const int32_t> marked)
 {
     if (region.Width <= 0 || region.Height <= 0)
         return QImage();
@@ -164,7 +164,8 @@ QImage RenderPreview(const TMtkFont& font, const TPreviewLayout& layout, TPalett
             break;
         if (rect.Bottom <= clip.Top || rect.Right <= clip.Left || rect.Left >= clip.Right)
             continue;
-        DrawFrame(image, clip, rect);
+        const bool isMarked = std::binary_search(marked.begin(), marked.end(), static_cast<int32_t>(i));
+        DrawFrame(image, clip, rect, isMarked ? MarkedFrameIndex : BorderIndex);
         if (const TGlyphBitmap* glyph = font.GetGlyph(static_cast<int>(i)))
             DrawGlyph(image, clip, rect, *glyph, matches[glyph->PaletteKind() == TPaletteKind::TwoColor ? 0 : 1]);
     }

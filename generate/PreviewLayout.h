@@ -58,11 +58,15 @@ private:
     int FFirstRowTop = 0;
 };
 
-// Renders Region of the laid-out preview: grey background, BorderIndex frames, the glyphs
-// colour-matched into Palette. Pixel (0, 0) of the result is client point (Region.Left, Region.Top).
-// Only glyphs whose frames meet the region are drawn. A region without area gives a null image.
+// The frame of a marked glyph (one whose ink the cell cuts): yellow in both palettes.
+constexpr uint8_t MarkedFrameIndex = 254;
+
+// Renders Region of the laid-out preview: grey background, BorderIndex frames (MarkedFrameIndex
+// for the glyphs in Marked, sorted), the glyphs colour-matched into Palette. Pixel (0, 0) of the
+// result is client point (Region.Left, Region.Top). Only glyphs whose frames meet the region are
+// drawn. A region without area gives a null image.
 QImage RenderPreview(const TMtkFont& font, const TPreviewLayout& layout, TPaletteKind palette,
-                     const TPreviewRegion& region);
+                     const TPreviewRegion& region, std::span<const int32_t> marked = {});
 
 // Preview background index: grey in both palettes.
 uint8_t PreviewBackgroundIndex(TPaletteKind palette);

@@ -62,14 +62,15 @@ TColumnLayout::TExtent TColumnLayout::InkExtent() const
     return first == FEnd ? TExtent{FEnd, FEnd - 1} : TExtent{first, last};
 }
 
-int TColumnLayout::Fit(int target)
+int TColumnLayout::Fit(int target, bool joinsLeft, bool joinsRight)
 {
     const TExtent ink = InkExtent();
     const int content = std::max(ink.Last - ink.First + 1, 0);
     int leftPad = 0;
     int newWidth = content;
-    if (content < target) {
-        leftPad = (target - content) / 2;
+    if (content < target && !(joinsLeft && joinsRight)) {
+        const int extra = target - content;
+        leftPad = joinsLeft ? 0 : (joinsRight ? extra : extra / 2);
         newWidth = target;
     }
     if (newWidth == FWidth)
@@ -111,7 +112,7 @@ TWidthPlan PlanWidthRules(std::span<const uint8_t> inkColumns, uint16_t width, c
     if (commonDigitWidth)
         w = static_cast<uint16_t>(layout.Fit(options.CutLeftRight ? digitWidth : input.DigitWidth));
     else if (options.CutLeftRight)
-        w = static_cast<uint16_t>(layout.Fit(input.MinWidth));
+        w = static_cast<uint16_t>(layout.Fit(input.MinWidth, input.JoinsLeft, input.JoinsRight));
 
     // B: spaces get a minimum width, except in the fixed-width type.
     if (!options.IsTwoColor() && !input.DigitPass && IsSpace(input.Unicode) && w < input.SpaceWidth) {
@@ -119,8 +120,8 @@ TWidthPlan PlanWidthRules(std::span<const uint8_t> inkColumns, uint16_t width, c
         layout.SetWidth(w);
     }
 
-    // C: right margin.
-    if (options.RightMarginOn) {
+    // C: right margin, except where a joining form meets its neighbour.
+    if (options.RightMarginOn && !input.JoinsRight) {
         const int right = layout.RightBackground();
         if (right < input.RightMargin) {
             w = commonDigitWidth ? static_cast<uint16_t>(digitWidth) : static_cast<uint16_t>(w + input.RightMargin - right);
@@ -132,7 +133,7 @@ TWidthPlan PlanWidthRules(std::span<const uint8_t> inkColumns, uint16_t width, c
     if (options.WidthDivOn) {
         const int divisor = std::max(options.WidthDiv, 1);
         if (w % divisor != 0)
-            w = static_cast<uint16_t>(layout.Fit(w + divisor - w % divisor));
+            w = static_cast<uint16_t>(layout.Fit(w + divisor - w % divisor, input.JoinsLeft, input.JoinsRight));
     }
 
     // E: a character no font draws is stored empty (blank MinWidth in the fixed-width type);

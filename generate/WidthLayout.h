@@ -23,8 +23,9 @@ public:
     // Cuts or pads at the right edge.
     void SetWidth(int width);
     // Trims the background columns at both sides and centres the rest in Target columns (or in
-    // its own width when larger); an unchanged width leaves the ink where it is.
-    int Fit(int target);
+    // its own width when larger); an unchanged width leaves the ink where it is. A side that
+    // joins gets no padding: the other side takes it all, or none is added when both join.
+    int Fit(int target, bool joinsLeft = false, bool joinsRight = false);
     // Background columns at the right edge; all of them when there is no ink.
     int RightBackground() const;
 

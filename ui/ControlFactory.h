@@ -20,6 +20,3 @@ T* Named(T* widget, const char* name)
 QToolButton* PictureButton(QWidget* parent, const char* name, TIcon icon, const QString& hint);
 // The same look for a button made elsewhere.
 void MakePictureButton(QToolButton* button, TIcon icon);
-
-// The design sizes suit an 8 pt Tahoma; a wider font gets the room its captions need.
-void GrowToContents(QWidget* widget);

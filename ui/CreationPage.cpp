@@ -1,12 +1,12 @@
 #include "ui/CreationPage.h"
 
-#include <algorithm>
-
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "ui/ControlFactory.h"
 #include "ui/ElidingComboBox.h"
@@ -15,41 +15,46 @@
 
 namespace {
 
-// The left column at the window's first width.
+// The left column's width at the window's first size; it takes whatever width the window gains.
 constexpr int LeftGroupWidth = 186;
-constexpr int LeftComboWidth = 136;
-constexpr int LeftButtonLeft = 150;
-constexpr int FontPagesLeft = 194;
+
+// A drop-down list with its picture button beside it, in a group.
+QGroupBox* ListGroup(QWidget* parent, const char* name, const QString& title, QComboBox* list, QToolButton* button)
+{
+    auto* group = Named(new QGroupBox(title, parent), name);
+    auto* row = new QHBoxLayout(group);
+    row->setContentsMargins(8, 4, 6, 6);
+    row->addWidget(list, 1);
+    row->addWidget(button);
+    group->setMinimumWidth(LeftGroupWidth);
+    return group;
+}
 
 } // namespace
 
 TCreationPage::TCreationPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("tsCreation"));
-    gbPreset = Named(new QGroupBox(QStringLiteral("Preset"), this), "gbPreset");
-    gbPreset->setGeometry(4, 2, LeftGroupWidth, 56);
-    cmbPresets = Named(new TElidingComboBox(gbPreset), "cmbPresets");
-    cmbPresets->setGeometry(8, 22, LeftComboWidth, 22);
-    btnOpenTable = PictureButton(gbPreset, "btnOpenTable", TIcon::OpenTable,
+    cmbPresets = Named(new TElidingComboBox, "cmbPresets");
+    btnOpenTable = PictureButton(nullptr, "btnOpenTable", TIcon::OpenTable,
                                  QStringLiteral("Select Unicode Conversion Table..."));
-    btnOpenTable->move(LeftButtonLeft, 19);
-    pbFontCreate = Named(new QProgressBar(gbPreset), "pbFontCreate");
-    pbFontCreate->setGeometry(cmbPresets->geometry());
+    gbPreset = ListGroup(this, "gbPreset", QStringLiteral("Preset"), cmbPresets, btnOpenTable);
+    // Over the preset list while a generation runs.
+    pbFontCreate = Named(new QProgressBar(cmbPresets), "pbFontCreate");
     pbFontCreate->setTextVisible(false);
+    auto* cover = new QHBoxLayout(cmbPresets);
+    cover->setContentsMargins(0, 0, 0, 0);
+    cover->addWidget(pbFontCreate);
     pbFontCreate->hide();
 
-    gbSaveFon = Named(new QGroupBox(QStringLiteral("Save Mediatek Font"), this), "gbSaveFon");
-    gbSaveFon->setGeometry(4, 62, LeftGroupWidth, 56);
-    cmbFonType = Named(new TElidingComboBox(gbSaveFon), "cmbFonType");
-    cmbFonType->setGeometry(8, 22, LeftComboWidth, 22);
+    cmbFonType = Named(new TElidingComboBox, "cmbFonType");
     cmbFonType->addItems({QStringLiteral("4 color compr., variable width (OLD compatibility mode)"),
                           QStringLiteral("4 color compr., variable width (NEW mode)"),
                           QStringLiteral("2 color uncompr., fix width")});
-    btnSaveFon = PictureButton(gbSaveFon, "btnSaveFon", TIcon::SaveFont, QStringLiteral("Save As Mediatek Font..."));
-    btnSaveFon->move(LeftButtonLeft, 19);
+    btnSaveFon = PictureButton(nullptr, "btnSaveFon", TIcon::SaveFont, QStringLiteral("Save As Mediatek Font..."));
+    gbSaveFon = ListGroup(this, "gbSaveFon", QStringLiteral("Save Mediatek Font"), cmbFonType, btnSaveFon);
 
     pcFonts = Named(new QTabWidget(this), "pcFonts");
-    pcFonts->setGeometry(FontPagesLeft, 2, 230, 198);
     tsFont01 = new TFontPage(TFontPageKind::Primary);
     tsFont02 = new TFontPage(TFontPageKind::Secondary);
     pcFonts->addTab(tsFont01, QStringLiteral("Primary Font"));
@@ -57,26 +62,18 @@ TCreationPage::TCreationPage(QWidget* parent) : QWidget(parent)
     MakePictureButton(tsFont01->btnFont, TIcon::FontDialog);
     MakePictureButton(tsFont02->btnFont, TIcon::FontDialog);
     MakePictureButton(tsFont01->btnImportOptions, TIcon::ImportOptions);
-
     gbFontOptions = new TGenerationOptionsPanel(this);
-    gbFontOptions->setGeometry(428, 2, 308, 198);
-    GrowToContents(pcFonts);
-    GrowToContents(gbFontOptions);
-    const int rowHeight = std::max(pcFonts->height(), gbFontOptions->height());
-    pcFonts->resize(pcFonts->width(), rowHeight);
-    gbFontOptions->setGeometry(pcFonts->geometry().right() + 5, 2, gbFontOptions->width(), rowHeight);
-}
 
-void TCreationPage::Widen(int extra)
-{
-    for (QGroupBox* group : {gbPreset, gbSaveFon})
-        group->resize(LeftGroupWidth + extra, group->height());
-    for (QComboBox* box : {cmbPresets, cmbFonType})
-        box->resize(LeftComboWidth + extra, box->height());
-    pbFontCreate->setGeometry(cmbPresets->geometry());
-    for (QToolButton* button : {btnOpenTable, btnSaveFon})
-        button->move(LeftButtonLeft + extra, button->y());
-    const int optionsGap = gbFontOptions->x() - pcFonts->geometry().right();
-    pcFonts->move(FontPagesLeft + extra, pcFonts->y());
-    gbFontOptions->move(pcFonts->geometry().right() + optionsGap, gbFontOptions->y());
+    // Every group as large as its contents need; the left column takes the width the window gains.
+    auto* left = new QVBoxLayout;
+    left->setSpacing(4);
+    left->addWidget(gbPreset);
+    left->addWidget(gbSaveFon);
+    left->addStretch(1);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->setSpacing(4);
+    row->addLayout(left, 1);
+    row->addWidget(pcFonts);
+    row->addWidget(gbFontOptions);
 }

@@ -18,10 +18,6 @@ class TCreationPage : public QWidget {
 public:
     explicit TCreationPage(QWidget* parent = nullptr);
 
-    // The preset and type boxes take the width the window gains beyond its first; the font
-    // pages and the options move along.
-    void Widen(int extra);
-
     QGroupBox* gbPreset = nullptr;
     QComboBox* cmbPresets = nullptr; // both drop-down lists elide the chosen item in the middle
     QToolButton* btnOpenTable = nullptr;

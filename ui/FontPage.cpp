@@ -29,6 +29,7 @@ void TFontPage::BuildControls()
     const bool primary = FKind == TFontPageKind::Primary;
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 4, 4, 4);
+    grid->setVerticalSpacing(0); // six rows fit the page's design height
     auto button = [this](const QString& name, const char* hint) {
         auto* tool = new QToolButton(this);
         tool->setObjectName(name);
@@ -77,7 +78,11 @@ void TFontPage::BuildControls()
     // The minimum of 0 turns a negative entry into 0.
     seOutline = spinBox(Named("seOutline"), PixelRange, 0);
     grid->addWidget(new QLabel(QStringLiteral("Outline:"), this), row, 0);
-    grid->addWidget(seOutline, row++, 1);
+    grid->addWidget(seOutline, row, 1);
+    seShift = spinBox(Named("seShift"), ShiftRange, 0);
+    seShift->setToolTip(QStringLiteral("Rows the glyphs move up (down when negative)"));
+    grid->addWidget(new QLabel(QStringLiteral("Shift:"), this), row, 2, Qt::AlignRight);
+    grid->addWidget(seShift, row++, 3, Qt::AlignLeft);
 
     cmbRendering = new QComboBox(this);
     cmbRendering->setObjectName(Named("cmbRendering"));
@@ -94,9 +99,20 @@ void TFontPage::BuildControls()
     grid->addLayout(renderingRow, row++, 1, 1, 4);
 
     if (primary) {
+        cbShapeArabic = checkBox(QStringLiteral("cbShapeArabic"), "Shape Arabic forms", defaults.ShapeArabic);
+        cbShapeArabic->setToolTip(QStringLiteral("Presentation forms the fonts lack are drawn by their shaping, and "
+                                                 "joining forms stay joined"));
+        grid->addWidget(cbShapeArabic, row++, 0, 1, 5);
         grid->addWidget(new QLabel(QStringLiteral("Import options from file or filename:"), this), row, 0, 1, 4);
         btnImportOptions = button(QStringLiteral("btnImportOptions"), "Import options from filename...");
         grid->addWidget(btnImportOptions, row++, 4);
+    } else {
+        cmbBaseline2 = new QComboBox(this);
+        cmbBaseline2->setObjectName(QStringLiteral("cmbBaseline2"));
+        // In the order of TSecondaryBaseline.
+        cmbBaseline2->addItems({QStringLiteral("centred"), QStringLiteral("primary's")});
+        grid->addWidget(new QLabel(QStringLiteral("Baseline:"), this), row, 0);
+        grid->addWidget(cmbBaseline2, row++, 1, 1, 2);
     }
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(3, 1);
@@ -110,6 +126,7 @@ void TFontPage::ConnectHandlers()
     connect(cbBold, &QCheckBox::toggled, this, &TFontPage::cbBoldClick);
     connect(cbItalic, &QCheckBox::toggled, this, &TFontPage::cbItalicClick);
     connect(seOutline, &QSpinBox::valueChanged, this, &TFontPage::seOutlineChange);
+    connect(seShift, &QSpinBox::valueChanged, this, &TFontPage::seShiftChange);
     connect(cmbRendering, &QComboBox::currentIndexChanged, this, [this](int mode) {
         EnableInk();
         emit cmbRenderingChange(mode);
@@ -119,6 +136,10 @@ void TFontPage::ConnectHandlers()
         connect(cbFont02Try, &QCheckBox::toggled, this, &TFontPage::cbFont02TryClick);
     if (btnImportOptions)
         connect(btnImportOptions, &QToolButton::clicked, this, &TFontPage::btnImportOptionsClick);
+    if (cbShapeArabic)
+        connect(cbShapeArabic, &QCheckBox::toggled, this, &TFontPage::cbShapeArabicClick);
+    if (cmbBaseline2)
+        connect(cmbBaseline2, &QComboBox::currentIndexChanged, this, &TFontPage::cmbBaselineChange);
 }
 
 TRenderMode TFontPage::ChosenRenderMode() const
@@ -140,6 +161,11 @@ void TFontPage::ReadOptions(TGenerationOptions& options) const
     (primary ? options.FontName : options.Font2Name) = cmbFont->Family().toStdString();
     (primary ? options.FontSize : options.Font2Size) = seFontSize->value();
     (primary ? options.Outline : options.Outline2) = seOutline->value();
+    (primary ? options.Shift : options.Shift2) = seShift->value();
+    if (cbShapeArabic)
+        options.ShapeArabic = cbShapeArabic->isChecked();
+    if (cmbBaseline2)
+        options.Align2 = cmbBaseline2->currentIndex() == 1 ? TSecondaryBaseline::Primary : TSecondaryBaseline::Centred;
     (primary ? options.RenderMode : options.RenderMode2) = ChosenRenderMode();
     (primary ? options.Ink : options.Ink2) = seInk->value();
     if (cbFont02Try)
@@ -155,6 +181,11 @@ void TFontPage::WriteOptions(const TGenerationOptions& options)
     cbBold->setChecked(style & fsBold);
     cbItalic->setChecked(style & fsItalic);
     seOutline->setValue(primary ? options.Outline : options.Outline2);
+    seShift->setValue(primary ? options.Shift : options.Shift2);
+    if (cbShapeArabic)
+        cbShapeArabic->setChecked(options.ShapeArabic);
+    if (cmbBaseline2)
+        cmbBaseline2->setCurrentIndex(options.Align2 == TSecondaryBaseline::Primary ? 1 : 0);
     cmbRendering->setCurrentIndex(static_cast<int>(primary ? options.RenderMode : options.RenderMode2));
     seInk->setValue(primary ? options.Ink : options.Ink2);
     if (cbFont02Try)

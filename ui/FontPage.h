@@ -22,7 +22,8 @@ public:
 
     TFontPageKind Kind() const { return FKind; }
 
-    // The page's font fields of the record (FontName... or Font2Name..., and TryFont2).
+    // The page's font fields of the record (FontName... or Font2Name..., TryFont2 and Align2 on
+    // the secondary page, ShapeArabic on the primary one).
     // Underline and strike-out come only from the font dialog and are left as they are.
     void ReadOptions(TGenerationOptions& options) const;
     // Values are clamped into the boxes' ranges; the handlers of changed controls report. A
@@ -36,10 +37,13 @@ public:
     QCheckBox* cbBold = nullptr;
     QCheckBox* cbItalic = nullptr;
     QSpinBox* seOutline = nullptr;
+    QSpinBox* seShift = nullptr;       // rows up
     QComboBox* cmbRendering = nullptr; // the modes in the order of TRenderMode
     QSpinBox* seInk = nullptr;         // enabled for the modes that render coverage
     QCheckBox* cbFont02Try = nullptr; // secondary page only
     QToolButton* btnImportOptions = nullptr; // primary page only
+    QCheckBox* cbShapeArabic = nullptr;      // primary page only; for both fonts
+    QComboBox* cmbBaseline2 = nullptr;       // secondary page only: "centred", "primary's"
 
 signals:
     void cmbFontChange(const QString& family);
@@ -48,6 +52,9 @@ signals:
     void cbBoldClick(bool bold);
     void cbItalicClick(bool italic);
     void seOutlineChange(int outline);
+    void seShiftChange(int shift);
+    void cbShapeArabicClick(bool shape);
+    void cmbBaselineChange(int baseline);
     void cmbRenderingChange(int mode);
     void seInkChange(int ink);
     void cbFont02TryClick(bool tryFont2);

@@ -38,7 +38,7 @@ void TGenerationOptionsPanel::BuildControls()
 {
     const TGenerationOptions defaults;
     auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(6, 2, 6, 4);
+    grid->setContentsMargins(6, 2, 6, 6);
     grid->setVerticalSpacing(0);
     auto span = [grid](QWidget* widget, int row) { grid->addWidget(widget, row, 0, 1, 4); };
     auto pair = [grid](QWidget* left, QWidget* right, int row, int column) {
@@ -73,12 +73,13 @@ void TGenerationOptionsPanel::BuildControls()
     pair(cbWidth4, seWidthDiv, 6, 0);
     cbDispInvalidUnicodeChars = NewCheckBox(this, "cbDispInvalidUnicodeChars", "Display Invalid Unicode Chars",
                                             defaults.DisplayInvalidChars);
-    span(cbDispInvalidUnicodeChars, 7);
+    // Beside the divisor: one row less keeps the group within the page's design height.
+    grid->addWidget(cbDispInvalidUnicodeChars, 6, 2, 1, 2);
     // Kept for the font-information block; no user can change it.
     cbBackColor2 = NewCheckBox(this, "cbBackColor2", "Background color2 for 0xA0", defaults.BackColor2);
     cbBackColor2->setEnabled(false);
     cbBackColor2->hide();
-    grid->setRowStretch(8, 1);
+    grid->setRowStretch(7, 1);
 }
 
 void TGenerationOptionsPanel::ConnectHandlers()

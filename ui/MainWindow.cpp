@@ -4,7 +4,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCursor>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -13,6 +12,7 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -55,12 +55,12 @@ QFont WindowFont()
 }
 
 // Why the type just left the fixed width, and the way back to it.
-std::string FixedWidthFallbackMessage(const TGenerationStats& stats, int minWidth)
+std::string FixedWidthFallbackMessage(const TGenerationStats& stats, int minWidth, int fixedMinWidth)
 {
     return StrFormat("Character %d is %d pixels wide, wider than \"Min width:\" %d, so the font type went back to "
                      "\"4 color compr., variable width (OLD compatibility mode)\". Choose \"2 color uncompr., fix "
                      "width\" again: it raises \"Min width:\" to %d.",
-                     stats.FMaxWidthChar, stats.FMaxGlyphWidth, minWidth, RoundUpToMultipleOf4(stats.FMaxGlyphWidth));
+                     stats.FMaxWidthChar, stats.FMaxGlyphWidth, minWidth, fixedMinWidth);
 }
 
 QString Text(const std::string& text)
@@ -82,8 +82,11 @@ TfrmMain::TfrmMain(QString defaultTableFile, std::unique_ptr<TDialogSeam> dialog
     FDocument.SetMessageSink([this](const std::string& message) { ShowMessage(message, TMessageKind::Error); });
     connect(&FDocument, &TFontDocument::Changed, this, &TfrmMain::DocumentChanged);
     BuildControls();
-    resize(std::max(DesignClientWidth, tsCreation->gbFontOptions->geometry().right() + 5), DesignClientHeight);
-    FCreationWidth = width();
+    // The pages at least as large as their groups need, the preview as high as designed.
+    const QSize pages = pcMain->minimumSizeHint();
+    const int paneHeight = std::max(DesignPageControlHeight, pages.height());
+    FTopPane->resize(std::max(DesignClientWidth, pages.width()), paneHeight);
+    resize(FTopPane->width(), DesignClientHeight + paneHeight - DesignPageControlHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     LayoutControls();
@@ -100,23 +103,28 @@ TfrmMain::~TfrmMain() = default;
 
 void TfrmMain::BuildControls()
 {
-    pcMain = Named(new QTabWidget(this), "pcMain");
+    // Made smaller than the pages need, the pane above the splitter scrolls them.
+    FTopPane = Named(new QScrollArea(this), "TopPane");
+    FTopPane->setFrameShape(QFrame::NoFrame);
+    FTopPane->setWidgetResizable(true);
+    pcMain = Named(new QTabWidget, "pcMain");
     tsCreation = new TCreationPage;
     tsTools = new TToolsPage;
     pcMain->addTab(tsCreation, QStringLiteral("Font Creation"));
     pcMain->addTab(tsTools, QStringLiteral("Font Tools"));
-    pcMain->resize(DesignClientWidth, DesignPageControlHeight);
+    FTopPane->setWidget(pcMain);
     connect(pcMain, &QTabWidget::currentChanged, this, &TfrmMain::pcMainChange);
 
     FPreviewArea = Named(new TPreviewArea(this), "PreviewArea");
     connect(FPreviewArea, &TPreviewArea::Hovered, this, [this](QPoint p) { FormMouseMove(p.x(), p.y()); });
+    connect(FPreviewArea, &TPreviewArea::HoverLeft, this, [this] { StatusBar->ShowReadOut(QString()); });
     connect(FPreviewArea, &TPreviewArea::GlyphActivated, this,
             [this](int index) { RunHandler([this, index] { EditGlyph(index); }); });
     connect(FPreviewArea, &TPreviewArea::ZoomChanged, this, [this] { DrawSampleText(tsTools->edSampleText->text()); });
     Splitter = Named(new TSplitterBar(this,
                                       [this](int top) {
-                                          pcMain->resize(width(), TSplitterBar::ClampedHeight(
-                                                                      top, height(), StatusBar->height()));
+                                          FTopPane->resize(width(), TSplitterBar::ClampedHeight(
+                                                                        top, height(), StatusBar->height()));
                                           LayoutControls();
                                           // The preview's top edge moves with the bar; laying out again
                                           // keeps the frames the read-out uses where the glyphs are drawn.
@@ -152,8 +160,10 @@ void TfrmMain::ConnectOptionControls()
         changes(&TFontPage::cbFont02TryClick);
         for (auto signal : {&TFontPage::cbBoldClick, &TFontPage::cbItalicClick})
             changes(signal);
-        for (auto signal : {&TFontPage::seFontSizeChange, &TFontPage::cmbRenderingChange, &TFontPage::seInkChange})
+        for (auto signal : {&TFontPage::seFontSizeChange, &TFontPage::cmbRenderingChange, &TFontPage::seInkChange,
+                            &TFontPage::seShiftChange, &TFontPage::cmbBaselineChange})
             changes(signal);
+        changes(&TFontPage::cbShapeArabicClick);
         connect(page, &TFontPage::btnFontClick, this, [this, page] { RunHandler([this, page] { btnFontClick(*page); }); });
         connect(page, &TFontPage::seOutlineChange, this, [this, page](int outline) {
             RunHandler([this, page, outline] {
@@ -193,15 +203,14 @@ void TfrmMain::SelectDefaultFonts()
 
 void TfrmMain::LayoutControls()
 {
-    const int pageHeight = pcMain->height();
-    pcMain->setGeometry(0, 0, width(), pageHeight);
-    Splitter->setGeometry(0, pageHeight, width(), SplitterHeight);
+    const int pageHeight = FTopPane->height();
+    FTopPane->setGeometry(0, 0, width(), pageHeight);
+    Splitter->setGeometry(0, pageHeight, width(), TSplitterBar::Thickness);
     const int statusHeight = StatusBar->sizeHint().height();
     StatusBar->setGeometry(0, height() - statusHeight, width(), statusHeight);
     FPreviewArea->setGeometry(0, pageHeight, width(), std::max(height() - statusHeight - pageHeight, 0));
     Splitter->raise();
     StatusBar->raise();
-    tsCreation->Widen(std::max(width() - FCreationWidth, 0));
     tsTools->FitSampleImage(width(), pageHeight);
 }
 
@@ -228,6 +237,12 @@ void TfrmMain::FormShow()
 {
     if (QFileInfo::exists(FDefaultTableFile))
         RunHandler([this] { LoadTableFile(FDefaultTableFile); });
+    else
+        FPreviewArea->SetPlaceholder(
+            QStringLiteral("No conversion table was found at \"%1\". Load one with the button \"Select Unicode "
+                           "Conversion Table...\" beside the preset list on \"Font Creation\", or drop an .ini "
+                           "file on the window; then pick a preset.")
+                .arg(FDefaultTableFile));
     // Closed from the event loop, once this show and the first generation are over.
     QMetaObject::invokeMethod(this, [this] { WMCloseSplash(); }, Qt::QueuedConnection);
 }
@@ -282,12 +297,12 @@ void TfrmMain::LoadTableFile(const QString& fileName)
         return;
     try {
         FDocument.LoadTableFile(fileName.toStdString());
-    } catch (...) {
-        // A table that failed half-way is in use without a preset; one without presets is not.
-        if (FDocument.Preset() < 0)
-            tsCreation->cmbPresets->clear();
-        throw;
+    } catch (const EGlyphForgeError& error) {
+        if (FDocument.Table().PresetIds().Count() == 0)
+            throw;
+        throw EGlyphForgeError(error.what() + std::string(" The presets in use are kept."));
     }
+    FPreviewArea->SetPlaceholder(QString());
     tsCreation->cmbPresets->clear();
     for (const std::string& description : FDocument.Table().PresetDescriptions())
         tsCreation->cmbPresets->addItem(QString::fromLatin1(description.c_str()));
@@ -304,10 +319,14 @@ void TfrmMain::cmbPresetsChange()
         tsCreation->cmbPresets->setCurrentIndex(FDocument.Preset());
         return;
     }
+    // Another preset, or a generation in place of an opened font, starts at the top.
+    const bool newGlyphs = index != FDocument.Preset() || !FDocument.HoldsGeneration();
     FLayoutDirty = true;
     FDocument.SelectPreset(index);
     GenerateFont();
     DrawPreview();
+    if (newGlyphs)
+        FPreviewArea->ScrollToStart();
 }
 
 void TfrmMain::Refresh()
@@ -330,9 +349,8 @@ void TfrmMain::DrawPreview()
 {
     if (FLayoutDirty) {
         FPreviewArea->ShowGlyphs(FDocument.Font(), FDocument.Table().LastCharIndex() + 1, PreviewPaletteKind(),
-                                 Splitter->y() + Splitter->height());
+                                 Splitter->y() + Splitter->height(), ClippedCodes(FDocument.Stats()));
         FLayoutDirty = false;
-        RefreshHoverReadOut();
     }
     FPreviewArea->update();
 }
@@ -352,20 +370,10 @@ int TfrmMain::PreviewTop() const
     return FPreviewArea->LayoutTop();
 }
 
-void TfrmMain::RefreshHoverReadOut()
-{
-    const QPoint pointer = FPreviewArea->mapFromGlobal(QCursor::pos());
-    if (!FPreviewArea->rect().contains(pointer)) {
-        StatusBar->ShowReadOut(QString());
-        return;
-    }
-    const QPoint layoutPoint = FPreviewArea->ToLayout(pointer);
-    FormMouseMove(layoutPoint.x(), layoutPoint.y());
-}
-
 void TfrmMain::PostLoad()
 {
     DrawPreview();
+    FPreviewArea->ScrollToStart();
     DrawSampleText(tsTools->edSampleText->text());
 }
 
@@ -385,17 +393,22 @@ void TfrmMain::FormMouseMove(int x, int y)
 void TfrmMain::DrawSampleText(const QString& text)
 {
     int total = 0;
-    const QSize size = tsTools->imgSampleText->size();
+    const QSize size = tsTools->SampleAreaSize();
     if (!size.isEmpty()) {
         // Whatever font is in hand, generated or opened; never the glyphs of one that is gone.
         if (FDocument.Font().GlyphCount() > 0) {
             const std::vector<int> codes = SampleTextCodes(text.toStdU16String(), FDocument.Table());
-            const TSampleText sample =
-                RenderSampleText(FDocument.Font(), codes, size, PreviewPaletteKind(), FPreviewArea->Zoom());
-            tsTools->imgSampleText->setPixmap(QPixmap::fromImage(sample.Image));
+            const auto render = [&](QSize room) {
+                return RenderSampleText(FDocument.Font(), codes, room, PreviewPaletteKind(), FPreviewArea->Zoom());
+            };
+            TSampleText sample = render(size);
+            // Lines beyond the area scroll: they wrap short of the scroll bar.
+            if (sample.Image.height() > size.height())
+                sample = render(size - QSize(tsTools->ScrollBarWidth(), 0));
+            tsTools->ShowSample(QPixmap::fromImage(sample.Image));
             total = sample.TotalWidth;
         } else {
-            tsTools->imgSampleText->clear();
+            tsTools->ShowSample(QPixmap());
         }
     }
     tsTools->lblSampleTextWinInfo->setText(QString::fromStdString(
@@ -498,16 +511,15 @@ void TfrmMain::seOutlineChange(int outline)
 
 void TfrmMain::cmbFonTypeChange(int index)
 {
-    TGenerationOptions options = FDocument.Options();
-    options.FontType = index;
-    FDocument.SetOptions(options);
     if (index == ftTwoColorFixed) {
         // The question comes once, before the type's own regeneration.
         if (!MayReplaceFont()) {
-            FDocument.RevertOptions();
+            ShowOptions();
             return;
         }
-        // The widest glyph the type takes its width from is drawn without outline and trimmed.
+        // The widest glyph the type takes its width from is drawn without outline and trimmed,
+        // still in the type in hand.
+        TGenerationOptions options = FDocument.Options();
         ApplyFixedWidthRule(options);
         if (options.Outline != FDocument.Options().Outline ||
             options.CutLeftRight != FDocument.Options().CutLeftRight) {
@@ -577,8 +589,14 @@ void TfrmMain::btnImportOptionsClick()
         }
         throw;
     }
-    if (outcome.Origin == TImportOrigin::Nothing)
+    if (outcome.Origin == TImportOrigin::Nothing) {
+        const std::string name = QFileInfo(*chosen).fileName().toStdString();
+        ShowMessage(StrFormat("\"%s\" holds no options: no options were saved into it, and its name is no options "
+                              "text such as a saved font's proposed name. The options stay as they are.",
+                              name.c_str()),
+                    TMessageKind::Information);
         return;
+    }
     FDocument.SetOptions(options);
     FDocument.LeaveFixedWidthType(false);
     FDocument.RequestGeneration();
@@ -589,7 +607,9 @@ void TfrmMain::btnImportOptionsClick()
 void TfrmMain::btnSaveFonClick()
 {
     if (FDocument.Table().LastCharIndex() <= 0) {
-        ShowMessage("Nothing to save: pick a preset with more than one character first.", TMessageKind::Information);
+        ShowMessage("Nothing to save: load a conversion table with \"Select Unicode Conversion Table...\" beside the "
+                    "preset list, and pick a preset with more than one character first.",
+                    TMessageKind::Information);
     } else {
         const TFontFormat& mediatek = FontFormat(TFontFormatId::Mediatek);
         const QString proposed =
@@ -644,7 +664,8 @@ void TfrmMain::GenerateFont()
     if (fixedWidthFallback)
         QMetaObject::invokeMethod(
             this,
-            [this, message = FixedWidthFallbackMessage(FDocument.Stats(), FDocument.Options().MinWidth)] {
+            [this, message = FixedWidthFallbackMessage(FDocument.Stats(), FDocument.Options().MinWidth,
+                                                       FDocument.FixedMinWidth())] {
                 ShowMessage(message, TMessageKind::Information);
             },
             Qt::QueuedConnection);
@@ -716,6 +737,12 @@ bool TfrmMain::OpenFontFile(const QString& fileName, const TFontFormat& format)
 
 void TfrmMain::SaveFontCommand(const QString& title, const TFontFormat& format)
 {
+    const int glyphs = FDocument.Font().GlyphCount();
+    if (glyphs == 0) {
+        ShowMessage("Nothing to save: open a font here, or pick a preset on \"Font Creation\", first.",
+                    TMessageKind::Information);
+        return;
+    }
     std::string path;
     if (format.Extensions.empty()) {
         const std::optional<QString> chosen = FDialogs->BrowseFolder(this, title);
@@ -735,8 +762,13 @@ void TfrmMain::SaveFontCommand(const QString& title, const TFontFormat& format)
     const std::optional<TBdfDepth> depth = AskWriteDepth(*FDialogs, this, format, FDocument.Font());
     if (!depth)
         return;
-    TBusyCursor busy;
-    FDocument.WriteFontFile(format, path, *depth);
+    {
+        TBusyCursor busy;
+        FDocument.WriteFontFile(format, path, *depth);
+    }
+    StatusBar->ShowNote(QString::fromStdString(format.Extensions.empty()
+                                                   ? StrFormat("Wrote %d glyph BMPs to \"%s\".", glyphs, path.c_str())
+                                                   : StrFormat("Wrote %d glyphs to \"%s\".", glyphs, path.c_str())));
 }
 
 void TfrmMain::OpenDroppedFiles(const QList<QUrl>& urls)

@@ -23,6 +23,7 @@
 
 #include "ui/GenerationOptionsPanel.h"
 
+class QScrollArea;
 class QTabWidget;
 class TCreationPage;
 class TFontPage;
@@ -38,7 +39,6 @@ public:
     static constexpr int DesignClientWidth = 740;
     static constexpr int DesignClientHeight = 477;
     static constexpr int DesignPageControlHeight = 230;
-    static constexpr int SplitterHeight = 2;
 
     // DefaultTableFile is loaded on first show when it exists.
     TfrmMain(QString defaultTableFile, std::unique_ptr<TDialogSeam> dialogs, QWidget* parent = nullptr);
@@ -93,8 +93,6 @@ private:
     void pcMainChange(int index);
     void cmbPresetsChange();
     void DrawPreview();
-    // The read-out follows the glyph now under the pointer, after the glyphs moved beneath it.
-    void RefreshHoverReadOut();
     void PostLoad();
     TPaletteKind PreviewPaletteKind() const;
 
@@ -142,7 +140,6 @@ private:
     std::unique_ptr<TDialogSeam> FDialogs;
     TFontDocument FDocument{TDocumentUse::Interactive};
     bool FLayoutDirty = true;
-    int FCreationWidth = 0; // the window's first width: beyond it the left column grows
     int32_t FLastWidth = 0;
     TFileDialogSpec OpenDialog;
     TFileDialogSpec SaveDialog;
@@ -151,6 +148,7 @@ private:
     QPointer<QWidget> FSplash;
 
     // --- controls, named as the user's documentation names them ---
+    QScrollArea* FTopPane = nullptr;
     QTabWidget* pcMain = nullptr;
     TCreationPage* tsCreation = nullptr;
     TToolsPage* tsTools = nullptr;

@@ -50,13 +50,27 @@ TPreviewArea::TPreviewArea(QWidget* parent)
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { SetZoom(MinZoom); });
 }
 
-void TPreviewArea::ShowGlyphs(const TMtkFont& font, int count, TPaletteKind palette, int splitterBottom)
+void TPreviewArea::ShowGlyphs(const TMtkFont& font, int count, TPaletteKind palette, int splitterBottom,
+                              std::vector<int32_t> marked)
 {
     FFont = &font;
     FCount = count;
+    FMarked = std::move(marked);
     FPalette = palette;
     FSplitterOffset = splitterBottom - y();
     Relayout();
+}
+
+void TPreviewArea::SetPlaceholder(const QString& text)
+{
+    FPlaceholder = text;
+    update();
+}
+
+void TPreviewArea::ScrollToStart()
+{
+    FVertical->setValue(0);
+    FHorizontal->setValue(0);
 }
 
 void TPreviewArea::SetZoom(int zoom)
@@ -157,8 +171,15 @@ void TPreviewArea::Relayout()
     PlaceScrollBars();
     UpdateBand(true);
     // The glyph under the pointer may be another one now, or as wide as it was no longer.
+    ReportHover();
+}
+
+void TPreviewArea::ReportHover()
+{
     if (rect().contains(FMouse))
         emit Hovered(ToLayout(FMouse));
+    else
+        emit HoverLeft();
 }
 
 void TPreviewArea::PlaceScrollBars()
@@ -187,7 +208,7 @@ void TPreviewArea::UpdateBand(bool force)
     int height = bottom - top;
     if (const QScreen* display = screen())
         height = std::max(height, display->geometry().height() / FZoom);
-    FBand = RenderPreview(*FFont, FLayout, FPalette, {0, top, FContentSize.width(), height});
+    FBand = RenderPreview(*FFont, FLayout, FPalette, {0, top, FContentSize.width(), height}, FMarked);
     FBandTop = top;
     FScreenBand = FBand.isNull() ? QImage() : FBand.convertToFormat(QImage::Format_RGB32);
     update();
@@ -223,9 +244,13 @@ void TPreviewArea::resizeEvent(QResizeEvent* event)
 
 void TPreviewArea::paintEvent(QPaintEvent* event)
 {
-    if (FScreenBand.isNull())
-        return;
     QPainter painter(this);
+    if (FScreenBand.isNull()) {
+        constexpr int Margin = 8;
+        painter.drawText(rect().adjusted(Margin, Margin, -Margin, -Margin), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                         FPlaceholder);
+        return;
+    }
     const QRect exposed = event->rect() & QRect(QPoint(0, 0), ViewportSize());
     const QPoint origin = FromLayout({0, FBandTop});
     const QRect band(origin, FScreenBand.size() * FZoom);
@@ -252,6 +277,7 @@ void TPreviewArea::mouseMoveEvent(QMouseEvent* event)
 void TPreviewArea::leaveEvent(QEvent* event)
 {
     FMouse = QPoint(-1, -1);
+    emit HoverLeft();
     QWidget::leaveEvent(event);
 }
 

@@ -4,8 +4,12 @@
 // preview, so a point maps to the same glyph at every zoom and scroll position; only the part
 // that can be seen is rendered.
 
+#include <cstdint>
+#include <vector>
+
 #include <QImage>
 #include <QPoint>
+#include <QString>
 #include <QWidget>
 
 #include "font/Palette.h"
@@ -24,14 +28,23 @@ public:
 
     // Lays glyphs 0..Count-1 of Font out for the area's width and zoom, and renders what can be
     // seen. Font must stay valid until the next call. The first row starts 8 pixels below
-    // SplitterBottom, the area's top edge being its top at 1x.
-    void ShowGlyphs(const TMtkFont& font, int count, TPaletteKind palette, int splitterBottom);
+    // SplitterBottom, the area's top edge being its top at 1x. The Marked glyphs (sorted codes)
+    // get frames of their own colour.
+    void ShowGlyphs(const TMtkFont& font, int count, TPaletteKind palette, int splitterBottom,
+                    std::vector<int32_t> marked = {});
     const TPreviewLayout& Layout() const { return FLayout; }
     // The part of the preview kept for painting; pixel (0, 0) is layout point (0, BandTop()).
     const QImage& Band() const { return FBand; }
     int BandTop() const { return FBandTop; }
     // The layout's y of the area's top edge, unscrolled.
     int LayoutTop() const { return FLayoutTop; }
+
+    // Shown in place of glyphs while there are none, such as how to get some.
+    void SetPlaceholder(const QString& text);
+    const QString& Placeholder() const { return FPlaceholder; }
+
+    // Back to the first row, for glyphs that are new to the user.
+    void ScrollToStart();
 
     int Zoom() const { return FZoom; }
     // The glyph at the top-left corner stays in view.
@@ -45,6 +58,8 @@ public:
 signals:
     // The pointer moved, or the glyphs moved under it; the point is in layout coordinates.
     void Hovered(QPoint layoutPoint);
+    // The pointer left the area, or the glyphs were laid out again while it was elsewhere.
+    void HoverLeft();
     // Double-click on a glyph, or Enter with the pointer on one.
     void GlyphActivated(int index);
     void ZoomChanged(int zoom);
@@ -67,6 +82,8 @@ private:
     QSize ViewportSize() const;
     void PlaceScrollBars();
     void Scrolled();
+    // Hovered for the pointer's place when it is on the area, else HoverLeft.
+    void ReportHover();
     // Renders the band again unless it covers what can be seen.
     void UpdateBand(bool force);
 
@@ -74,6 +91,7 @@ private:
     QScrollBar* FHorizontal = nullptr;
     const TMtkFont* FFont = nullptr;
     int FCount = 0;
+    std::vector<int32_t> FMarked;
     TPaletteKind FPalette = TPaletteKind::FourColor;
     int FSplitterOffset = 0; // splitter bottom below the area's top edge
     int FZoom = 1;
@@ -86,4 +104,5 @@ private:
     QImage FScreenBand;      // the band converted once for fast painting
     int FBandTop = 0;
     QPoint FMouse{-1, -1};
+    QString FPlaceholder;
 };

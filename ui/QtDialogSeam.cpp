@@ -5,6 +5,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QMessageBox>
@@ -52,6 +53,18 @@ QString WithoutFoundry(const QString& family)
     return QString(family).remove(foundry);
 }
 
+// The dialog lists some families under a name of its own ("C059 [urw]"); it opens on that entry.
+QString ListedFamily(const QString& family)
+{
+    const QStringList listed = QFontDatabase::families();
+    if (listed.contains(family))
+        return family;
+    const auto same = std::find_if(listed.begin(), listed.end(), [&family](const QString& name) {
+        return WithoutFoundry(name).compare(family, Qt::CaseInsensitive) == 0;
+    });
+    return same == listed.end() ? family : *same;
+}
+
 } // namespace
 
 std::optional<QString> TQtDialogSeam::OpenFile(QWidget* parent, const TFileDialogSpec& spec)
@@ -73,9 +86,10 @@ std::optional<QString> TQtDialogSeam::BrowseFolder(QWidget* parent, const QStrin
     return folder;
 }
 
+
 std::optional<TFontChoice> TQtDialogSeam::ChooseFont(QWidget* parent, const TFontChoice& current)
 {
-    QFont font(current.Family);
+    QFont font(ListedFamily(current.Family));
     font.setPointSize(std::max(current.SizePoints, 1));
     font.setBold(current.Style & fsBold);
     font.setItalic(current.Style & fsItalic);
@@ -84,10 +98,15 @@ std::optional<TFontChoice> TQtDialogSeam::ChooseFont(QWidget* parent, const TFon
     // The dialog selects the style the font names; left to guess from weight and slant it may
     // pick another ("Oblique" for a regular face), and OK would change the font.
     font.setStyleName(QFontInfo(font).styleName());
-    bool confirmed = false;
-    const QFont chosen = QFontDialog::getFont(&confirmed, font, parent);
-    if (!confirmed)
+    QFontDialog dialog(font, parent);
+    // A family the dialog does not list (not installed, or a face it files under another family)
+    // opens on another entry; confirmed untouched, that entry must not replace the font.
+    const QFont shown = dialog.currentFont();
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    const QFont chosen = dialog.selectedFont();
+    if (chosen == shown)
+        return current;
     const auto style = static_cast<TFontStyles>((chosen.bold() ? fsBold : 0) | (chosen.italic() ? fsItalic : 0) |
                                                 (chosen.underline() ? fsUnderline : 0) |
                                                 (chosen.strikeOut() ? fsStrikeOut : 0));

@@ -1,6 +1,7 @@
 #include "ui/SampleText.h"
 
 #include <algorithm>
+#include <vector>
 
 #include <QList>
 
@@ -54,25 +55,40 @@ TSampleText RenderSampleText(const TMtkFont& font, std::span<const int> codes, Q
                              int zoom)
 {
     TSampleText result;
-    const QList<QRgb> colors = ColorTable(palette);
-    // Glyphs keep their own colours; the conversion to the image's palette matches them.
-    QImage canvas(QSize(size.width() / zoom, size.height() / zoom), QImage::Format_RGB32);
-    canvas.fill(colors[PreviewBackgroundIndex(palette)]);
+    struct TPlacedGlyph {
+        const TGlyphBitmap* Glyph;
+        int X;
+        int Y;
+    };
+    // Lines that do not fit make the image taller, up to a bound, so that it can be scrolled.
+    const int width = size.width() / zoom;
+    const int highest = std::max(size.height(), MaxSampleTextHeight) / zoom;
+    int height = size.height() / zoom;
+    std::vector<TPlacedGlyph> placed;
     int x = 0;
     int y = 0;
     for (const int code : codes) {
         if (code < 0 || code >= font.GlyphCount())
             continue;
         const TGlyphBitmap& glyph = *font.GetGlyph(code);
-        if (x + glyph.Width() >= canvas.width()) {
+        if (x + glyph.Width() >= width) {
             x = 0;
             y += glyph.Height();
         }
-        DrawGlyph(canvas, glyph, x, y);
+        placed.push_back({&glyph, x, y});
+        height = std::clamp(y + glyph.Height(), height, highest);
         x += glyph.Width();
         result.TotalWidth += glyph.Width();
     }
+
+    const QList<QRgb> colors = ColorTable(palette);
+    // Glyphs keep their own colours; the conversion to the image's palette matches them.
+    QImage canvas(QSize(width, height), QImage::Format_RGB32);
+    canvas.fill(colors[PreviewBackgroundIndex(palette)]);
+    for (const TPlacedGlyph& glyph : placed)
+        DrawGlyph(canvas, *glyph.Glyph, glyph.X, glyph.Y);
     result.Image = ZoomedImage(canvas.convertToFormat(QImage::Format_Indexed8, colors, Qt::ThresholdDither), zoom,
-                               size, colors, PreviewBackgroundIndex(palette));
+                               QSize(size.width(), std::max(size.height(), height * zoom)), colors,
+                               PreviewBackgroundIndex(palette));
     return result;
 }

@@ -15,8 +15,11 @@ struct TSampleText {
     int TotalWidth = 0; // the widths of every glyph drawn, over all lines
 };
 
+// The tallest image a sample text is given when its lines do not fit Size, in screen pixels.
+constexpr int MaxSampleTextHeight = 4096;
+
 // Codes are glyph indices (SampleTextCodes); those at or above the glyph count are skipped. At a
 // zoom above 1 each glyph pixel becomes Zoom x Zoom pixels and the lines wrap as in an image that
-// much smaller.
+// much smaller. The image is Size, or taller when the lines need it (at most MaxSampleTextHeight).
 TSampleText RenderSampleText(const TMtkFont& font, std::span<const int> codes, QSize size, TPaletteKind palette,
                              int zoom = 1);

@@ -37,4 +37,11 @@ void TSplitterBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
+    // A row of dots in the middle shows that the bar can be dragged.
+    constexpr int Dots = 9;
+    constexpr int Spacing = 4;
+    const int left = (width() - (Dots - 1) * Spacing) / 2;
+    const int top = height() / 2 - 1;
+    for (int k = 0; k < Dots; ++k)
+        painter.fillRect(left + k * Spacing, top, 2, 2, palette().mid());
 }

@@ -9,6 +9,7 @@ class TSplitterBar : public QWidget {
     Q_OBJECT
 public:
     static constexpr int MinSize = 30; // the least either side keeps
+    static constexpr int Thickness = 6; // enough to grab
 
     // Moved gets the new height of the control above the bar.
     TSplitterBar(QWidget* parent, std::function<void(int)> moved);

@@ -3,10 +3,13 @@
 #include <algorithm>
 
 #include <QLabel>
+#include <QTimer>
 
 #include "generate/Generator.h"
 
 namespace {
+
+constexpr int NoteMilliseconds = 6000;
 
 QLabel* Panel(QWidget* parent)
 {
@@ -14,6 +17,23 @@ QLabel* Panel(QWidget* parent)
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
     return panel;
+}
+
+QString Hex(unsigned value)
+{
+    return QString::number(value, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
+// "0x0041 U+1EA8 “Ẩ”, top 1", as the command line's report names it.
+QString ClippedGlyphText(const TClippedGlyph& glyph)
+{
+    QString text = QStringLiteral("0x%1 U+%2 \u201C%3\u201D")
+                       .arg(Hex(static_cast<unsigned>(glyph.Code)), Hex(glyph.Unicode), QString(QChar(glyph.Unicode)));
+    if (glyph.Rows.Top > 0)
+        text += QStringLiteral(", top %1").arg(glyph.Rows.Top);
+    if (glyph.Rows.Bottom > 0)
+        text += QStringLiteral(", bottom %1").arg(glyph.Rows.Bottom);
+    return text;
 }
 
 } // namespace
@@ -33,8 +53,20 @@ TStatusLine::TStatusLine(QWidget* zoom, QWidget* parent) : QStatusBar(parent)
     FSizeLimitPanel->setObjectName(QStringLiteral("SizeLimitPanel"));
     FSizeLimitPanel->setMinimumWidth(50);
     FSizeLimitPanel->hide();
+    FClippedPanel = Panel(this);
+    FClippedPanel->setObjectName(QStringLiteral("ClippedPanel"));
+    FClippedPanel->hide();
+    FNotePanel = Panel(this);
+    FNotePanel->setObjectName(QStringLiteral("NotePanel"));
+    FNotePanel->hide();
+    FNoteTimer = new QTimer(this);
+    FNoteTimer->setSingleShot(true);
+    FNoteTimer->setInterval(NoteMilliseconds);
+    connect(FNoteTimer, &QTimer::timeout, FNotePanel, &QWidget::hide);
     addWidget(FPanels[0]);
+    addWidget(FClippedPanel);
     addWidget(FSizeLimitPanel);
+    addWidget(FNotePanel);
     addWidget(FPanels[1], 1);
     addPermanentWidget(zoom);
 }
@@ -48,11 +80,28 @@ void TStatusLine::ShowStatistics(const TGenerationStats& stats)
     FSizeLimitPanel->setText(refusal);
     FSizeLimitPanel->setToolTip(refusal);
     FSizeLimitPanel->setVisible(!refusal.isEmpty());
+
+    const std::vector<TClippedGlyph>& clipped = stats.FClipped;
+    FClippedPanel->setVisible(!clipped.empty());
+    if (clipped.empty())
+        return;
+    FClippedPanel->setText(clipped.size() == 1 ? QStringLiteral("1 glyph clipped")
+                                               : QStringLiteral("%1 glyphs clipped").arg(clipped.size()));
+    FClippedPanel->setToolTip(QStringLiteral("Ink cut at the top or bottom of the cell; the first: %1")
+                                  .arg(ClippedGlyphText(clipped.front())));
 }
 
 void TStatusLine::ShowReadOut(const QString& text)
 {
     FPanels[1]->setText(text);
+}
+
+void TStatusLine::ShowNote(const QString& text)
+{
+    FNotePanel->setText(text);
+    FNotePanel->setToolTip(text);
+    FNotePanel->show();
+    FNoteTimer->start();
 }
 
 QString TStatusLine::PanelText(int panel) const

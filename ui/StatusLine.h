@@ -1,11 +1,13 @@
 #pragma once
-// The window's status bar: the statistics line, beside it why the font cannot be saved (when it
-// cannot), the read-out of the glyph under the pointer, and the zoom box.
+// The window's status bar: the statistics line, beside it how many glyphs the cell clips, why the
+// font cannot be saved (each when there is something to say) and a note on what a command just did,
+// the read-out of the glyph under the pointer, and the zoom box.
 
 #include <QStatusBar>
 #include <QString>
 
 class QLabel;
+class QTimer;
 struct TGenerationStats;
 
 class TStatusLine : public QStatusBar {
@@ -17,10 +19,15 @@ public:
 
     void ShowStatistics(const TGenerationStats& stats);
     void ShowReadOut(const QString& text);
+    // What a command just did, beside the statistics for a few seconds.
+    void ShowNote(const QString& text);
     // 0: the statistics, 1: the read-out.
     QString PanelText(int panel) const;
 
 private:
     QLabel* FPanels[2] = {nullptr, nullptr};
     QLabel* FSizeLimitPanel = nullptr;
+    QLabel* FClippedPanel = nullptr;
+    QLabel* FNotePanel = nullptr;
+    QTimer* FNoteTimer = nullptr;
 };

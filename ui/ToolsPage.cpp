@@ -6,6 +6,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include "font/FileFormats.h"
@@ -73,12 +76,31 @@ TToolsPage::TToolsPage(QWidget* parent) : QWidget(parent)
     edSampleText->setGeometry(4, 64, 220, 21);
     lblSampleTextWinInfo = Named(new QLabel(this), "lblSampleTextWinInfo");
     lblSampleTextWinInfo->setGeometry(232, 66, 400, 17);
-    imgSampleText = Named(new QLabel(this), "imgSampleText");
+    FSampleArea = Named(new QScrollArea(this), "SampleArea");
+    FSampleArea->setFrameShape(QFrame::NoFrame);
+    FSampleArea->move(4, 90);
+    imgSampleText = Named(new QLabel, "imgSampleText");
     imgSampleText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    imgSampleText->move(4, 90);
+    FSampleArea->setWidget(imgSampleText);
 }
 
 void TToolsPage::FitSampleImage(int windowWidth, int pageHeight)
 {
-    imgSampleText->resize(std::max(windowWidth - SampleWidthMargin, 0), std::max(pageHeight - SampleHeightMargin, 0));
+    FSampleArea->resize(std::max(windowWidth - SampleWidthMargin, 0), std::max(pageHeight - SampleHeightMargin, 0));
+}
+
+QSize TToolsPage::SampleAreaSize() const
+{
+    return FSampleArea->size();
+}
+
+int TToolsPage::ScrollBarWidth() const
+{
+    return FSampleArea->verticalScrollBar()->sizeHint().width();
+}
+
+void TToolsPage::ShowSample(const QPixmap& picture)
+{
+    imgSampleText->setPixmap(picture);
+    imgSampleText->resize(picture.isNull() ? QSize() : picture.size());
 }

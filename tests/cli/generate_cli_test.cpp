@@ -53,8 +53,10 @@ const QStringList Options = {"--font", "DejaVu Sans", "--size", "11", "--bold", 
 
 TEST_F(GenerateCli, SavedOptionsRegenerateTheSameFontAfterARename)
 {
-    const TGenerateRun first = Run(QStringList(Options) << "--render" << "mono" << "--render2" << "light" << "--ink2"
-                                                        << "90" << "--save-options" << "-o" << Path("first.mtf"));
+    const TGenerateRun first =
+        Run(QStringList(Options) << "--render" << "mono" << "--render2" << "light" << "--ink2" << "90" << "--shift"
+                                 << "1" << "--shift2" << "-2" << "--align2" << "baseline" << "--shape-arabic"
+                                 << "--save-options" << "-o" << Path("first.mtf"));
     ASSERT_EQ(first.ExitCode, 0) << first.Err;
     ASSERT_TRUE(QFile::rename(Path("first.mtf"), Path("renamed.mtf")));
 
@@ -72,18 +74,33 @@ TEST_F(GenerateCli, SavedOptionsRegenerateTheSameFontAfterARename)
 
 TEST_F(GenerateCli, ProposedNameAloneRestoresTheOptions)
 {
-    const TGenerateRun first = Run(QStringList(Options) << "--render" << "light" << "--ink" << "90");
+    const TGenerateRun first = Run(QStringList(Options) << "--render" << "light" << "--ink" << "90" << "--shift2" << "-2"
+                                                        << "--align2" << "baseline");
     ASSERT_EQ(first.ExitCode, 0) << first.Err;
     const QStringList saved = QDir(FDir.path()).entryList({"*.mtf"});
     ASSERT_EQ(saved.size(), 1);
     EXPECT_EQ(saved.front().toStdString(),
-              "DejaVu Sans Bold 11 [18 pix] [Spc 8] [Outline 1] [Render Light] [Ink 90] [CutLR MinWidth 3] "
-              "[MinHeight 16] [SameWidthNums] [RightMargin 2] [TopCut 2] [WidthDiv 4] [4Color VarW].mtf")
+              "DejaVu Sans Bold 11 [18 pix] [Spc 8] [Outline 1] [Render Light] [Ink 90] [Shift2 -2] [Align2 Baseline] "
+              "[CutLR MinWidth 3] [MinHeight 16] [SameWidthNums] [RightMargin 2] [TopCut 2] [WidthDiv 4] "
+              "[4Color VarW].mtf")
         << first.Out;
 
     const TGenerateRun second = Run({"--options-from", Path(saved.front()), "-o", Path("again.mtf")});
     ASSERT_EQ(second.ExitCode, 0) << second.Err;
     EXPECT_EQ(Bytes(saved.front()), Bytes("again.mtf"));
+}
+
+TEST_F(GenerateCli, ReportNamesTheGlyphsWhoseInkTheCellCuts)
+{
+    QFile table(Path("vietnamese.ini"));
+    ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+    table.write("[1]\nDescription=Capitals\nMAX=0x42\n0x41=0x1EA8\n0x42=0x1EA0\n");
+    table.close();
+    const TGenerateRun run = Run({"--table", Path("vietnamese.ini"), "--font", "DejaVu Sans", "--size", "9",
+                                  "--report", "-o", Path("out.mtf")});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_NE(run.Out.find("\nclipped 0x0041 U+1EA8 top 1\n"), std::string::npos) << run.Out;
+    EXPECT_EQ(run.Out.find("clipped 0x0042"), std::string::npos) << run.Out;
 }
 
 TEST_F(GenerateCli, UnknownRenderingIsRefused)

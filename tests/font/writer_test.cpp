@@ -172,22 +172,6 @@ TEST(MtkWriter, TwoColorGlyphsAreWrittenAtGlyphZerosWidth)
     EXPECT_EQ(Slice(file, 11, 2), (TBytes{0xFC, 0xF0}));
 }
 
-TEST(MtkWriter, EmptyGlyphZeroGivesCharWidthZero)
-{
-    TMtkFont font;
-    font.AddGlyph(TGlyphBitmap(0, 3, TPaletteKind::TwoColor), 0);
-    SetTwoColor(font, 3);
-    const TBytes file = Save(font, false, "");
-    ASSERT_EQ(file.size(), 12u);
-    EXPECT_EQ(file[9], 0);
-
-    TMtkFont reader;
-    std::string message;
-    reader.SetMessageSink([&](const std::string& text) { message = text; });
-    EXPECT_FALSE(reader.LoadFromStream(file));
-    EXPECT_EQ(message, "Unknown font type. Uncompressed | Bit/Pixel=1 | CharWidth=0");
-}
-
 TEST(MtkWriter, FixedWidthCompressedFontsUseTheTwelveByteLayout)
 {
     TMtkFont font;
@@ -214,7 +198,7 @@ TEST(MtkWriter, SavedSizeIsTheExactLength)
         const bool twoColor = round % 3 == 0;
         const auto height = static_cast<uint8_t>(random() % 20);
         const int count = 1 + static_cast<int>(random() % 40);
-        const int fixedWidth = static_cast<int>(random() % 30);
+        const int fixedWidth = 1 + static_cast<int>(random() % 29);
         for (int k = 0; k < count; ++k) {
             const int width = twoColor ? fixedWidth : static_cast<int>(random() % 30);
             TGlyphBitmap glyph(width, height, twoColor ? TPaletteKind::TwoColor : TPaletteKind::FourColor);
@@ -231,7 +215,8 @@ TEST(MtkWriter, SavedSizeIsTheExactLength)
             SetTwoColor(font, height);
         else
             SetFourColor(font, height);
-        font.FVariableWidth = !twoColor && round % 5 != 1;
+        // A fixed width of 0 is refused.
+        font.FVariableWidth = !twoColor && (round % 5 != 1 || font.GetGlyph(0)->Width() == 0);
         const bool newMode = random() % 2 == 0;
         const std::string stamp(random() % 24, 'x');
         const TBytes info(random() % 7, 0x55);
@@ -249,10 +234,11 @@ TEST(MtkWriter, EmptyStoreWritesNothing)
     EXPECT_TRUE(Save(font, false).empty());
     EXPECT_EQ(font.SavedSize(true, Stamp, {}), 0u);
 
+    // No reader would open an empty file.
     const std::string name = testing::TempDir() + "/rw_writer_empty.mtf";
     WriteFile(name, "previous");
-    font.SaveToFile(name, false, Stamp, {});
-    EXPECT_EQ(ReadFile(name), "");
+    EXPECT_THROW(font.SaveToFile(name, false, Stamp, {}), EFontLimitError);
+    EXPECT_EQ(ReadFile(name), "previous");
 }
 
 TEST(MtkWriter, StoresTheFormatCannotHoldAreRefusedBeforeWriting)
@@ -282,6 +268,21 @@ TEST(MtkWriter, StoresTheFormatCannotHoldAreRefusedBeforeWriting)
          "Glyph 1 is 256 pixels wide; a compressed glyph can be at most 255 pixels wide."},
         {"a glyph of another height", fourColor(2, 1, 2), true,
          "Glyph 1 is 2 pixels high; every glyph of this font must be 1 pixels high."},
+        {"a glyph higher than a byte holds", fourColor(2, 1, 257), true,
+         "Glyph 1 is 257 pixels high; a Mediatek font holds at most 255 rows."},
+        {"2-colour, glyph 0 width 0, which reads as no font type",
+         [](TMtkFont& font) {
+             font.AddGlyph(TGlyphBitmap(0, 3, TPaletteKind::TwoColor), 0);
+             SetTwoColor(font, 3);
+         },
+         false, "Glyph 0 is 0 pixels wide; the glyphs of a fixed-width font must be at least 1 pixel wide."},
+        {"fixed-width compressed, glyph 0 width 0, which reads as variable width",
+         [&fourColor](TMtkFont& font) {
+             fourColor(2, 1)(font);
+             font.EditGlyph(0)->SetWidth(0, 1);
+             font.FVariableWidth = false;
+         },
+         true, "Glyph 0 is 0 pixels wide; the glyphs of a fixed-width font must be at least 1 pixel wide."},
         {"2-colour, glyph 0 width 256",
          [](TMtkFont& font) {
              font.AddGlyph(TGlyphBitmap(256, 1, TPaletteKind::TwoColor), 0);

@@ -26,9 +26,10 @@ TEST(BdfDescription, TheBaselineIsWhereTheGenerationDrewTheCapitals)
     std::vector<uint16_t> table(65536);
     const std::u16string characters = u"HE0g";
     std::copy(characters.begin(), characters.end(), table.begin());
-    for (const auto& [outline, minHeight, topCut, bottomCut] :
-         {std::tuple{0, 16, 0, 0}, std::tuple{1, 31, 3, 0}, std::tuple{2, 8, 2, 4}, std::tuple{0, 40, 0, 7}}) {
-        SCOPED_TRACE(testing::Message() << outline << " " << minHeight << " " << topCut << " " << bottomCut);
+    for (const auto& [outline, minHeight, topCut, bottomCut, shift] :
+         {std::tuple{0, 16, 0, 0, 0}, std::tuple{1, 31, 3, 0, 2}, std::tuple{2, 8, 2, 4, 0}, std::tuple{0, 40, 0, 7, -3}}) {
+        SCOPED_TRACE(testing::Message() << outline << " " << minHeight << " " << topCut << " " << bottomCut << " "
+                                        << shift);
         TGenerationOptions options;
         options.FontName = "DejaVu Sans";
         options.Outline = outline;
@@ -37,6 +38,7 @@ TEST(BdfDescription, TheBaselineIsWhereTheGenerationDrewTheCapitals)
         options.TopCut = topCut;
         options.BottomCutOn = bottomCut > 0;
         options.BottomCut = bottomCut;
+        options.Shift = shift;
         TMtkFont store;
         TGlyphGenerator generator(options, table, 3, {face.get(), nullptr, face->Coverage(), FullCoverage()});
         generator.GenerateFont(store);

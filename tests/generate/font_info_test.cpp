@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include <QFile>
 
@@ -232,6 +233,29 @@ TEST(FontInfoTest, RenderingRecordCountsOnlyWholeAndRightAfterTheBlock)
     const TFontInfoBlock read = ReadFontInfo(odd);
     ASSERT_TRUE(read.HasRendering);
     EXPECT_EQ(read.Rendering, (TRendering{TRenderMode::Smooth, 1}));
+}
+
+TEST(FontInfoTest, LayoutRecordFollowsTheRenderingRecordOrTheBlockAlone)
+{
+    TGenerationOptions options = ArialOptions();
+    options.Shift = -3;
+    options.Shift2 = 50;
+    options.Align2 = TSecondaryBaseline::Primary;
+    options.ShapeArabic = true;
+    const TByteArray plain = BuildFontInfo(ArialOptions());
+    const TByteArray block = BuildFontInfo(options);
+    EXPECT_EQ(TBytes(block.begin() + static_cast<std::ptrdiff_t>(plain.size()), block.end()),
+              Concat({Bytes("[LAYOUT"), TBytes{0xFD, 50, 1, 1}, Bytes("]")}));
+    TFontInfoBlock info = ReadFontInfo(Concat({block, TBytes(1, 0)}));
+    EXPECT_TRUE(info.HasLayout);
+    EXPECT_EQ(std::tuple(info.Shift, info.Shift2, info.Align2, info.ShapeArabic),
+              std::tuple(-3, 50, TSecondaryBaseline::Primary, true));
+
+    options.RenderMode = TRenderMode::Mono;
+    info = ReadFontInfo(BuildFontInfo(options));
+    EXPECT_TRUE(info.HasRendering && info.HasLayout);
+    EXPECT_EQ(info.Shift, -3);
+    EXPECT_FALSE(ReadFontInfo(plain).HasLayout);
 }
 
 TEST(FontInfoTest, ReadsFilesAndReportsMissingOnes)

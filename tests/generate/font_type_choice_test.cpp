@@ -2,6 +2,17 @@
 
 #include "generate/FontTypeChoice.h"
 
+namespace {
+
+// Generations that make no glyph wider than the minimum width.
+int Choose(TGenerationOptions& options, int type, int maxGlyphWidth)
+{
+    std::optional<TTakenWidths> taken;
+    return ApplyFontTypeChoice(options, type, maxGlyphWidth, [](const TGenerationOptions&) { return 0; }, taken);
+}
+
+} // namespace
+
 TEST(FontTypeChoice, FixedWidthFitsTheWidestGlyphAndAlignsTheSpace)
 {
     TGenerationOptions options;
@@ -9,7 +20,7 @@ TEST(FontTypeChoice, FixedWidthFitsTheWidestGlyphAndAlignsTheSpace)
     options.SpaceWidth = 8;
     options.Outline = 3;
     options.CutLeftRight = false;
-    EXPECT_EQ(ApplyFontTypeChoice(options, ftTwoColorFixed, 13), 4);
+    EXPECT_EQ(Choose(options, ftTwoColorFixed, 13), 4);
     EXPECT_EQ(options.FontType, ftTwoColorFixed);
     EXPECT_EQ(options.MinWidth, 16);
     EXPECT_EQ(options.SpaceWidth, 8);
@@ -17,7 +28,7 @@ TEST(FontTypeChoice, FixedWidthFitsTheWidestGlyphAndAlignsTheSpace)
     EXPECT_TRUE(options.CutLeftRight);
 
     options.SpaceWidth = 9;
-    ApplyFontTypeChoice(options, ftTwoColorFixed, 16);
+    Choose(options, ftTwoColorFixed, 16);
     EXPECT_EQ(options.SpaceWidth, 12);
     EXPECT_EQ(options.MinWidth, 16);
 }
@@ -25,19 +36,19 @@ TEST(FontTypeChoice, FixedWidthFitsTheWidestGlyphAndAlignsTheSpace)
 TEST(FontTypeChoice, FixedWidthStaysInsideTheBoxRange)
 {
     TGenerationOptions options;
-    ApplyFontTypeChoice(options, ftTwoColorFixed, 0); // no generation yet
+    Choose(options, ftTwoColorFixed, 0); // no generation yet
     EXPECT_EQ(options.MinWidth, 0);
-    ApplyFontTypeChoice(options, ftTwoColorFixed, 250);
+    Choose(options, ftTwoColorFixed, 250);
     EXPECT_EQ(options.MinWidth, 100);
 }
 
 TEST(FontTypeChoice, VariableWidthTypesKeepTheValues)
 {
     TGenerationOptions options;
-    ApplyFontTypeChoice(options, ftTwoColorFixed, 13);
+    Choose(options, ftTwoColorFixed, 13);
     const TGenerationOptions fixed = options;
     for (int type : {ftFourColorOld, ftFourColorNew}) {
-        EXPECT_EQ(ApplyFontTypeChoice(options, type, 40), 1);
+        EXPECT_EQ(Choose(options, type, 40), 1);
         EXPECT_EQ(options.FontType, type);
         EXPECT_EQ(options.MinWidth, fixed.MinWidth);
         EXPECT_EQ(options.SpaceWidth, fixed.SpaceWidth);

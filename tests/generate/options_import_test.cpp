@@ -141,10 +141,17 @@ TEST(OptionsImportFileNameTest, TextBuiltFromOptionsReadsBackToTheSameText)
     options.FontType = ftFourColorNew;
     options.RenderMode = TRenderMode::Light;
     options.Ink = 77;
+    options.Shift = -4;
+    options.ShapeArabic = true;
+    options.Shift2 = 7;
+    options.Align2 = TSecondaryBaseline::Primary;
     const std::string text = BuildOptionsText(options, 13);
+    EXPECT_NE(text.find("[Ink 77] [Shift -4] [ShapeArabic] [Shift2 7] [Align2 Baseline] [MinHeight"), std::string::npos)
+        << text;
     const TGenerationOptions restored = Applied(Parse(ProposedFontFileName(options, 13)));
     EXPECT_EQ(BuildOptionsText(restored, 13), text);
     EXPECT_EQ(restored.FontName, "Arial Narrow");
+    EXPECT_EQ(restored.Shift2, 7);
 }
 
 TEST(OptionsImportFileNameTest, RenderingOfThePrimaryFontOnlyAndDefaultWhenNotNamed)

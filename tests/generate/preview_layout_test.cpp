@@ -105,6 +105,13 @@ TEST_F(PreviewRender, FramesGlyphsAndBackground)
     EXPECT_EQ(two.color(0), qRgb(128, 128, 128));
     EXPECT_EQ(two.pixelIndex(8, 8), 1);  // white
     EXPECT_EQ(two.pixelIndex(14, 9), 1);
+
+    // A glyph whose ink the cell cuts gets a frame of its own colour.
+    const int32_t clipped[] = {2};
+    const QImage marked = RenderPreview(FFont, FLayout, TPaletteKind::FourColor, {0, 0, 40, 20}, clipped);
+    EXPECT_EQ(marked.pixelIndex(15, 9), MarkedFrameIndex);
+    EXPECT_EQ(marked.pixelIndex(7, 7), BorderIndex);
+    EXPECT_NE(marked.color(MarkedFrameIndex), marked.color(BorderIndex));
 }
 
 TEST_F(PreviewRender, ARegionIsTheSameAsThatPartOfTheWhole)

@@ -154,7 +154,8 @@ TEST_F(TableFileTest, SectionHeaderThatIsNoNumberStopsTheList)
         FTable.LoadTableFile(path);
         FAIL() << "no error";
     } catch (const EConvertError& e) {
-        EXPECT_STREQ(e.what(), "'General' is not a valid integer value");
+        EXPECT_EQ(e.what(), "\"" + path + "\" holds the section [General], which is no preset: a table file holds only "
+                            "numbered sections such as [1].");
     }
     EXPECT_EQ(FTable.TableFileName(), path);
     EXPECT_EQ(Ids(), (std::vector<int>{2}));

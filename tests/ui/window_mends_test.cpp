@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCursor>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -12,6 +11,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -258,8 +258,9 @@ TEST(WindowMends, TheHoverReadOutFollowsTheGlyphsAfterARegeneration)
     QWidget* area = f.Find<QWidget>("PreviewArea");
     const TGlyphRect frame = f.Window->GlyphRects().GlyphRects()[100];
     const QPoint client(frame.Right - 1, (frame.Top + frame.Bottom) / 2);
-    QCursor::setPos(area->mapToGlobal(client - area->pos()));
-    f.Window->FormMouseMove(client.x(), client.y());
+    const QPointF local(client - area->pos());
+    QMouseEvent move(QEvent::MouseMove, local, area->mapToGlobal(local), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &move);
     ASSERT_TRUE(f.Window->StatusPanelText(1).startsWith(QStringLiteral("Character = 100 ")));
 
     // The pointer stays; the glyphs grow beneath it.

@@ -1,15 +1,18 @@
 #include <algorithm>
+#include <tuple>
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QSpinBox>
 #include <QToolButton>
 
 #include "UiTestSupport.h"
 #include "generate/FontInfo.h"
 #include "generate/FontTypeChoice.h"
+#include "generate/PreviewLayout.h"
 #include "font/FileFormats.h"
 
 namespace {
@@ -68,7 +71,7 @@ int InkPixels(const std::vector<TGlyphBitmap>& glyphs)
 
 } // namespace
 
-TEST(WireFontType, FixedWidthFitsTheWidestGlyphAndVariableWidthKeepsTheValues)
+TEST(WireFontType, FixedWidthFitsTheWidestGlyphAndVariableWidthGivesTheWidthsBack)
 {
     TWindowFixture f;
     // A widest glyph that is no multiple of 4, so the rounding shows.
@@ -86,13 +89,14 @@ TEST(WireFontType, FixedWidthFitsTheWidestGlyphAndVariableWidthKeepsTheValues)
     EXPECT_EQ(Spin(f, "seSpaceWidth")->singleStep(), 4);
     EXPECT_TRUE(f.Find<QCheckBox>("cbExtraNarrow")->isChecked());
 
+    // Leaving it gives the widths back, and the glyphs are drawn in four colours again.
     const int generations = f.Window->GenerationCount();
     PickFontType(f, ftFourColorOld);
-    EXPECT_EQ(f.Window->GenerationCount(), generations); // the glyphs stay until the next change
+    EXPECT_GT(f.Window->GenerationCount(), generations);
     EXPECT_EQ(Spin(f, "seMinWidth")->singleStep(), 1);
     EXPECT_EQ(Spin(f, "seSpaceWidth")->singleStep(), 1);
-    EXPECT_EQ(Spin(f, "seMinWidth")->value(), RoundUpToMultipleOf4(widest));
-    EXPECT_EQ(Spin(f, "seSpaceWidth")->value(), 12);
+    EXPECT_EQ(Spin(f, "seMinWidth")->value(), 2);
+    EXPECT_EQ(Spin(f, "seSpaceWidth")->value(), 9);
     EXPECT_TRUE(f.Dialogs->Messages.empty());
 }
 
@@ -265,4 +269,29 @@ TEST(WireFontDialog, CancelRequestsNothingAndAChoiceRegeneratesOnce)
     EXPECT_EQ(Spin(f, "seFontSize2")->value(), 9);
     EXPECT_TRUE(f.Find<QCheckBox>("cbItalic2")->isChecked());
     EXPECT_EQ(f.Window->GenerationCount(), generations + 2);
+}
+
+TEST(WireScripts, ShiftBaselineAndShapingRegenerateAndClippedGlyphsAreNamedAndFramed)
+{
+    TWindowFixture f;
+    int generations = f.Window->GenerationCount();
+    Spin(f, "seShift2")->setValue(-2);
+    f.Find<QComboBox>("cmbBaseline2")->setCurrentIndex(1);
+    f.Find<QCheckBox>("cbShapeArabic")->setChecked(true);
+    EXPECT_EQ(f.Window->GenerationCount(), generations + 3);
+    const TGenerationOptions& options = f.Window->ReadOptions();
+    EXPECT_EQ(std::tuple(options.Shift2, options.Align2, options.ShapeArabic),
+              std::tuple(-2, TSecondaryBaseline::Primary, true));
+
+    // A top cut into the accents clips glyphs: counted beside the statistics, framed apart.
+    auto* clipped = f.Find<QLabel>("ClippedPanel");
+    EXPECT_FALSE(clipped->isVisibleTo(f.Window.get()));
+    f.Find<QCheckBox>("cbTopCut")->setChecked(true);
+    Spin(f, "seTopCut")->setValue(8);
+    const std::vector<TClippedGlyph>& named = f.Window->Document().Stats().FClipped;
+    ASSERT_FALSE(named.empty());
+    EXPECT_EQ(clipped->text(), QStringLiteral("%1 glyphs clipped").arg(named.size()));
+    EXPECT_TRUE(clipped->toolTip().contains(QChar(named[0].Unicode))) << clipped->toolTip().toStdString();
+    const TGlyphRect frame = f.Window->GlyphRects().GlyphRects()[static_cast<size_t>(named[0].Code)];
+    EXPECT_EQ(f.Window->PreviewBitmap().pixelIndex(frame.Left, frame.Top - f.Window->PreviewTop()), MarkedFrameIndex);
 }
