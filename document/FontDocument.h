@@ -21,6 +21,7 @@
 #include "generate/FontTypeChoice.h"
 #include "generate/GenerationOptions.h"
 #include "generate/Generator.h"
+#include "generate/OptionsImport.h"
 
 struct TFontFormat;
 struct TFontReadSettings;
@@ -106,6 +107,10 @@ public:
     int FixedMinWidth();
     // Back to the variable-width type without a generation; the width step becomes 1 when asked.
     void LeaveFixedWidthType(bool resetStep);
+    // The options File holds (its font-information block, else its name) replace these, and a
+    // generation is requested; a file holding none leaves them as they are. A bad number in the
+    // name still applies the face, style and size read before it, then throws.
+    TImportOrigin ImportOptions(const std::string& path);
     // The options that made the font in hand, after a change the user declined to apply.
     void RevertOptions();
     // The options now describe the font in hand (no generation replaces it).

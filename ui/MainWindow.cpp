@@ -23,7 +23,6 @@
 #include "font/Format.h"
 #include "generate/FontEngine.h"
 #include "generate/FontTypeChoice.h"
-#include "generate/OptionsImport.h"
 #include "generate/OptionsText.h"
 #include "generate/SampleTextCodes.h"
 #include "ui/ApplicationTitle.h"
@@ -567,20 +566,10 @@ void TfrmMain::btnImportOptionsClick()
     if (!chosen)
         return;
     OpenDialog.FileName = *chosen;
-    TGenerationOptions options = FDocument.Options();
-    TImportOutcome outcome;
+    TImportOrigin origin = TImportOrigin::Nothing;
     try {
-        outcome = ImportOptionsFromFile(chosen->toStdString(), TFontEngine::Families(), options);
+        origin = FDocument.ImportOptions(chosen->toStdString());
     } catch (...) {
-        // A bad number in the name leaves the face, style and size of its head applied.
-        TGenerationOptions applied = FDocument.Options();
-        applied.FontName = options.FontName;
-        applied.FontSize = options.FontSize;
-        applied.FontStyle = options.FontStyle;
-        if (!(applied == FDocument.Options())) {
-            FDocument.SetOptions(applied);
-            FDocument.RequestGeneration();
-        }
         ShowOptions();
         try {
             Refresh();
@@ -589,7 +578,7 @@ void TfrmMain::btnImportOptionsClick()
         }
         throw;
     }
-    if (outcome.Origin == TImportOrigin::Nothing) {
+    if (origin == TImportOrigin::Nothing) {
         const std::string name = QFileInfo(*chosen).fileName().toStdString();
         ShowMessage(StrFormat("\"%s\" holds no options: no options were saved into it, and its name is no options "
                               "text such as a saved font's proposed name. The options stay as they are.",
@@ -597,9 +586,6 @@ void TfrmMain::btnImportOptionsClick()
                     TMessageKind::Information);
         return;
     }
-    FDocument.SetOptions(options);
-    FDocument.LeaveFixedWidthType(false);
-    FDocument.RequestGeneration();
     ShowOptions();
     Refresh();
 }
@@ -632,7 +618,6 @@ void TfrmMain::btnSaveFonClick()
     }
     Refresh();
 }
-
 
 void TfrmMain::GenerateFont()
 {
