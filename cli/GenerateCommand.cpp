@@ -87,6 +87,7 @@ int RunGenerate(const std::vector<std::string>& args)
         return ExitUsage;
     const TGenerationFlags& flags = *parsed;
     TFontDocument document(TDocumentUse::Batch);
+    document.SetWorkers(flags.Jobs);
     document.AdoptOptions(flags.Options);
     document.LoadTableFile(flags.TableFile.empty() ? ShippedTableFile() : flags.TableFile);
     const std::optional<int> preset = document.FindPreset(flags.Preset);

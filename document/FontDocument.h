@@ -108,6 +108,9 @@ public:
     // it keeps the glyphs made so far. True when a fixed-width generation made glyphs too wide
     // for it and the type went back to variable width.
     bool Generate(const TProgressCallback& progress = {});
+    // Workers drawing the glyphs at once; 0, the default, is one per core this process may use.
+    // The glyphs are the same whatever the count.
+    void SetWorkers(int workers) { FWorkers = workers; }
     const TGenerationStats& Stats() const { return FStats; }
     int GenerationCount() const { return FGenerationCount; }
     // Which font drew each character code of the last generation.
@@ -119,7 +122,7 @@ signals:
 private:
     void SetUnsavedEdits(bool unsaved);
     void FontReplaced();
-    std::shared_ptr<const TFontFace> OpenFont(const TFontRequest& request);
+    std::vector<std::shared_ptr<const TFontFace>> OpenFonts(const TFontRequest& request, int workers);
 
     TDocumentUse FUse;
     TFontEngine FEngine;
@@ -137,6 +140,7 @@ private:
     TEncodedFont FEncoded; // the store as saved in the options' mode; empty when unknown or refused
     bool FStoreHoldsGeneration = false; // not a font opened since, nor a failed generation's part
     int FGenerationCount = 0;
+    int FWorkers = 0;
     bool FUnsavedEdits = false;
     bool FEditedSinceGeneration = false;
 };

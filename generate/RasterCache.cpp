@@ -2,9 +2,11 @@
 
 bool TRasterBudget::Reserve(size_t bytes)
 {
-    if (FUsed + bytes > FLimit)
-        return false;
-    FUsed += bytes;
+    size_t used = FUsed.load();
+    do {
+        if (used + bytes > FLimit)
+            return false;
+    } while (!FUsed.compare_exchange_weak(used, used + bytes));
     return true;
 }
 
