@@ -127,8 +127,8 @@ int TGlyphGenerator::TextTop(const TDrawingFont& font) const
     return top - FTopCutRows - font.ShiftRows;
 }
 
-TGlyphCell TGlyphGenerator::DrawCell(const TDrawingFont& drawing, uint16_t character,
-                                     const TCellContext& context) const
+void TGlyphGenerator::DrawCell(const TDrawingFont& drawing, uint16_t character, const TCellContext& context,
+                               TGlyphCell& cell) const
 {
     const TFontFace& font = *drawing.Face;
     // The box spans the ink as well as the advance, so ink beyond either side is kept.
@@ -136,9 +136,9 @@ TGlyphCell TGlyphGenerator::DrawCell(const TDrawingFont& drawing, uint16_t chara
     const uint16_t width =
         static_cast<uint16_t>(overhang.Left + font.TextWidthW(character) + overhang.Right + 2 * context.Outline);
     const uint8_t background = context.Background;
-    TGlyphCell cell{context, TGlyphBitmap(width, context.CellHeight, GlyphPalette(FOptions.FontType), background), {},
-                    {}};
+    cell.Context = context;
     TGlyphBitmap& bitmap = cell.Bitmap;
+    bitmap.Reset(width, context.CellHeight, GlyphPalette(FOptions.FontType), background);
     const int y = context.TextTop;
     font.TextOutW(bitmap, context.Outline + overhang.Left, y, character, ForegroundIndex(), background);
     cell.Clipped = font.ClippedInk(character, y, context.CellHeight - context.TopCutRows - context.BottomCutRows);
@@ -148,7 +148,6 @@ TGlyphCell TGlyphGenerator::DrawCell(const TDrawingFont& drawing, uint16_t chara
         bitmap.SetHeight(bitmap.Height() - context.BottomCutRows, background);
     OutlineGlyph(bitmap, OutlineIndex, FourColorInk, context.Outline);
     cell.InkColumns = FindInkColumns(bitmap, background);
-    return cell;
 }
 
 const TGlyphCell& TGlyphGenerator::Cell(const TDrawingFont& font, uint16_t character, uint8_t background) const
@@ -158,7 +157,8 @@ const TGlyphCell& TGlyphGenerator::Cell(const TDrawingFont& font, uint16_t chara
     TCellCache& cells = font.Face->Cells();
     if (const TGlyphCell* cell = cells.Find(character, context))
         return *cell;
-    return cells.Store(character, DrawCell(font, character, context));
+    DrawCell(font, character, context, cells.Draft());
+    return cells.KeepDraft(character);
 }
 
 TGlyphGenerator::TGlyphResult TGlyphGenerator::RenderGlyph(const TDrawingFont& font, std::optional<int> code,

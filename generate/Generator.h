@@ -139,7 +139,7 @@ private:
                              bool sameWidthChar, bool covered) const;
     // The character drawn, cut and outlined, from the face's cells when kept.
     const TGlyphCell& Cell(const TDrawingFont& font, uint16_t character, uint8_t background) const;
-    TGlyphCell DrawCell(const TDrawingFont& font, uint16_t character, const TCellContext& context) const;
+    void DrawCell(const TDrawingFont& font, uint16_t character, const TCellContext& context, TGlyphCell& cell) const;
     // The row where the font's line box starts.
     int TextTop(const TDrawingFont& font) const;
     bool TriesSecondary() const { return FOptions.TryFont2 && FFonts.Font2; }

@@ -27,14 +27,12 @@ const TGlyphRaster* TRasterCache::Find(uint32_t glyphIndex) const
     return glyphIndex < FRasters.size() ? FRasters[glyphIndex].get() : nullptr;
 }
 
-const TGlyphRaster& TRasterCache::Store(uint32_t glyphIndex, TGlyphRaster raster)
+const TGlyphRaster& TRasterCache::KeepDraft(uint32_t glyphIndex)
 {
-    const size_t bytes = raster.Bytes();
-    if (glyphIndex < FRasters.size() && FBudget->Reserve(bytes)) {
-        FBytes += bytes;
-        FRasters[glyphIndex] = std::make_unique<TGlyphRaster>(std::move(raster));
-        return *FRasters[glyphIndex];
-    }
-    FUncached = std::move(raster);
-    return FUncached;
+    const size_t bytes = FDraft.Bytes();
+    if (glyphIndex >= FRasters.size() || !FBudget->Reserve(bytes))
+        return FDraft;
+    FBytes += bytes;
+    FRasters[glyphIndex] = std::make_unique<TGlyphRaster>(std::move(FDraft));
+    return *FRasters[glyphIndex];
 }

@@ -43,12 +43,15 @@ public:
     TRasterCache& operator=(const TRasterCache&) = delete;
 
     const TGlyphRaster* Find(uint32_t glyphIndex) const;
-    // Keeps Raster when the budget allows; the reference stays valid until the next Store.
-    const TGlyphRaster& Store(uint32_t glyphIndex, TGlyphRaster raster);
+    // Room to draw a glyph in: the memory of the glyph drawn before when that one was not kept.
+    TGlyphRaster& Draft() { return FDraft; }
+    // Keeps the draft when the budget allows; the reference stays valid until the next draft
+    // is drawn.
+    const TGlyphRaster& KeepDraft(uint32_t glyphIndex);
 
 private:
     std::shared_ptr<TRasterBudget> FBudget;
     std::vector<std::unique_ptr<TGlyphRaster>> FRasters;
     size_t FBytes = 0;
-    TGlyphRaster FUncached;
+    TGlyphRaster FDraft;
 };
