@@ -231,7 +231,8 @@ void TGlyphGenerator::RunMainPass(TMtkFont& store)
     std::atomic<int32_t> drawn{0};
     RunOnWorkers(workers, [&](int worker) {
         for (int32_t start = worker * CodeRun; start < count; start += workers * CodeRun) {
-            for (int32_t c = start; c < std::min(start + CodeRun, count); ++c) {
+            const int32_t end = std::min(start + CodeRun, count);
+            for (int32_t c = start; c < end; ++c) {
                 // The store ends before a code that failed: nothing past it is needed.
                 if (c > firstFailure.load())
                     return;
@@ -245,11 +246,12 @@ void TGlyphGenerator::RunMainPass(TMtkFont& store)
                     }
                     return;
                 }
-                const int32_t done = ++drawn;
-                // Progress is shown by the calling thread only.
-                if (worker == 0)
-                    ReportProgress(done - 1);
             }
+            const int32_t done = drawn += end - start;
+            // Shown by the calling thread only, once a run: a window's progress bar costs more
+            // to update than a glyph to draw.
+            if (worker == 0)
+                ReportProgress(done - 1);
         }
     });
     if (workers > 1 && !failure)
