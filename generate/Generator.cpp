@@ -324,7 +324,9 @@ void TGlyphGenerator::GenerateFont(TMtkFont& store)
     };
 
     try {
-        store.Clear();
+        // The glyphs in hand are freed while the new ones are drawn: one by one, a full
+        // plane's take a tenth of its refresh.
+        const std::jthread disposal = DestroyAside(store.ClearAndTakeGlyphs());
         ReportProgress(0);
         FCommonHeight = static_cast<uint16_t>(std::max<int32_t>(MeasureCommonHeight(), FMinHeight));
         // The cuts never take more rows than the cell has.
