@@ -7,6 +7,7 @@
 
 #include "document/FontDocument.h"
 #include "font/FileIo.h"
+#include "font/Format.h"
 
 namespace {
 
@@ -26,12 +27,10 @@ QByteArray Digest(const TFontDocument& document)
         add(glyph.Bits().data(), glyph.Bits().size());
     }
     const TGenerationStats& stats = document.Stats();
-    const std::string status = StatusText(stats) + std::to_string(stats.FDigitWidth) + stats.FSizeLimitMessage;
-    add(status.data(), status.size());
-    for (const TClippedGlyph& glyph : stats.FClipped) {
-        const int clipped[4] = {glyph.Code, glyph.Unicode, glyph.Rows.Top, glyph.Rows.Bottom};
-        add(clipped, sizeof(clipped));
-    }
+    std::string text = StatusText(stats) + std::to_string(stats.FDigitWidth) + stats.FSizeLimitMessage;
+    for (const TClippedGlyph& glyph : stats.FClipped)
+        text += StrFormat(" %d %d %d %d", glyph.Code, glyph.Unicode, glyph.Rows.Top, glyph.Rows.Bottom);
+    add(text.data(), text.size());
     add(document.Sources().data(), document.Sources().size());
     return hash.result();
 }
