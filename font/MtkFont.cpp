@@ -18,13 +18,6 @@ void TMtkFont::Clear()
     FCutShortGlyphs = 0;
 }
 
-std::unique_ptr<TBitmapList> TMtkFont::ClearAndTakeGlyphs()
-{
-    std::unique_ptr<TBitmapList> glyphs = std::move(FGlyphs);
-    Clear();
-    return glyphs;
-}
-
 void TMtkFont::NewGlyphList(int growBy)
 {
     FGlyphs = std::make_unique<TBitmapList>(growBy > 0 ? growBy : 1);

@@ -61,9 +61,6 @@ public:
 
     // Empties the glyph list (or creates one) and zeroes the font-wide values.
     void Clear();
-    // Clears the store as Clear does, handing the glyphs it held to the caller (none when it
-    // had no list), who may free them at a better time.
-    std::unique_ptr<TBitmapList> ClearAndTakeGlyphs();
     // Copies Bitmap; returns the new index.
     int AddGlyph(const TGlyphBitmap& bitmap, uint8_t padColor);
     // Takes Bitmap over; returns the new index.

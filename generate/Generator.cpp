@@ -324,9 +324,7 @@ void TGlyphGenerator::GenerateFont(TMtkFont& store)
     };
 
     try {
-        // The glyphs in hand are freed while the new ones are drawn: one by one, a full
-        // plane's take a tenth of its refresh.
-        const std::jthread disposal = DestroyAside(store.ClearAndTakeGlyphs());
+        store.Clear();
         ReportProgress(0);
         FCommonHeight = static_cast<uint16_t>(std::max<int32_t>(MeasureCommonHeight(), FMinHeight));
         // The cuts never take more rows than the cell has.
