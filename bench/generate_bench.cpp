@@ -1,7 +1,8 @@
 // Generation against a bare FreeType load-and-render loop over the same characters and fonts,
 // in each rendering mode (a mode may cost more than Smooth only by what FreeType itself spends
 // more on it; compare medians of repetitions), and regeneration from the kept cells after a
-// width option changes, or from the kept rasters after a cut changes.
+// width option changes, or from the kept rasters after a cut changes; the full plane by one
+// worker and by one per core.
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -14,6 +15,7 @@
 #include "generate/FontCatalog.h"
 #include "generate/FontEngine.h"
 #include "generate/Generator.h"
+#include "generate/Workers.h"
 
 namespace {
 
@@ -38,13 +40,18 @@ void ReportPeakMemory(benchmark::State& state)
     state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
+// Both fonts opened for each worker; one worker draws as before workers came.
 TGlyphGenerator Generate(TFontEngine& engine, const TGenerationOptions& options, int32_t lastCharIndex,
-                         TMtkFont& store)
+                         TMtkFont& store, int workers = 1)
 {
-    const auto primary = engine.OpenFont({"DejaVu Sans", 16, 0, options.Rendering()});
-    const auto secondary = engine.OpenFont({"Unifont", 12, 0, options.Rendering2()});
+    const auto primary = engine.OpenWorkerFonts({"DejaVu Sans", 16, 0, options.Rendering()}, false, workers);
+    const auto secondary = engine.OpenWorkerFonts({"Unifont", 12, 0, options.Rendering2()}, false, workers);
     TGlyphGenerator generator(options, Table(), lastCharIndex,
-                              {primary.get(), secondary.get(), primary->Coverage(), secondary->Coverage()});
+                              {primary[0].get(), secondary[0].get(), primary[0]->Coverage(), secondary[0]->Coverage()});
+    std::vector<TWorkerFonts> more;
+    for (size_t worker = 1; worker < primary.size(); ++worker)
+        more.push_back({primary[worker].get(), secondary[worker].get()});
+    generator.SetMoreWorkers(std::move(more));
     generator.GenerateFont(store);
     return generator;
 }
@@ -63,6 +70,24 @@ void BM_Generate(benchmark::State& state)
     ReportPeakMemory(state);
 }
 BENCHMARK(BM_Generate)->ArgsProduct({{255, 65535}, {0, 1, 2, 3}})->ArgNames({"last", "mode"})->Unit(benchmark::kMillisecond);
+
+// The full plane in the fixed-width type, first generation, by one worker and by one per core
+// (the faces opened in the timing, as a command-line run opens them). Wall time: the workers'
+// CPU time adds up.
+void BM_GenerateFullPlaneWorkers(benchmark::State& state)
+{
+    TGenerationOptions options;
+    options.FontType = ftTwoColorFixed;
+    options.MinWidth = 40;
+    options.CutLeftRight = true;
+    options.Outline = 0;
+    for (auto _ : state) {
+        TFontEngine engine(false);
+        TMtkFont store;
+        benchmark::DoNotOptimize(Generate(engine, options, 65535, store, static_cast<int>(state.range(0))).Stats());
+    }
+}
+BENCHMARK(BM_GenerateFullPlaneWorkers)->Arg(1)->Arg(AvailableCores())->ArgName("workers")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 struct TBareMode {
     FT_Int32 LoadFlags;
@@ -111,13 +136,14 @@ BENCHMARK(BM_BareFreeTypeFullPlane)->DenseRange(0, 3)->ArgName("mode")->Unit(ben
 template <typename TChange>
 void RegenerateFullPlane(benchmark::State& state, TChange change)
 {
+    const int workers = static_cast<int>(state.range(0));
     TFontEngine engine;
     TGenerationOptions options;
     TMtkFont store;
-    Generate(engine, options, 65535, store);
+    Generate(engine, options, 65535, store, workers);
     for (auto _ : state) {
         change(options);
-        benchmark::DoNotOptimize(Generate(engine, options, 65535, store).Stats());
+        benchmark::DoNotOptimize(Generate(engine, options, 65535, store, workers).Stats());
     }
     state.counters["cache_MB"] = static_cast<double>(engine.CachedBytes()) / (1 << 20);
     ReportPeakMemory(state);
@@ -128,7 +154,7 @@ void BM_RegenerateFullPlaneAfterWidthChange(benchmark::State& state)
 {
     RegenerateFullPlane(state, [](TGenerationOptions& options) { options.MinWidth = options.MinWidth == 2 ? 3 : 2; });
 }
-BENCHMARK(BM_RegenerateFullPlaneAfterWidthChange)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RegenerateFullPlaneAfterWidthChange)->Arg(1)->Arg(AvailableCores())->ArgName("workers")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A change of the top cut: every cell is drawn again, from the kept rasters.
 void BM_RegenerateFullPlaneAfterCutChange(benchmark::State& state)
@@ -138,7 +164,7 @@ void BM_RegenerateFullPlaneAfterCutChange(benchmark::State& state)
         options.TopCut = options.TopCut == 1 ? 2 : 1;
     });
 }
-BENCHMARK(BM_RegenerateFullPlaneAfterCutChange)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RegenerateFullPlaneAfterCutChange)->Arg(1)->Arg(AvailableCores())->ArgName("workers")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The command line's work: every BMP character of DejaVu Sans at 16 points, primary font only,
 // against a bare FreeType loop that opens the face and loads and renders the same characters.

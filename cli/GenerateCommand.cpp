@@ -1,5 +1,6 @@
 // glyphforge generate: render a conversion table preset with two fonts into a Mediatek font.
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <unistd.h>
@@ -17,13 +18,27 @@
 namespace {
 
 const char* const CommandName = "generate";
-TGenerationFlags DefaultFlags()
+
+bool Gives(const std::vector<std::string>& args, const char* flag)
+{
+    return std::find(args.begin(), args.end(), flag) != args.end();
+}
+
+// The defaults the arguments leave in force. A default font is looked up only when no flag
+// names that font: the look-up reads the whole font configuration, which takes longer than a
+// small generation.
+TGenerationFlags DefaultFlags(const std::vector<std::string>& args)
 {
     TGenerationFlags flags;
-    flags.Options.FontName = DefaultPrimaryFamily();
-    const TDefaultFont secondary = DefaultSecondaryFont();
-    flags.Options.Font2Name = secondary.Family;
-    flags.Options.Font2Size = secondary.SizePoints;
+    if (!Gives(args, "--font"))
+        flags.Options.FontName = DefaultPrimaryFamily();
+    // The secondary font reaches the file only when it is tried or the options are saved.
+    const bool secondaryUnused = Gives(args, "--no-font2") && !Gives(args, "--save-options");
+    if (!secondaryUnused && !(Gives(args, "--font2") && Gives(args, "--size2"))) {
+        const TDefaultFont secondary = DefaultSecondaryFont();
+        flags.Options.Font2Name = secondary.Family;
+        flags.Options.Font2Size = secondary.SizePoints;
+    }
     return flags;
 }
 
@@ -63,7 +78,7 @@ void PrintReport(const TFontDocument& document)
 // The defaults, or what --options-from restores over them; nullopt after a message.
 std::optional<TGenerationFlags> StartingFlags(const std::vector<std::string>& args)
 {
-    TGenerationFlags flags = DefaultFlags();
+    TGenerationFlags flags = DefaultFlags(args);
     const std::string source = FindOptionsFrom(args);
     if (source.empty())
         return flags;
@@ -87,6 +102,7 @@ int RunGenerate(const std::vector<std::string>& args)
         return ExitUsage;
     const TGenerationFlags& flags = *parsed;
     TFontDocument document(TDocumentUse::Batch);
+    document.SetWorkers(flags.Jobs);
     document.AdoptOptions(flags.Options);
     document.LoadTableFile(flags.TableFile.empty() ? ShippedTableFile() : flags.TableFile);
     const std::optional<int> preset = document.FindPreset(flags.Preset);

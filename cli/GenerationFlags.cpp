@@ -75,6 +75,9 @@ const TIntegerFlag IntegerFlags[] = {
      "0 4-colour OLD mode, 1 4-colour NEW mode, 2 2-colour fixed width"},
 };
 
+// Not an option of the font: how many workers draw it, which changes no byte.
+const TIntegerFlag JobsFlag{"--jobs", nullptr, {1, 1024}, "workers drawing glyphs at once"};
+
 const TSwitchFlag SwitchFlags[] = {
     {"", "--no-font2", &TGenerationOptions::TryFont2, "the secondary font for characters the primary lacks"},
     {"--cut-left-right", "--no-cut-left-right", &TGenerationOptions::CutLeftRight, "trim background columns"},
@@ -154,6 +157,13 @@ bool ApplyFlag(const std::string& command, const std::vector<std::string>& args,
     if (arg == "--report" || arg == "--save-options") {
         (arg == "--report" ? flags.Report : flags.SaveOptions) = true;
         return true;
+    }
+    if (arg == JobsFlag.Name) {
+        const std::string* text = value();
+        const std::optional<int> number = text ? ParseInteger(command, JobsFlag, *text) : std::nullopt;
+        if (number)
+            flags.Jobs = *number;
+        return number.has_value();
     }
     for (const char* name : {"--font", "--font2"}) {
         if (arg != name)
@@ -262,6 +272,8 @@ std::string GenerationFlagsHelp()
     line("--report", "list the codes drawn with the secondary font, those no font covers and the glyphs whose "
                      "ink the cell cuts (clipped CODE U+XXXX top|bottom ROWS)");
     line("--save-options", "embed the options in the font (a font-information block)");
+    line(StrFormat("%s N", JobsFlag.Name), StrFormat("%s, %d..%d (default: one per core)", JobsFlag.Help,
+                                                     JobsFlag.Range.Min, JobsFlag.Range.Max));
     for (const TIntegerFlag& flag : IntegerFlags) {
         std::string text = StrFormat("%s, %d..%d (default ", flag.Help, flag.Range.Min, flag.Range.Max);
         text += flag.DefaultText ? flag.DefaultText : std::to_string(defaults.*flag.Field);

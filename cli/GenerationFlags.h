@@ -15,6 +15,7 @@ struct TGenerationFlags {
     std::string OptionsFrom;    // a font whose block or file name gives the starting options
     bool Report = false;
     bool SaveOptions = false;   // embed the font-information block
+    int Jobs = 0;               // workers drawing glyphs at once; 0: one per core
 };
 
 // Parses Args over Flags, which holds the defaults. Prints "glyphforge COMMAND: ..." to

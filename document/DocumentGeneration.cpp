@@ -4,21 +4,34 @@
 
 #include "document/FontDocument.h"
 #include "generate/FontTypeChoice.h"
+#include "generate/Workers.h"
+
+std::vector<std::shared_ptr<const TFontFace>> TFontDocument::OpenFonts(const TFontRequest& request, int workers)
+{
+    return FEngine.OpenWorkerFonts(request, FUse == TDocumentUse::Interactive, workers);
+}
 
 std::shared_ptr<const TFontFace> TFontDocument::OpenFont(const TFontRequest& request)
 {
-    return FUse == TDocumentUse::Interactive ? FEngine.OpenNearestFont(request) : FEngine.OpenFont(request);
+    return OpenFonts(request, 1).front();
 }
 
 void TFontDocument::RunGenerator(const TGenerationOptions& options, const std::function<void(TGlyphGenerator&)>& use)
 {
-    const std::shared_ptr<const TFontFace> font1 = OpenFont(PrimaryFontRequest(options));
-    std::shared_ptr<const TFontFace> font2;
+    const int workers = TGlyphGenerator::WorkersWorthStarting(FWorkers > 0 ? FWorkers : AvailableCores(),
+                                                              FTable.LastCharIndex() + 1);
+    const std::vector<std::shared_ptr<const TFontFace>> font1 = OpenFonts(PrimaryFontRequest(options), workers);
+    std::vector<std::shared_ptr<const TFontFace>> font2(font1.size());
     // No secondary family named: the primary font draws every character.
     if (options.TryFont2 && !options.Font2Name.empty())
-        font2 = OpenFont(SecondaryFontRequest(options));
-    TGlyphGenerator generator(options, FTable.CharUnicode(), FTable.LastCharIndex(),
-                              {font1.get(), font2.get(), font1->Coverage(), font2 ? font2->Coverage() : FullCoverage()});
+        font2 = OpenFonts(SecondaryFontRequest(options), workers);
+    TGlyphGenerator generator(
+        options, FTable.CharUnicode(), FTable.LastCharIndex(),
+        {font1[0].get(), font2[0].get(), font1[0]->Coverage(), font2[0] ? font2[0]->Coverage() : FullCoverage()});
+    std::vector<TWorkerFonts> moreWorkers;
+    for (size_t worker = 1; worker < font1.size(); ++worker)
+        moreWorkers.push_back({font1[worker].get(), font2[worker].get()});
+    generator.SetMoreWorkers(std::move(moreWorkers));
     use(generator);
 }
 

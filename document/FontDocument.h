@@ -121,6 +121,9 @@ public:
     // it keeps the glyphs made so far. True when a fixed-width generation made glyphs too wide
     // for it and the type went back to variable width.
     bool Generate(const TProgressCallback& progress = {});
+    // Workers drawing the glyphs at once; 0, the default, is one per core this process may use.
+    // The glyphs are the same whatever the count.
+    void SetWorkers(int workers) { FWorkers = workers; }
     const TGenerationStats& Stats() const { return FStats; }
     // The store holds a whole generation, not a font opened since nor a failed generation's part.
     bool HoldsGeneration() const { return FStoreHoldsGeneration; }
@@ -139,6 +142,7 @@ private:
     int WidestGlyph(const TGenerationOptions& options);
     void SetUnsavedEdits(bool unsaved);
     void FontReplaced();
+    std::vector<std::shared_ptr<const TFontFace>> OpenFonts(const TFontRequest& request, int workers);
     std::shared_ptr<const TFontFace> OpenFont(const TFontRequest& request);
     // The generation's options, face and table, or what the file the font came from names.
     TBdfDescription BdfDescription();
@@ -162,6 +166,7 @@ private:
     bool FStoreHoldsGeneration = false; // not a font opened since, nor a failed generation's part
     TGenerationOptions FGeneratedOptions; // of the last generation that completed
     int FGenerationCount = 0;
+    int FWorkers = 0;
     bool FUnsavedEdits = false;
     bool FEditedSinceGeneration = false;
 };

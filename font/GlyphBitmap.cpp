@@ -15,9 +15,16 @@ void CheckSize(int width, int height)
 } // namespace
 
 TGlyphBitmap::TGlyphBitmap(int width, int height, TPaletteKind palette, uint8_t fill)
-    : FWidth(width), FHeight(height), FPalette(palette)
+{
+    Reset(width, height, palette, fill);
+}
+
+void TGlyphBitmap::Reset(int width, int height, TPaletteKind palette, uint8_t fill)
 {
     CheckSize(width, height);
+    FWidth = width;
+    FHeight = height;
+    FPalette = palette;
     FBits.assign(static_cast<size_t>(width) * height, fill);
 }
 

@@ -25,6 +25,8 @@ public:
     const std::vector<uint8_t>& Bits() const { return FBits; }
 
     void Fill(uint8_t value);
+    // A new picture of that size, all Fill, drawn in the old one's memory where it fits.
+    void Reset(int width, int height, TPaletteKind palette, uint8_t fill);
     // Resizing keeps the pixels of the common top-left area; new area gets Fill.
     void Resize(int width, int height, uint8_t fill);
     void SetWidth(int width, uint8_t fill) { Resize(width, FHeight, fill); }

@@ -254,7 +254,10 @@ void WriteTwoColor(const TMtkFont& font, std::vector<uint8_t>& stream, bool newM
         const int sourceWidth = std::min(glyph.Width(), charWidth);
         for (int r = 0; r < font.FHeight; ++r) {
             const uint8_t* row = glyph.Row(r);
-            for (int c = 0; c < sourceWidth; ++c)
+            int c = 0;
+            for (; c + 8 <= sourceWidth; c += 8)
+                bits.Put(NonZeroBits(row + c), 8);
+            for (; c < sourceWidth; ++c)
                 bits.Put(row[c] != 0, 1);
             bits.PutZeros(charWidth - sourceWidth + fill);
         }

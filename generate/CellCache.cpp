@@ -24,12 +24,10 @@ const TGlyphCell* TCellCache::Find(uint16_t character, const TCellContext& conte
     return cell && cell->Context == context ? cell : nullptr;
 }
 
-const TGlyphCell& TCellCache::Store(uint16_t character, TGlyphCell cell)
+const TGlyphCell& TCellCache::KeepDraft(uint16_t character)
 {
-    if (!FBudget) {
-        FUncached = std::move(cell);
-        return FUncached;
-    }
+    if (!FBudget)
+        return FDraft;
     if (FCells.empty())
         FCells.resize(CharacterCount);
     std::unique_ptr<TGlyphCell>& slot = FCells[character];
@@ -39,12 +37,10 @@ const TGlyphCell& TCellCache::Store(uint16_t character, TGlyphCell cell)
         FBudget->Release(slot->Bytes());
         slot.reset();
     }
-    const size_t bytes = cell.Bytes();
-    if (!FBudget->Reserve(bytes)) {
-        FUncached = std::move(cell);
-        return FUncached;
-    }
+    const size_t bytes = FDraft.Bytes();
+    if (!FBudget->Reserve(bytes))
+        return FDraft;
     FBytes += bytes;
-    slot = std::make_unique<TGlyphCell>(std::move(cell));
+    slot = std::make_unique<TGlyphCell>(std::move(FDraft));
     return *slot;
 }

@@ -43,13 +43,16 @@ public:
     TCellCache& operator=(const TCellCache&) = delete;
 
     const TGlyphCell* Find(uint16_t character, const TCellContext& context) const;
-    // Keeps Cell in place of the character's earlier one when the budget allows; the
-    // reference stays valid until the next Store.
-    const TGlyphCell& Store(uint16_t character, TGlyphCell cell);
+    // Room to draw a cell in: the memory of the cell drawn before when that one was not kept,
+    // so drawing without keeping allocates nothing new for the next glyph.
+    TGlyphCell& Draft() { return FDraft; }
+    // Keeps the draft as the character's cell, in place of its earlier one, when the budget
+    // allows; the reference stays valid until the next draft is drawn.
+    const TGlyphCell& KeepDraft(uint16_t character);
 
 private:
     std::shared_ptr<TRasterBudget> FBudget;
     std::vector<std::unique_ptr<TGlyphCell>> FCells; // by character, once something is kept
     size_t FBytes = 0;
-    TGlyphCell FUncached;
+    TGlyphCell FDraft;
 };

@@ -49,7 +49,8 @@ bool IsFontFileName(const std::string& name)
 }
 
 TFontEngine::TFontEngine(bool cacheRasters)
-    : FLibrary(CreateFontLibrary()), FBudget(cacheRasters ? std::make_shared<TRasterBudget>(CacheLimit) : nullptr)
+    : FBudget(cacheRasters ? std::make_shared<TRasterBudget>(CacheLimit) : nullptr),
+      FWorkers{{CreateFontLibrary(), {}}}
 {
 }
 
@@ -62,15 +63,25 @@ std::vector<std::string> TFontEngine::Families()
 
 std::shared_ptr<const TFontFace> TFontEngine::OpenFont(const TFontRequest& request)
 {
-    return Open(request, false);
+    return Face(FaceSpec(request, false), 0);
 }
 
 std::shared_ptr<const TFontFace> TFontEngine::OpenNearestFont(const TFontRequest& request)
 {
-    return Open(request, true);
+    return Face(FaceSpec(request, true), 0);
 }
 
-std::shared_ptr<const TFontFace> TFontEngine::Open(const TFontRequest& request, bool nearestFamily)
+std::vector<std::shared_ptr<const TFontFace>> TFontEngine::OpenWorkerFonts(const TFontRequest& request,
+                                                                           bool nearestFamily, int workers)
+{
+    const TFaceSpec spec = FaceSpec(request, nearestFamily);
+    std::vector<std::shared_ptr<const TFontFace>> faces;
+    for (size_t worker = 0; worker < static_cast<size_t>(std::max(workers, 1)); ++worker)
+        faces.push_back(Face(spec, worker));
+    return faces;
+}
+
+TFaceSpec TFontEngine::FaceSpec(const TFontRequest& request, bool nearestFamily) const
 {
     const bool bold = request.Style & fsBold;
     const bool italic = request.Style & fsItalic;
@@ -94,18 +105,25 @@ std::shared_ptr<const TFontFace> TFontEngine::Open(const TFontRequest& request, 
     spec.ShapeArabic = request.ShapeArabic;
     // The bilevel modes have no threshold: one face serves whatever it is set to.
     spec.Rendering.Ink = spec.Rendering.UsesInk() ? InkRange.Clamp(spec.Rendering.Ink) : DefaultInk;
+    return spec;
+}
 
+std::shared_ptr<const TFontFace> TFontEngine::Face(const TFaceSpec& spec, size_t worker)
+{
+    while (FWorkers.size() <= worker)
+        FWorkers.push_back({CreateFontLibrary(), {}});
+    std::list<std::shared_ptr<const TFontFace>>& faces = FWorkers[worker].Faces;
     const std::string key = spec.Key();
-    for (auto face = FFaces.begin(); face != FFaces.end(); ++face) {
+    for (auto face = faces.begin(); face != faces.end(); ++face) {
         if ((*face)->Spec().Key() == key) {
-            FFaces.splice(FFaces.begin(), FFaces, face);
-            return FFaces.front();
+            faces.splice(faces.begin(), faces, face);
+            return faces.front();
         }
     }
-    FFaces.push_front(std::make_shared<const TFontFace>(FLibrary, spec, FBudget));
-    if (FFaces.size() > KeptFaces)
-        FFaces.pop_back();
-    return FFaces.front();
+    faces.push_front(std::make_shared<const TFontFace>(FWorkers[worker].Library, spec, FBudget));
+    if (faces.size() > KeptFaces)
+        faces.pop_back();
+    return faces.front();
 }
 
 size_t TFontEngine::CachedBytes() const

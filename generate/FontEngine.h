@@ -64,18 +64,29 @@ public:
     // As OpenFont, but a family that is not installed is drawn with the nearest installed one,
     // as the desktop's font mapper would; only a bad font file, or no font at all, throws.
     std::shared_ptr<const TFontFace> OpenNearestFont(const TFontRequest& request);
+    // The font for each of Workers workers drawing at once, as OpenFont (or OpenNearestFont)
+    // gives it to the first: a face serves one thread at a time, so every worker gets a face of
+    // its own, opened on a rasteriser instance of its own and kept as long as the others.
+    std::vector<std::shared_ptr<const TFontFace>> OpenWorkerFonts(const TFontRequest& request, bool nearestFamily,
+                                                                  int workers);
 
     // Bytes the kept glyph rasters take.
     size_t CachedBytes() const;
 
 private:
-    std::shared_ptr<const TFontFace> Open(const TFontRequest& request, bool nearestFamily);
+    // The faces one worker draws with.
+    struct TWorkerFaces {
+        std::shared_ptr<TFontLibrary> Library;
+        std::list<std::shared_ptr<const TFontFace>> Faces; // most recently asked first
+    };
+
+    TFaceSpec FaceSpec(const TFontRequest& request, bool nearestFamily) const;
+    std::shared_ptr<const TFontFace> Face(const TFaceSpec& spec, size_t worker);
 
     // Both fonts in every rendering, so trying the modes and going back redraws nothing.
     static constexpr size_t KeptFaces = 8;
     static constexpr size_t CacheLimit = size_t{96} << 20;
 
-    std::shared_ptr<TFontLibrary> FLibrary;
     std::shared_ptr<TRasterBudget> FBudget;
-    std::list<std::shared_ptr<const TFontFace>> FFaces; // most recently asked first
+    std::vector<TWorkerFaces> FWorkers; // the first is OpenFont's
 };

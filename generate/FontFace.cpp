@@ -244,7 +244,7 @@ struct TFontFace::TImpl {
     std::unique_ptr<TRasterCache> Cache;
     std::unique_ptr<TCellCache> Cells;
     // The raster asked for last: measuring and drawing a character come in pairs. Still valid,
-    // because only Raster stores into the cache.
+    // because only Raster draws into the cache.
     uint32_t LastCharacter = 0x10000;
     const TGlyphRaster* LastRaster = nullptr;
     std::unique_ptr<TAUCMinMax> CoverageList;
@@ -351,12 +351,14 @@ struct TFontFace::TImpl {
         }
     }
 
-    TGlyphRaster Rasterize(FT_UInt glyph) const
+    // Into Raster, whose memory is reused.
+    void Rasterize(FT_UInt glyph, TGlyphRaster& raster) const
     {
-        TGlyphRaster raster;
+        raster.Advance = raster.Left = raster.Top = raster.Width = raster.Height = 0;
+        raster.Ink.clear();
         const FT_Int32 loadFlags = LoadFlags(Spec.Rendering.Mode);
         if (FT_Load_Glyph(Face, glyph, loadFlags) != 0 && (glyph == 0 || FT_Load_Glyph(Face, 0, loadFlags) != 0))
-            return raster; // a broken glyph draws nothing
+            return; // a broken glyph draws nothing
         FT_GlyphSlot slot = Face->glyph;
         if (SyntheticItalic)
             FT_GlyphSlot_Oblique(slot);
@@ -364,7 +366,7 @@ struct TFontFace::TImpl {
             FT_GlyphSlot_Embolden(slot);
         raster.Advance = static_cast<int>((slot->advance.x + 32) >> 6);
         if (FT_Render_Glyph(slot, RenderModeOf(Spec.Rendering.Mode)) != 0)
-            return raster;
+            return;
         const FT_Bitmap& bitmap = slot->bitmap;
         raster.Left = slot->bitmap_left;
         raster.Top = slot->bitmap_top;
@@ -375,7 +377,7 @@ struct TFontFace::TImpl {
             // Rows without gaps, top row first: one run over every pixel.
             GrayToInk(bitmap.buffer, raster.Ink.data(), bitmap.width * bitmap.rows, Spec.Rendering.Ink);
             KeepFaintestInk(bitmap, raster);
-            return raster;
+            return;
         }
         const unsigned pitch = static_cast<unsigned>(std::abs(bitmap.pitch));
         for (unsigned y = 0; y < bitmap.rows; ++y) {
@@ -385,7 +387,6 @@ struct TFontFace::TImpl {
             RowToInk(bitmap, row, raster.Ink.data() + size_t{y} * bitmap.width, Spec.Rendering.Ink);
         }
         KeepFaintestInk(bitmap, raster);
-        return raster;
     }
 
     // The form's glyphs as the shaper places them, in one raster; none when the face lacks any.
@@ -399,7 +400,7 @@ struct TFontFace::TImpl {
             return std::nullopt;
         std::vector<TGlyphRaster> parts;
         for (const TPlacedGlyph& placed : glyphs)
-            parts.push_back(Rasterize(placed.Glyph));
+            Rasterize(placed.Glyph, parts.emplace_back());
         return ComposeRasters(parts, glyphs);
     }
 
@@ -426,8 +427,10 @@ struct TFontFace::TImpl {
         if (!raster) {
             const FT_UInt glyph = FT_Get_Char_Index(Face, character);
             raster = Cache->Find(glyph);
-            if (!raster)
-                raster = &Cache->Store(glyph, Rasterize(glyph));
+            if (!raster) {
+                Rasterize(glyph, Cache->Draft());
+                raster = &Cache->KeepDraft(glyph);
+            }
         }
         LastCharacter = character;
         LastRaster = raster;

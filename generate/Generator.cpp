@@ -1,6 +1,9 @@
 #include "generate/Generator.h"
 
 #include <algorithm>
+#include <atomic>
+#include <exception>
+#include <mutex>
 #include <stdexcept>
 
 #include "font/Errors.h"
@@ -9,6 +12,7 @@
 #include "generate/GlyphRules.h"
 #include "generate/ProgramStamp.h"
 #include "generate/WidthLayout.h"
+#include "generate/Workers.h"
 
 namespace {
 
@@ -37,7 +41,7 @@ bool IsControlCharacter(uint16_t unicode)
 TGlyphGenerator::TGlyphGenerator(const TGenerationOptions& options, std::span<const uint16_t> charUnicode,
                                  int32_t lastCharIndex, TGenerationFonts fonts)
     : FOptions(options), FCharUnicode(charUnicode), FLastCharIndex(lastCharIndex), FFonts(std::move(fonts)),
-      FCoverage1(FFonts.Coverage1), FCoverage2(FFonts.Coverage2)
+      FCoverage1(FFonts.Coverage1), FCoverage2(FFonts.Coverage2), FWorkers{{FFonts.Font1, FFonts.Font2}}
 {
     if (!FFonts.Font1)
         throw std::invalid_argument("generation needs a primary font");
@@ -45,79 +49,96 @@ TGlyphGenerator::TGlyphGenerator(const TGenerationOptions& options, std::span<co
         throw std::out_of_range("the conversion table is shorter than its last character index");
 }
 
-const TFontFace* TGlyphGenerator::SelectRenderFont(int kind)
+void TGlyphGenerator::SetMoreWorkers(std::vector<TWorkerFonts> workers)
 {
-    if (kind == 2 && TriesSecondary()) {
-        FOutline = std::max(FOptions.Outline2, 0);
-        FShiftRows = ShiftRange.Clamp(FOptions.Shift2);
-        FOnPrimaryBaseline = FOptions.Align2 == TSecondaryBaseline::Primary;
-        return FFonts.Font2;
-    }
+    for (const TWorkerFonts& worker : workers)
+        if (!worker.Font1 || !worker.Font2 != !FFonts.Font2)
+            throw std::invalid_argument("every worker needs faces of the generation's fonts");
+    FWorkers.resize(1);
+    FWorkers.insert(FWorkers.end(), workers.begin(), workers.end());
+}
+
+int TGlyphGenerator::WorkersWorthStarting(int available, int32_t codes)
+{
+    // Every worker gets a whole run at least.
+    return static_cast<int>(std::clamp<int32_t>(codes / CodeRun, 1, std::max(available, 1)));
+}
+
+TGlyphGenerator::TDrawingFont TGlyphGenerator::ChooseFont(const TWorkerFonts& fonts, bool secondary) const
+{
+    if (secondary && TriesSecondary())
+        return {fonts.Font2, std::max(FOptions.Outline2, 0), ShiftRange.Clamp(FOptions.Shift2),
+                FOptions.Align2 == TSecondaryBaseline::Primary};
+    return {fonts.Font1, std::max(FOptions.Outline, 0), ShiftRange.Clamp(FOptions.Shift), false};
+}
+
+const TFontFace* TGlyphGenerator::SelectRenderFont(int kind) const
+{
     if (kind != 1 && kind != 2)
         return nullptr;
-    FOutline = std::max(FOptions.Outline, 0);
-    FShiftRows = ShiftRange.Clamp(FOptions.Shift);
-    FOnPrimaryBaseline = false;
-    return FFonts.Font1;
+    return ChooseFont(FWorkers.front(), kind == 2).Face;
 }
 
-bool TGlyphGenerator::PrimaryCovers(uint16_t unicode) const
+bool TGlyphGenerator::PrimaryCovers(const TWorkerFonts& fonts, uint16_t unicode) const
 {
-    return !IsControlCharacter(unicode) && (FCoverage1.Covers(unicode) || FFonts.Font1->ShapesCharacter(unicode));
+    return !IsControlCharacter(unicode) && (FCoverage1.Covers(unicode) || fonts.Font1->ShapesCharacter(unicode));
 }
 
-bool TGlyphGenerator::SecondaryCovers(uint16_t unicode) const
+bool TGlyphGenerator::SecondaryCovers(const TWorkerFonts& fonts, uint16_t unicode) const
 {
     return !IsControlCharacter(unicode) &&
-           (FCoverage2.Covers(unicode) || (FFonts.Font2 && FFonts.Font2->ShapesCharacter(unicode)));
+           (FCoverage2.Covers(unicode) || (fonts.Font2 && fonts.Font2->ShapesCharacter(unicode)));
 }
 
-bool TGlyphGenerator::UsesSecondary(uint16_t unicode, bool primaryCovers) const
+bool TGlyphGenerator::UsesSecondary(const TWorkerFonts& fonts, uint16_t unicode, bool primaryCovers) const
 {
-    return !primaryCovers && TriesSecondary() && SecondaryCovers(unicode);
+    return !primaryCovers && TriesSecondary() && SecondaryCovers(fonts, unicode);
 }
 
-int32_t TGlyphGenerator::MeasureCommonHeight()
+int32_t TGlyphGenerator::MeasureCommonHeight() const
 {
     // Every character of a font has the same cell height, so the scan can stop once each
     // font that can be chosen has been seen.
+    const TWorkerFonts& fonts = FWorkers.front();
     bool seen[2] = {false, !TriesSecondary()};
     int32_t height = 0;
     for (int32_t c = 0; c <= FLastCharIndex && !(seen[0] && seen[1]); ++c) {
         const uint16_t unicode = FCharUnicode[static_cast<size_t>(c)];
-        const bool secondary = UsesSecondary(unicode, PrimaryCovers(unicode));
+        const bool secondary = UsesSecondary(fonts, unicode, PrimaryCovers(fonts, unicode));
         seen[secondary] = true;
-        const TFontFace* font = SelectRenderFont(secondary ? 2 : 1);
-        const uint16_t text = static_cast<uint16_t>(font->TextHeightW(unicode) + 2 * FOutline);
+        const TDrawingFont font = ChooseFont(fonts, secondary);
+        const uint16_t text = static_cast<uint16_t>(font.Face->TextHeightW(unicode) + 2 * font.Outline);
         height = std::max<int32_t>(height, text);
     }
     return height;
 }
 
-int TGlyphGenerator::TextTop() const
+int TGlyphGenerator::TextTop(const TDrawingFont& font) const
 {
     // Centred in the cell (truncating division), or with its baseline on the primary's.
-    const auto centredTop = [this](const TFontFace& font, int outline) {
-        return outline + (FCommonHeight - (font.TextHeightW(0) + 2 * outline)) / 2;
+    const auto centredTop = [this](const TFontFace& face, int outline) {
+        return outline + (FCommonHeight - (face.TextHeightW(0) + 2 * outline)) / 2;
     };
-    const int top = FOnPrimaryBaseline ? centredTop(*FFonts.Font1, std::max(FOptions.Outline, 0)) +
-                                             FFonts.Font1->Ascent() - FCanvasFont->Ascent()
-                                       : centredTop(*FCanvasFont, FOutline);
+    const TFontFace& primary = *FFonts.Font1; // every worker's face of it has the same metrics
+    const int top = font.OnPrimaryBaseline ? centredTop(primary, std::max(FOptions.Outline, 0)) + primary.Ascent() -
+                                                 font.Face->Ascent()
+                                           : centredTop(*font.Face, font.Outline);
     // Then raised by the top cut and the font's shift.
-    return top - FTopCutRows - FShiftRows;
+    return top - FTopCutRows - font.ShiftRows;
 }
 
-TGlyphCell TGlyphGenerator::DrawCell(uint16_t character, const TCellContext& context) const
+void TGlyphGenerator::DrawCell(const TDrawingFont& drawing, uint16_t character, const TCellContext& context,
+                               TGlyphCell& cell) const
 {
-    const TFontFace& font = *FCanvasFont;
+    const TFontFace& font = *drawing.Face;
     // The box spans the ink as well as the advance, so ink beyond either side is kept.
     const TOverhang overhang = font.Overhang(character);
     const uint16_t width =
         static_cast<uint16_t>(overhang.Left + font.TextWidthW(character) + overhang.Right + 2 * context.Outline);
     const uint8_t background = context.Background;
-    TGlyphCell cell{context, TGlyphBitmap(width, context.CellHeight, GlyphPalette(FOptions.FontType), background), {},
-                    {}};
+    cell.Context = context;
     TGlyphBitmap& bitmap = cell.Bitmap;
+    bitmap.Reset(width, context.CellHeight, GlyphPalette(FOptions.FontType), background);
     const int y = context.TextTop;
     font.TextOutW(bitmap, context.Outline + overhang.Left, y, character, ForegroundIndex(), background);
     cell.Clipped = font.ClippedInk(character, y, context.CellHeight - context.TopCutRows - context.BottomCutRows);
@@ -127,25 +148,26 @@ TGlyphCell TGlyphGenerator::DrawCell(uint16_t character, const TCellContext& con
         bitmap.SetHeight(bitmap.Height() - context.BottomCutRows, background);
     OutlineGlyph(bitmap, OutlineIndex, FourColorInk, context.Outline);
     cell.InkColumns = FindInkColumns(bitmap, background);
-    return cell;
 }
 
-const TGlyphCell& TGlyphGenerator::Cell(uint16_t character, uint8_t background)
+const TGlyphCell& TGlyphGenerator::Cell(const TDrawingFont& font, uint16_t character, uint8_t background) const
 {
-    const TCellContext context{FOutline,       FCommonHeight,          TextTop(), FTopCutRows,
+    const TCellContext context{font.Outline,   FCommonHeight,          TextTop(font), FTopCutRows,
                                FBottomCutRows, FOptions.IsTwoColor(), background};
-    TCellCache& cells = FCanvasFont->Cells();
+    TCellCache& cells = font.Face->Cells();
     if (const TGlyphCell* cell = cells.Find(character, context))
         return *cell;
-    return cells.Store(character, DrawCell(character, context));
+    DrawCell(font, character, context, cells.Draft());
+    return cells.KeepDraft(character);
 }
 
-TGlyphGenerator::TGlyphResult TGlyphGenerator::RenderGlyph(std::optional<int> code, uint16_t character,
-                                                           bool sameWidthChar, bool covered)
+TGlyphGenerator::TGlyphResult TGlyphGenerator::RenderGlyph(const TDrawingFont& font, std::optional<int> code,
+                                                           uint16_t character, bool sameWidthChar,
+                                                           bool covered) const
 {
     const bool secondBackground = !FOptions.IsTwoColor() && code == NoBreakSpaceCode && FOptions.BackColor2;
     const uint8_t background = FOptions.IsTwoColor() || secondBackground ? 0 : 1;
-    const TGlyphCell& cell = Cell(character, background);
+    const TGlyphCell& cell = Cell(font, character, background);
 
     TWidthRuleInput input;
     input.Options = &FOptions;
@@ -165,10 +187,11 @@ TGlyphGenerator::TGlyphResult TGlyphGenerator::RenderGlyph(std::optional<int> co
         input.JoinsRight = JoinsRight(form->Form);
     }
     const TWidthPlan plan = PlanWidthRules(cell.InkColumns, static_cast<uint16_t>(cell.Bitmap.Width()), input);
+    TGlyphResult result{plan.W, static_cast<uint16_t>(cell.Bitmap.Height()), cell.Clipped, nullptr};
     // The stored glyph is built once, in its final width; the cell stays as drawn.
     if (code)
-        FWorkBitmap = std::make_unique<TGlyphBitmap>(plan.Layout.Build(cell.Bitmap, background));
-    return {plan.W, static_cast<uint16_t>(cell.Bitmap.Height()), cell.Clipped};
+        result.Bitmap = std::make_unique<TGlyphBitmap>(plan.Layout.Build(cell.Bitmap, background));
+    return result;
 }
 
 void TGlyphGenerator::MeasureDigitWidth()
@@ -176,29 +199,73 @@ void TGlyphGenerator::MeasureDigitWidth()
     std::u16string characters = u"0123456789";
     if (FOptions.EffectiveMinusSameWidth())
         characters += u'-';
+    const TDrawingFont font = ChooseFont(FWorkers.front(), false);
     for (const char16_t character : characters) {
-        const TGlyphResult glyph = RenderGlyph(std::nullopt, character, false, true);
+        const TGlyphResult glyph = RenderGlyph(font, std::nullopt, character, false, true);
         FStats.FDigitWidth = std::max(FStats.FDigitWidth, glyph.Width);
     }
 }
 
+TGlyphGenerator::TCodeGlyph TGlyphGenerator::DrawCode(const TWorkerFonts& fonts, int32_t code) const
+{
+    const uint16_t unicode = FCharUnicode[static_cast<size_t>(code)];
+    const bool primaryCovers = PrimaryCovers(fonts, unicode);
+    const bool secondary = UsesSecondary(fonts, unicode, primaryCovers);
+    const bool covered = primaryCovers || secondary;
+    const bool sameWidthChar = IsDigit(unicode) || (FOptions.EffectiveMinusSameWidth() && unicode == u'-');
+    return {RenderGlyph(ChooseFont(fonts, secondary), code, unicode, sameWidthChar, covered),
+            secondary ? TGlyphSource::Secondary : (covered ? TGlyphSource::Primary : TGlyphSource::NotCovered)};
+}
+
 void TGlyphGenerator::RunMainPass(TMtkFont& store)
 {
-    FSources.assign(static_cast<size_t>(FLastCharIndex + 1), TGlyphSource::Primary);
-    for (int32_t c = 0; c <= FLastCharIndex; ++c) {
-        const uint16_t unicode = FCharUnicode[static_cast<size_t>(c)];
-        const bool primaryCovers = PrimaryCovers(unicode);
-        const bool secondary = UsesSecondary(unicode, primaryCovers);
-        const bool covered = primaryCovers || secondary;
-        FCanvasFont = SelectRenderFont(secondary ? 2 : 1);
-        FSources[static_cast<size_t>(c)] =
-            secondary ? TGlyphSource::Secondary : (covered ? TGlyphSource::Primary : TGlyphSource::NotCovered);
-        const bool sameWidthChar = IsDigit(unicode) || (FOptions.EffectiveMinusSameWidth() && unicode == u'-');
+    const int32_t count = FLastCharIndex + 1;
+    const int workers = static_cast<int>(FWorkers.size());
+    // Codes go to the workers in runs, by turns: neighbouring codes cost alike, so the shares
+    // even out, and each worker meets the same characters again in the next generation, whose
+    // cells its own faces keep.
+    std::vector<TCodeGlyph> glyphs(static_cast<size_t>(std::max(count, 0)));
+    std::atomic<int32_t> firstFailure{count};
+    std::exception_ptr failure;
+    std::mutex failureLock;
+    std::atomic<int32_t> drawn{0};
+    RunOnWorkers(workers, [&](int worker) {
+        for (int32_t start = worker * CodeRun; start < count; start += workers * CodeRun) {
+            const int32_t end = std::min(start + CodeRun, count);
+            for (int32_t c = start; c < end; ++c) {
+                // The store ends before a code that failed: nothing past it is needed.
+                if (c > firstFailure.load())
+                    return;
+                try {
+                    glyphs[static_cast<size_t>(c)] = DrawCode(FWorkers[static_cast<size_t>(worker)], c);
+                } catch (...) {
+                    const std::lock_guard lock(failureLock);
+                    if (c < firstFailure.load()) {
+                        firstFailure = c;
+                        failure = std::current_exception();
+                    }
+                    return;
+                }
+            }
+            const int32_t done = drawn += end - start;
+            // Shown by the calling thread only, once a run: a window's progress bar costs more
+            // to update than a glyph to draw.
+            if (worker == 0)
+                ReportProgress(done - 1);
+        }
+    });
+    if (workers > 1 && !failure)
+        ReportProgress(FLastCharIndex);
 
-        const TGlyphResult glyph = RenderGlyph(c, unicode, sameWidthChar, covered);
+    FSources.assign(static_cast<size_t>(std::max(count, 0)), TGlyphSource::Primary);
+    for (int32_t c = 0; c < firstFailure; ++c) {
+        TCodeGlyph& code = glyphs[static_cast<size_t>(c)];
+        const TGlyphResult& glyph = code.Glyph;
+        FSources[static_cast<size_t>(c)] = code.Source;
         // A glyph that rule E leaves blank shows no ink to lose.
+        const bool covered = code.Source != TGlyphSource::NotCovered;
         if (glyph.Clipped.Any() && (covered || FOptions.DisplayInvalidChars))
-            FStats.FClipped.push_back({c, unicode, glyph.Clipped});
+            FStats.FClipped.push_back({c, FCharUnicode[static_cast<size_t>(c)], glyph.Clipped});
 
         if (c == 0) {
             FStats.FMaxGlyphHeight = glyph.Height;
@@ -212,9 +279,10 @@ void TGlyphGenerator::RunMainPass(TMtkFont& store)
                 FStats.FMaxWidthChar = c;
             }
         }
-        store.AddGlyph(std::move(FWorkBitmap), 1);
-        ReportProgress(c);
+        store.AddGlyph(std::move(code.Glyph.Bitmap), 1);
     }
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TGlyphGenerator::ReportProgress(int position) const
@@ -240,7 +308,6 @@ TEncodedFont MeasureFontFileSize(const TMtkFont& store, bool newMode, TGeneratio
 
 void TGlyphGenerator::GenerateFont(TMtkFont& store)
 {
-    SelectRenderFont(1);
     FMinWidth = FOptions.MinWidth;
     FMinHeight = static_cast<uint16_t>(FOptions.MinHeight);
     FSpaceWidth = FOptions.SpaceWidth;
@@ -263,7 +330,6 @@ void TGlyphGenerator::GenerateFont(TMtkFont& store)
         // The cuts never take more rows than the cell has.
         FTopCutRows = std::min<int>(FTopCutRows, FCommonHeight);
         FBottomCutRows = std::min<int>(FBottomCutRows, FCommonHeight - std::max(FTopCutRows, 0));
-        FCanvasFont = SelectRenderFont(1);
         MeasureDigitWidth();
         RunMainPass(store);
 
@@ -278,9 +344,7 @@ void TGlyphGenerator::GenerateFont(TMtkFont& store)
         }
         store.FHeight = static_cast<uint8_t>(FStats.FMaxGlyphHeight);
         FEncoded = MeasureFontFileSize(store, FOptions.NewMode(), FStats);
-        FWorkBitmap.reset();
     } catch (...) {
-        FWorkBitmap.reset();
         decideFallback();
         throw;
     }

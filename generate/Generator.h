@@ -21,6 +21,13 @@
 
 using TProgressCallback = std::function<void(int position, int maximum)>;
 
+// The faces one worker draws with. A face serves one thread at a time, so each worker has
+// faces of its own of the same two fonts.
+struct TWorkerFonts {
+    const TFontFace* Font1 = nullptr;
+    const TFontFace* Font2 = nullptr;
+};
+
 struct TGenerationFonts {
     const TFontFace* Font1 = nullptr; // required
     const TFontFace* Font2 = nullptr; // none: the secondary font is never used
@@ -68,6 +75,12 @@ public:
                     TGenerationFonts fonts);
 
     void SetProgress(TProgressCallback progress) { FProgress = std::move(progress); }
+    // Faces for workers besides the first, which draws with the generation fonts; glyphs are
+    // drawn by every worker at once, into the same bytes as by one.
+    void SetMoreWorkers(std::vector<TWorkerFonts> workers);
+    // How many workers a table of Codes character codes is worth, out of Available: each
+    // worker opens faces of its own.
+    static int WorkersWorthStarting(int available, int32_t codes);
 
     // Replaces the store's content. On an error the store keeps the glyphs added so far, and
     // FixedWidthFallback has still been decided.
@@ -85,33 +98,57 @@ public:
     const std::vector<TGlyphSource>& Sources() const { return FSources; }
 
     // The steps of a generation, public for the window and for tests.
-    // Kind 1: the primary font; kind 2: the secondary one while it is tried, else the primary.
-    // Sets the outline width to that font's; any other kind returns none and changes nothing.
-    const TFontFace* SelectRenderFont(int kind);
-    int32_t MeasureCommonHeight();
+    // Kind 1: the primary font; kind 2: the secondary one while it is tried, else the primary;
+    // any other kind: none.
+    const TFontFace* SelectRenderFont(int kind) const;
+    int32_t MeasureCommonHeight() const;
     // No font draws a control character; a presentation form the font shapes counts as its own.
-    bool PrimaryCovers(uint16_t unicode) const;
-    bool SecondaryCovers(uint16_t unicode) const;
+    bool PrimaryCovers(uint16_t unicode) const { return PrimaryCovers(FWorkers.front(), unicode); }
+    bool SecondaryCovers(uint16_t unicode) const { return SecondaryCovers(FWorkers.front(), unicode); }
 
 private:
+    // A font as a glyph is drawn with it: its face and the outline and placement it takes.
+    struct TDrawingFont {
+        const TFontFace* Face = nullptr;
+        int Outline = 0;
+        int ShiftRows = 0;              // rows up
+        bool OnPrimaryBaseline = false; // else centred in the cell
+    };
+
     struct TGlyphResult {
         uint16_t Width = 0;  // W
         uint16_t Height = 0; // GH
         TClippedInk Clipped;
+        std::unique_ptr<TGlyphBitmap> Bitmap; // none in the digit pass
     };
 
-    // Sizes one glyph with the current font and, outside the digit pass (Code none), builds it
-    // into the work bitmap.
-    TGlyphResult RenderGlyph(std::optional<int> code, uint16_t character, bool sameWidthChar, bool covered);
-    // The character drawn, cut and outlined in the current font, from the font's cells when kept.
-    const TGlyphCell& Cell(uint16_t character, uint8_t background);
-    TGlyphCell DrawCell(uint16_t character, const TCellContext& context) const;
-    // The row where the current font's line box starts.
-    int TextTop() const;
+    // The codes a worker draws one after the other.
+    static constexpr int32_t CodeRun = 64;
+
+    struct TCodeGlyph {
+        TGlyphResult Glyph;
+        TGlyphSource Source = TGlyphSource::Primary;
+    };
+
+    TDrawingFont ChooseFont(const TWorkerFonts& fonts, bool secondary) const;
+    bool PrimaryCovers(const TWorkerFonts& fonts, uint16_t unicode) const;
+    bool SecondaryCovers(const TWorkerFonts& fonts, uint16_t unicode) const;
+    bool UsesSecondary(const TWorkerFonts& fonts, uint16_t unicode, bool primaryCovers) const;
+    // The glyph of one character code, drawn with a worker's own faces; safe to call from
+    // several threads at once, each with its own faces.
+    TCodeGlyph DrawCode(const TWorkerFonts& fonts, int32_t code) const;
+    // Sizes one glyph and, outside the digit pass (Code none), builds it in its final width.
+    TGlyphResult RenderGlyph(const TDrawingFont& font, std::optional<int> code, uint16_t character,
+                             bool sameWidthChar, bool covered) const;
+    // The character drawn, cut and outlined, from the face's cells when kept.
+    const TGlyphCell& Cell(const TDrawingFont& font, uint16_t character, uint8_t background) const;
+    void DrawCell(const TDrawingFont& font, uint16_t character, const TCellContext& context, TGlyphCell& cell) const;
+    // The row where the font's line box starts.
+    int TextTop(const TDrawingFont& font) const;
     bool TriesSecondary() const { return FOptions.TryFont2 && FFonts.Font2; }
-    bool UsesSecondary(uint16_t unicode, bool primaryCovers) const;
     uint8_t ForegroundIndex() const { return FOptions.IsTwoColor() ? 1 : 3; }
     void MeasureDigitWidth();
+    // Every code drawn by the workers, then taken into the store and the statistics in code order.
     void RunMainPass(TMtkFont& store);
     void ReportProgress(int position) const;
 
@@ -123,11 +160,9 @@ private:
     TCoverageMap FCoverage2;
     TProgressCallback FProgress;
 
+    std::vector<TWorkerFonts> FWorkers; // the first draws with FFonts' faces
+
     // Values of one generation.
-    int32_t FOutline = 0;
-    int FShiftRows = 0;           // of the font currently selected, rows up
-    bool FOnPrimaryBaseline = false; // the font currently selected sits on the primary's baseline
-    const TFontFace* FCanvasFont = nullptr;
     int FMinWidth = 0;
     uint16_t FMinHeight = 0;
     int FSpaceWidth = 0;
@@ -135,7 +170,6 @@ private:
     int FTopCutRows = 0;
     int FBottomCutRows = 0;
     uint16_t FCommonHeight = 0;
-    std::unique_ptr<TGlyphBitmap> FWorkBitmap; // the glyph just built; the store takes it over
 
     TGenerationStats FStats;
     TEncodedFont FEncoded;

@@ -2,9 +2,11 @@
 
 bool TRasterBudget::Reserve(size_t bytes)
 {
-    if (FUsed + bytes > FLimit)
-        return false;
-    FUsed += bytes;
+    size_t used = FUsed.load();
+    do {
+        if (used + bytes > FLimit)
+            return false;
+    } while (!FUsed.compare_exchange_weak(used, used + bytes));
     return true;
 }
 
@@ -25,14 +27,12 @@ const TGlyphRaster* TRasterCache::Find(uint32_t glyphIndex) const
     return glyphIndex < FRasters.size() ? FRasters[glyphIndex].get() : nullptr;
 }
 
-const TGlyphRaster& TRasterCache::Store(uint32_t glyphIndex, TGlyphRaster raster)
+const TGlyphRaster& TRasterCache::KeepDraft(uint32_t glyphIndex)
 {
-    const size_t bytes = raster.Bytes();
-    if (glyphIndex < FRasters.size() && FBudget->Reserve(bytes)) {
-        FBytes += bytes;
-        FRasters[glyphIndex] = std::make_unique<TGlyphRaster>(std::move(raster));
-        return *FRasters[glyphIndex];
-    }
-    FUncached = std::move(raster);
-    return FUncached;
+    const size_t bytes = FDraft.Bytes();
+    if (glyphIndex >= FRasters.size() || !FBudget->Reserve(bytes))
+        return FDraft;
+    FBytes += bytes;
+    FRasters[glyphIndex] = std::make_unique<TGlyphRaster>(std::move(FDraft));
+    return *FRasters[glyphIndex];
 }

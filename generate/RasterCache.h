@@ -1,6 +1,7 @@
 #pragma once
 // Rendered glyphs kept per sized face, so a change of a width option only redraws from memory.
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -20,6 +21,7 @@ struct TGlyphRaster {
 };
 
 // The memory all caches of one engine may hold together; past it, glyphs are drawn afresh.
+// The workers of a generation draw into their own caches at once, all within it.
 class TRasterBudget {
 public:
     explicit TRasterBudget(size_t limit) : FLimit(limit) {}
@@ -29,7 +31,7 @@ public:
 
 private:
     size_t FLimit;
-    size_t FUsed = 0;
+    std::atomic<size_t> FUsed = 0;
 };
 
 class TRasterCache {
@@ -41,12 +43,15 @@ public:
     TRasterCache& operator=(const TRasterCache&) = delete;
 
     const TGlyphRaster* Find(uint32_t glyphIndex) const;
-    // Keeps Raster when the budget allows; the reference stays valid until the next Store.
-    const TGlyphRaster& Store(uint32_t glyphIndex, TGlyphRaster raster);
+    // Room to draw a glyph in: the memory of the glyph drawn before when that one was not kept.
+    TGlyphRaster& Draft() { return FDraft; }
+    // Keeps the draft when the budget allows; the reference stays valid until the next draft
+    // is drawn.
+    const TGlyphRaster& KeepDraft(uint32_t glyphIndex);
 
 private:
     std::shared_ptr<TRasterBudget> FBudget;
     std::vector<std::unique_ptr<TGlyphRaster>> FRasters;
     size_t FBytes = 0;
-    TGlyphRaster FUncached;
+    TGlyphRaster FDraft;
 };

@@ -113,6 +113,16 @@ TEST(MtkWriter, TwoColorWorkedExamples)
     EXPECT_EQ(fresh.size(), 36u);
 }
 
+// Rows wider than a byte: eight pixels are packed at once, the first the most significant bit.
+TEST(MtkWriter, TwoColorRowsWiderThanEightPixelsKeepTheirOrder)
+{
+    TMtkFont font;
+    font.AddGlyph(Glyph({{1, 0, 0, 1, 1, 0, 1, 0, 0, 1, 1}, {0, 1, 1, 1, 1, 1, 1, 1, 1, 0, 1}}, TPaletteKind::TwoColor),
+                  0);
+    SetTwoColor(font, 2);
+    EXPECT_EQ(Slice(Save(font, true), 11, 3), (TBytes{0x9A, 0x6F, 0xF4}));
+}
+
 TEST(MtkWriter, RunsAreCutAt255AndCodedInTheShortestForm)
 {
     // 256 pixels of colour 2 in a 16 x 16 glyph: run 255 (000000 11111111 10), run 1 (01 10).

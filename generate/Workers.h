@@ -1,0 +1,13 @@
+#pragma once
+// Work spread over threads for one call: the calling thread is worker 0, the others are
+// started for the call and joined before it returns.
+
+#include <functional>
+
+// The cores this process may run on; at least 1.
+int AvailableCores();
+
+// Runs Task(worker) for every worker 0..Workers-1 at once, worker 0 on the calling thread; a
+// worker the system cannot start a thread for runs on the calling thread after it. The
+// exception of the lowest-numbered worker that threw is thrown again once all have ended.
+void RunOnWorkers(int workers, const std::function<void(int worker)>& task);
