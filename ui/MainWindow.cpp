@@ -239,9 +239,9 @@ void TfrmMain::FormShow()
     else
         FPreviewArea->SetPlaceholder(
             QStringLiteral("No conversion table was found at \"%1\". Load one with the button \"Select Unicode "
-                           "Conversion Table...\" beside the preset list on \"Font Creation\", or drop an .ini "
-                           "file on the window; then pick a preset.")
-                .arg(FDefaultTableFile));
+                           "Conversion Table...\" beside the preset list on \"Font Creation\", or drop %2 on the "
+                           "window; then pick a preset.")
+                .arg(FDefaultTableFile, QString::fromStdString(TableFileKind().DescriptionWithExtensions())));
     // Closed from the event loop, once this show and the first generation are over.
     QMetaObject::invokeMethod(this, [this] { WMCloseSplash(); }, Qt::QueuedConnection);
 }
