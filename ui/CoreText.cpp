@@ -1,0 +1,3 @@
+#include "ui/CoreText.h"
+
+QString CoreText(const std::string& english) { return QString::fromStdString(english); }
