@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 
 #include "font/BdfReader.h"
-#include "font/Format.h"
 #include "font/MtkFont.h"
 #include "ui/DialogSeam.h"
 

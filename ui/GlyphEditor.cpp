@@ -18,7 +18,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "font/Format.h"
 #include "font/MtkFont.h"
 #include "generate/PreviewLayout.h"
 #include "ui/CoreText.h"

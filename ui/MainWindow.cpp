@@ -20,7 +20,6 @@
 
 #include "font/Errors.h"
 #include "font/FileFormats.h"
-#include "font/Format.h"
 #include "generate/FontEngine.h"
 #include "generate/FontTypeChoice.h"
 #include "generate/OptionsText.h"
