@@ -11,7 +11,7 @@ struct TCoreTexts {
 };
 
 // Reached from static tables and worker threads alike, so it is made on first use.
-TCoreTexts &CoreTexts()
+TCoreTexts& CoreTexts()
 {
     static TCoreTexts texts;
     return texts;
@@ -19,9 +19,9 @@ TCoreTexts &CoreTexts()
 
 } // namespace
 
-const char *RememberCoreText(const char *context, const char *pattern)
+const char* RememberCoreText(const char* context, const char* pattern)
 {
-    TCoreTexts &texts = CoreTexts();
+    TCoreTexts& texts = CoreTexts();
     const std::lock_guard<std::mutex> hold(texts.Lock);
     texts.Texts.emplace(context, pattern);
     return pattern;
@@ -29,7 +29,7 @@ const char *RememberCoreText(const char *context, const char *pattern)
 
 std::vector<std::pair<std::string, std::string>> RememberedCoreTexts()
 {
-    TCoreTexts &texts = CoreTexts();
+    TCoreTexts& texts = CoreTexts();
     const std::lock_guard<std::mutex> hold(texts.Lock);
     return {texts.Texts.begin(), texts.Texts.end()};
 }

@@ -9,7 +9,7 @@
 #include <vector>
 
 // Remembers the pattern (a printf format or a plain text) under its context and returns it.
-const char *RememberCoreText(const char *context, const char *pattern);
+const char* RememberCoreText(const char* context, const char* pattern);
 
 #define CORE_TEXT(context, pattern) RememberCoreText(context, pattern)
 

@@ -37,7 +37,7 @@ int EdgeColumn(const TGlyphBitmap& glyph, TGlyphEdge edge, bool inserting)
     return inserting ? glyph.Width() : glyph.Width() - 1;
 }
 
-std::string FixedWidthNote(const TMtkFont &font, bool grows)
+std::string FixedWidthNote(const TMtkFont& font, bool grows)
 {
     if (font.FVariableWidth)
         return {};

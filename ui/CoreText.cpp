@@ -14,7 +14,7 @@
 
 namespace {
 
-const QRegularExpression &PrintfPlaceholder()
+const QRegularExpression& PrintfPlaceholder()
 {
     static const QRegularExpression placeholder(
         QStringLiteral("%(?:%|[-+ #0]*\\d*(?:\\.\\d+)?(?:hh|h|ll|l|z|j|t)?[diouxXeEfgGcsp])"));
@@ -29,12 +29,12 @@ struct TPattern {
     std::vector<bool> Quoted; // a quoted piece is a name (a file, a family), never translated
 };
 
-TPattern MakePattern(const std::string &context, const std::string &source)
+TPattern MakePattern(const std::string& context, const std::string& source)
 {
     TPattern pattern{QString::fromStdString(context), QString::fromStdString(source), {}, 0, {}};
     QString expression = QStringLiteral("\\A");
     qsizetype at = 0;
-    for (const QRegularExpressionMatch &found : PrintfPlaceholder().globalMatch(pattern.Source)) {
+    for (const QRegularExpressionMatch& found : PrintfPlaceholder().globalMatch(pattern.Source)) {
         const QString literal = pattern.Source.mid(at, found.capturedStart() - at);
         expression += QRegularExpression::escape(literal);
         pattern.Literals += literal.size();
@@ -56,32 +56,32 @@ TPattern MakePattern(const std::string &context, const std::string &source)
 }
 
 // The remembered patterns, most specific first; made again when the core has used new ones.
-const std::vector<TPattern> &Patterns()
+const std::vector<TPattern>& Patterns()
 {
     static std::vector<TPattern> patterns;
     static size_t known = 0;
     const auto remembered = RememberedCoreTexts();
     if (remembered.size() != known) {
         patterns.clear();
-        for (const auto &[context, source] : remembered)
+        for (const auto& [context, source] : remembered)
             patterns.push_back(MakePattern(context, source));
         std::stable_sort(patterns.begin(), patterns.end(),
-                         [](const TPattern &a, const TPattern &b) { return a.Literals > b.Literals; });
+                         [](const TPattern& a, const TPattern& b) { return a.Literals > b.Literals; });
         known = remembered.size();
     }
     return patterns;
 }
 
-QString Translate(const QString &text, int depth);
+QString Translate(const QString& text, int depth);
 
-QString Fill(const TPattern &pattern, const QRegularExpressionMatch &match, int depth)
+QString Fill(const TPattern& pattern, const QRegularExpressionMatch& match, int depth)
 {
     const QString translated =
         QCoreApplication::translate(pattern.Context.toUtf8().constData(), pattern.Source.toUtf8().constData());
     QString result;
     qsizetype at = 0;
     int piece = 0;
-    for (const QRegularExpressionMatch &found : PrintfPlaceholder().globalMatch(translated)) {
+    for (const QRegularExpressionMatch& found : PrintfPlaceholder().globalMatch(translated)) {
         result += translated.mid(at, found.capturedStart() - at);
         if (found.captured() == QLatin1String("%%"))
             result += QLatin1Char('%');
@@ -94,9 +94,9 @@ QString Fill(const TPattern &pattern, const QRegularExpressionMatch &match, int 
     return result + translated.mid(at);
 }
 
-QString TranslateWhole(const QString &text, int depth)
+QString TranslateWhole(const QString& text, int depth)
 {
-    for (const TPattern &pattern : Patterns()) {
+    for (const TPattern& pattern : Patterns()) {
         if (pattern.Literals == 0)
             continue; // a bare placeholder would match anything
         const QRegularExpressionMatch match = pattern.Match.match(text);
@@ -107,7 +107,7 @@ QString TranslateWhole(const QString &text, int depth)
 }
 
 // Lists ("- " lines under a head) and sentences glued to one another are translated part by part.
-QString Translate(const QString &text, int depth)
+QString Translate(const QString& text, int depth)
 {
     if (depth > 4 || text.isEmpty())
         return text;
@@ -116,7 +116,7 @@ QString Translate(const QString &text, int depth)
         return whole;
     if (text.contains(QLatin1Char('\n'))) {
         QStringList lines = text.split(QLatin1Char('\n'));
-        for (QString &line : lines) {
+        for (QString& line : lines) {
             const bool item = line.startsWith(QLatin1String("- "));
             line = item ? QStringLiteral("- ") + Translate(line.mid(2), depth + 1) : Translate(line, depth + 1);
         }
@@ -136,7 +136,7 @@ QString Translate(const QString &text, int depth)
 
 } // namespace
 
-QString CoreText(const std::string &english)
+QString CoreText(const std::string& english)
 {
     return Translate(QString::fromStdString(english), 0);
 }

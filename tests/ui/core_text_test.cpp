@@ -16,7 +16,7 @@ namespace {
 class TFakeTranslator : public QTranslator {
   public:
     std::map<QString, QString> Texts;
-    QString translate(const char *, const char *source, const char *, int) const override
+    QString translate(const char*, const char* source, const char*, int) const override
     {
         const auto found = Texts.find(QString::fromUtf8(source));
         return found == Texts.end() ? QString() : found->second;
@@ -37,7 +37,7 @@ TEST(UiCoreText, MessagesAreTranslatedPieceByPieceAndNamesStayAsTheyAre)
                      {"The file ends without ENDFONT: it may be cut short.", "a line of no pattern"});
     CORE_TEXT("CoreMessage", "The file ends without ENDFONT: it may be cut short.");
     CORE_TEXT("CoreName", "Smooth");
-    for (const std::string &english : {notMediatek, opening, list, std::string("no core text at all")})
+    for (const std::string& english : {notMediatek, opening, list, std::string("no core text at all")})
         EXPECT_EQ(CoreText(english).toStdString(), english) << "without a translation the English stays";
 
     TFakeTranslator language;
