@@ -16,6 +16,11 @@ void WriteTestTable(const QString& fileName)
 void ExpectShownWhole(const QWidget* control, const QWidget* page)
 {
     EXPECT_GE(control->width(), control->sizeHint().width()) << control->objectName().toStdString();
+    ExpectInside(control, page);
+}
+
+void ExpectInside(const QWidget* control, const QWidget* page)
+{
     for (const QWidget* inner = control; inner != page; inner = inner->parentWidget())
         EXPECT_TRUE(inner->parentWidget()->rect().contains(inner->geometry()))
             << control->objectName().toStdString() << " sticks out of " << inner->parentWidget()->objectName().toStdString();
