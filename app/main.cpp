@@ -30,7 +30,7 @@ int main(int argc, char** argv)
     } catch (const std::exception& error) {
         // A broken splash picture must not stop the program.
         qWarning("%s", error.what());
-        SetApplicationTitle(QString::fromLatin1(ProgramTitle));
+        SetApplicationTitle(TranslatedProgramTitle());
     }
 
     QApplication::setOverrideCursor(Qt::WaitCursor);

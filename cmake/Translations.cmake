@@ -21,9 +21,10 @@ foreach(ts ${GLYPHFORGE_TS_FILES})
 endforeach()
 add_custom_target(glyphforge_translations ALL DEPENDS ${GLYPHFORGE_QM_FILES})
 
-# The window's own folders and the core's, whose message texts the window translates.
+# The window's own folders and the core's, whose message texts the window translates: the core
+# marks them with CORE_TEXT, which lupdate reads as QT_TRANSLATE_NOOP.
 set(GLYPHFORGE_TRANSLATED_SOURCES ui app font generate document)
 add_custom_target(update_translations
-                  COMMAND "${GLYPHFORGE_LUPDATE}" -silent -no-obsolete -locations relative
-                          ${GLYPHFORGE_TRANSLATED_SOURCES} -ts ${GLYPHFORGE_TS_FILES}
+                  COMMAND "${GLYPHFORGE_LUPDATE}" -silent -no-obsolete -locations relative -I .
+                          -tr-function-alias QT_TRANSLATE_NOOP+=CORE_TEXT ${GLYPHFORGE_TRANSLATED_SOURCES} -ts ${GLYPHFORGE_TS_FILES}
                   WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}" VERBATIM)

@@ -81,6 +81,7 @@ TToolsPage::TToolsPage(QWidget* parent) : QWidget(parent)
     lblSampleTextWinInfo = Named(new QLabel(this), "lblSampleTextWinInfo");
     lblSampleTextWinInfo->setGeometry(232, 66, 400, 17);
     FSampleArea = Named(new QScrollArea(this), "SampleArea");
+    FSampleArea->setLayoutDirection(Qt::LeftToRight); // the sample reads as the phone draws it
     FSampleArea->setFrameShape(QFrame::NoFrame);
     FSampleArea->move(4, 90);
     imgSampleText = Named(new QLabel, "imgSampleText");

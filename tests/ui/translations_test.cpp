@@ -26,11 +26,12 @@ QString Placeholders(const QString& text)
     return qt.join(QLatin1Char(' ')) + QStringLiteral(" | ") + printf.join(QLatin1Char(' '));
 }
 
-// Names, placeholders, file patterns, numbers and punctuation read the same in every language.
+// Names, notations (4x, 0x, U+), placeholders, file patterns, numbers and punctuation read the same
+// in every language.
 bool IsNameOnly(QString text)
 {
     static const QRegularExpression names(QStringLiteral(
-        R"(GlyphForgeTool|glyphforgetool|glyphforge|Mediatek|FonTool|BDF|BMP|MTF|TXT|Unicode|\*\.\w+|%L?\w)"));
+        R"(%\d+x|0x|U\+|GlyphForgeTool|glyphforgetool|glyphforge|Mediatek|FonTool|BDF|BMP|MTF|TXT|Unicode|\*\.\w+|%L?\w)"));
     return !text.remove(names).contains(QRegularExpression(QStringLiteral(R"(\p{L})")));
 }
 
