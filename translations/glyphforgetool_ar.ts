@@ -1142,11 +1142,6 @@
         <source>Import &amp;&amp; Export</source>
         <translation>استيراد &amp;&amp; تصدير</translation>
     </message>
-    <message>
-        <location line="+19"/>
-        <source>Sample Text</source>
-        <translation>نص تجريبي</translation>
-    </message>
 </context>
 <context>
     <name>TZoomBox</name>

@@ -1137,11 +1137,6 @@
         <source>Import &amp;&amp; Export</source>
         <translation>ورود &amp;&amp; صدور</translation>
     </message>
-    <message>
-        <location line="+19"/>
-        <source>Sample Text</source>
-        <translation>متن نمونه</translation>
-    </message>
 </context>
 <context>
     <name>TZoomBox</name>

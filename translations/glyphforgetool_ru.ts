@@ -1139,11 +1139,6 @@
         <source>Import &amp;&amp; Export</source>
         <translation>Импорт &amp;&amp; экспорт</translation>
     </message>
-    <message>
-        <location line="+19"/>
-        <source>Sample Text</source>
-        <translation>Образец текста</translation>
-    </message>
 </context>
 <context>
     <name>TZoomBox</name>

@@ -1137,11 +1137,6 @@
         <source>Import &amp;&amp; Export</source>
         <translation>Nhập &amp;&amp; Xuất</translation>
     </message>
-    <message>
-        <location line="+19"/>
-        <source>Sample Text</source>
-        <translation>Văn bản mẫu</translation>
-    </message>
 </context>
 <context>
     <name>TZoomBox</name>

@@ -1137,11 +1137,6 @@
         <source>Import &amp;&amp; Export</source>
         <translation>导入 &amp;&amp; 导出</translation>
     </message>
-    <message>
-        <location line="+19"/>
-        <source>Sample Text</source>
-        <translation>示例文本</translation>
-    </message>
 </context>
 <context>
     <name>TZoomBox</name>

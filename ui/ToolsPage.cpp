@@ -76,7 +76,8 @@ TToolsPage::TToolsPage(QWidget* parent) : QWidget(parent)
         });
     }
 
-    edSampleText = Named(new QLineEdit(tr("Sample Text"), this), "edSampleText");
+    // The sample is text for the font, drawn with its glyphs: a translation could hold none of them.
+    edSampleText = Named(new QLineEdit(QStringLiteral("Sample Text"), this), "edSampleText");
     edSampleText->setGeometry(4, 64, 220, 21);
     lblSampleTextWinInfo = Named(new QLabel(this), "lblSampleTextWinInfo");
     lblSampleTextWinInfo->setGeometry(232, 66, 400, 17);
