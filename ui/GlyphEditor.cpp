@@ -247,6 +247,8 @@ QWidget* TGlyphEditor::BuildColorTools()
 QWidget* TGlyphEditor::BuildWidthTools()
 {
     auto* group = new QGroupBox(tr("Width"), this);
+    // The buttons name the glyph's edges, which the grid shows left to right in every language.
+    group->setLayoutDirection(Qt::LeftToRight);
     auto* grid = new QGridLayout(group);
     const struct {
         const char* Name;
