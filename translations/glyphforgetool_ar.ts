@@ -518,6 +518,24 @@
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <location filename="../ui/LanguageChoice.cpp" line="+12"/>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>تجاهل</translation>
+    </message>
+</context>
+<context>
     <name>TCreationPage</name>
     <message>
         <location filename="../ui/CreationPage.cpp" line="+40"/>
@@ -947,7 +965,7 @@
         <translation>العرض</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Add at Left</source>
         <translation>إضافة يسارًا</translation>
     </message>

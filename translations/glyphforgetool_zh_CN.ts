@@ -518,6 +518,24 @@
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <location filename="../ui/LanguageChoice.cpp" line="+12"/>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>放弃</translation>
+    </message>
+</context>
+<context>
     <name>TCreationPage</name>
     <message>
         <location filename="../ui/CreationPage.cpp" line="+40"/>
@@ -947,7 +965,7 @@
         <translation>宽度</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Add at Left</source>
         <translation>左侧添加</translation>
     </message>

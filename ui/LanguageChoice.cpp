@@ -4,6 +4,18 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 
+namespace {
+
+// Qt's translations lack some languages (Vietnamese); the standard buttons the window shows are
+// in the program's own translations too, under Qt's context, and Qt's file wins where there is one.
+[[maybe_unused]] const char* const StandardButtonTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Discard"),
+};
+
+} // namespace
+
 TLanguageChoice::TLanguageChoice(const QStringList& languages, const QString& folder)
     : FFormerDirection(QGuiApplication::layoutDirection())
 {
