@@ -1,11 +1,13 @@
-// The desktop program: splash, busy cursor, main window, event loop.
+// The desktop program: language, splash, busy cursor, main window, event loop.
 
 #include <exception>
 #include <memory>
 
 #include <QApplication>
+#include <QLocale>
 
 #include "ui/ApplicationTitle.h"
+#include "ui/LanguageChoice.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramPaths.h"
 #include "ui/QtDialogSeam.h"
@@ -14,6 +16,8 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    // Qt reads LANGUAGE, then LC_ALL, LC_MESSAGES and LANG, for the desktop's languages.
+    const TLanguageChoice language(QLocale::system().uiLanguages(), TranslationsFolder());
     SetApplicationTitle(QString());
 
     // The splash sets the application title, which becomes the main window's caption.
@@ -26,7 +30,7 @@ int main(int argc, char** argv)
     } catch (const std::exception& error) {
         // A broken splash picture must not stop the program.
         qWarning("%s", error.what());
-        SetApplicationTitle(QString::fromLatin1(ProgramTitle));
+        SetApplicationTitle(TranslatedProgramTitle());
     }
 
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -44,6 +44,12 @@ if(TARGET glyphforgetool)
   install(FILES "${GLYPHFORGE_GUI_LINK}" DESTINATION "${CMAKE_INSTALL_BINDIR}")
 
   install(FILES "${GLYPHFORGE_GZIPPED_DIR}/glyphforgetool.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+  # The window's translations sit with the shared data; the program finds them from its own folder.
+  set(GLYPHFORGE_INSTALL_TRANSLATIONSDIR "${GLYPHFORGE_INSTALL_DATADIR}/translations")
+  install(FILES ${GLYPHFORGE_QM_FILES} DESTINATION "${GLYPHFORGE_INSTALL_TRANSLATIONSDIR}")
+  cmake_path(RELATIVE_PATH GLYPHFORGE_INSTALL_TRANSLATIONSDIR BASE_DIRECTORY "${GLYPHFORGE_INSTALL_APPDIR}"
+             OUTPUT_VARIABLE GLYPHFORGE_TRANSLATIONS_FROM_APP)
+  target_compile_definitions(glyphforge_ui PRIVATE GLYPHFORGE_INSTALLED_TRANSLATIONS="${GLYPHFORGE_TRANSLATIONS_FROM_APP}")
   install(FILES "${PROJECT_SOURCE_DIR}/data/glyphforgetool.desktop"
           DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
   foreach(size 16 32 48 64 128 256)
@@ -95,8 +101,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "graphics")
 # The shared libraries (Qt, FreeType, fontconfig, HarfBuzz, libjpeg) come in through shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The default fonts fall back to DejaVu and Unifont; Qt needs its platform plugins to start.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-unifont, qt6-qpa-plugins")
+# The default fonts fall back to DejaVu and Unifont; Qt needs its platform plugins to start, and
+# its own translations for its dialogs' texts in the window's language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-unifont, qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
 

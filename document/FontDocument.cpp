@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include "font/CoreText.h"
 #include "font/Errors.h"
 #include "font/FileFormats.h"
 #include "font/Format.h"
@@ -34,8 +35,8 @@ std::unique_ptr<TMtkFont> TFontDocument::ReadFontFile(const TFontFormat& format,
         return nullptr;
     // So the font in hand is not swapped for nothing.
     if (store->GlyphCount() == 0 && !format.EmptyReadReason.empty())
-        throw EGlyphForgeError(
-            StrFormat("\"%s\" %s; the font in hand is kept.", path.c_str(), format.EmptyReadReason.c_str()));
+        throw EGlyphForgeError(StrFormat(CORE_TEXT("CoreMessage", "\"%s\" %s; the font in hand is kept."), path.c_str(),
+                                         format.EmptyReadReason.c_str()));
     return store;
 }
 
@@ -113,8 +114,8 @@ void TFontDocument::LoadTableFile(const std::string& fileName)
     TConversionTable loaded = FTable;
     loaded.LoadTableFile(fileName);
     if (loaded.PresetIds().Count() == 0)
-        throw EGlyphForgeError(
-            StrFormat("\"%s\" holds no presets (numbered sections such as [1]).", fileName.c_str()));
+        throw EGlyphForgeError(StrFormat(
+            CORE_TEXT("CoreMessage", "\"%s\" holds no presets (numbered sections such as [1])."), fileName.c_str()));
     FTable = std::move(loaded);
     FPreset = -1;
 }

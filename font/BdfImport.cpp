@@ -6,6 +6,7 @@
 
 #include "font/BdfReader.h"
 #include "font/BdfWarnings.h"
+#include "font/CoreText.h"
 #include "font/Format.h"
 #include "font/MtkFont.h"
 
@@ -44,10 +45,10 @@ void LoadBdf(TMtkFont& store, const TBdfFont& font, TBdfTarget target)
     if (twoColor && !font.OneWidth()) {
         const auto [narrow, wide] = std::minmax_element(
             font.Glyphs.begin(), font.Glyphs.end(), [](const TBdfGlyph& a, const TBdfGlyph& b) { return a.Width < b.Width; });
-        throw EBdfError(StrFormat("The 2-colour type needs one width for every glyph; the BDF font's glyphs are %d "
-                                  "(\"%s\", code %d) to %d (\"%s\", code %d) pixels wide.",
-                                  narrow->Width, narrow->Name.c_str(), narrow->Code, wide->Width, wide->Name.c_str(),
-                                  wide->Code));
+        throw EBdfError(StrFormat(
+            CORE_TEXT("CoreMessage", "The 2-colour type needs one width for every glyph; the BDF font's glyphs are %d "
+                                     "(\"%s\", code %d) to %d (\"%s\", code %d) pixels wide."),
+            narrow->Width, narrow->Name.c_str(), narrow->Code, wide->Width, wide->Name.c_str(), wide->Code));
     }
     const TPaletteKind palette = twoColor ? TPaletteKind::TwoColor : TPaletteKind::FourColor;
     const uint8_t background = twoColor ? 0 : FourColorBackground;
@@ -77,5 +78,6 @@ void LoadBdf(TMtkFont& store, const TBdfFont& font, TBdfTarget target)
         ++code;
     }
     if (!font.Warnings.empty())
-        store.Report(JoinWarnings("The BDF font was imported, with these changes:", font.Warnings));
+        store.Report(
+            JoinWarnings(CORE_TEXT("CoreMessage", "The BDF font was imported, with these changes:"), font.Warnings));
 }

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "font/BdfWarnings.h"
+#include "font/CoreText.h"
 #include "font/FileIo.h"
 #include "font/Format.h"
 
@@ -148,9 +149,10 @@ public:
                 record = ended ? std::nullopt : NextRecord(ended);
         }
         if (!ended)
-            FWarnings.AddFileProblem("The file ends without ENDFONT: it may be cut short.");
+            FWarnings.AddFileProblem(CORE_TEXT("CoreMessage", "The file ends without ENDFONT: it may be cut short."));
         if (FDeclaredChars != records)
-            FWarnings.AddFileProblem(StrFormat("CHARS does not count the %d glyphs that follow.", records));
+            FWarnings.AddFileProblem(
+                StrFormat(CORE_TEXT("CoreMessage", "CHARS does not count the %d glyphs that follow."), records));
         return Finish();
     }
 
@@ -171,8 +173,9 @@ private:
             } else if (tokens[0] == "SIZE" && tokens.size() > 4) {
                 const auto bits = Number(tokens, 4);
                 if (!bits || (*bits != 1 && *bits != 2 && *bits != 4 && *bits != 8))
-                    throw EBdfError(StrFormat("The BDF font has %s bits per pixel; 1, 2, 4 or 8 can be read.",
-                                              std::string(tokens[4].substr(0, 16)).c_str()));
+                    throw EBdfError(StrFormat(
+                        CORE_TEXT("CoreMessage", "The BDF font has %s bits per pixel; 1, 2, 4 or 8 can be read."),
+                        std::string(tokens[4].substr(0, 16)).c_str()));
                 FBitsPerPixel = *bits;
             } else if (tokens[0] == "FONTBOUNDINGBOX") {
                 FBoundingBox = ParseBox(tokens);
@@ -187,7 +190,7 @@ private:
             }
         }
         if (!started)
-            throw EBdfError("Not a BDF font file: it does not start with STARTFONT.");
+            throw EBdfError(CORE_TEXT("CoreMessage", "Not a BDF font file: it does not start with STARTFONT."));
     }
 
     void ReadProperties(std::optional<int> declared)
@@ -207,7 +210,8 @@ private:
                 FDescent = Number(tokens, 1);
         }
         if (declared != count)
-            FWarnings.AddFileProblem(StrFormat("STARTPROPERTIES does not count the %d properties that follow.", count));
+            FWarnings.AddFileProblem(StrFormat(
+                CORE_TEXT("CoreMessage", "STARTPROPERTIES does not count the %d properties that follow."), count));
     }
 
     // The next STARTCHAR; none at ENDFONT (Ended set) or at the end of the text.
@@ -289,8 +293,9 @@ private:
 
     std::string Label(const TGlyphRecord& record) const
     {
-        return record.Encoding ? StrFormat("\"%s\" (code %d)", record.Name.c_str(), *record.Encoding)
-                               : StrFormat("\"%s\"", record.Name.c_str());
+        return record.Encoding
+                   ? StrFormat(CORE_TEXT("CoreMessage", "\"%s\" (code %d)"), record.Name.c_str(), *record.Encoding)
+                   : StrFormat("\"%s\"", record.Name.c_str());
     }
 
     void AddGlyph(TGlyphRecord& record)
@@ -417,9 +422,10 @@ private:
     {
         FPixels += pixels;
         if (FPixels > PixelAllowance + PixelsPerByte * FFileSize)
-            throw EBdfError(StrFormat("The BDF font asks for more than %llu pixels, far more than its %zu bytes can "
-                                      "describe.",
-                                      static_cast<unsigned long long>(FPixels), FFileSize));
+            throw EBdfError(StrFormat(
+                CORE_TEXT("CoreMessage", "The BDF font asks for more than %llu pixels, far more than its %zu bytes can "
+                                         "describe."),
+                static_cast<unsigned long long>(FPixels), FFileSize));
     }
 
     TBdfFont Finish()
@@ -444,22 +450,26 @@ private:
             const int top = glyph.InkBottom + glyph.InkHeight;
             if (top > declaredAscent || -glyph.InkBottom > declaredDescent) {
                 if (taller++ == 0)
-                    firstTaller = StrFormat("\"%s\" (code %d)", glyph.Name.c_str(), glyph.Code);
+                    firstTaller =
+                        StrFormat(CORE_TEXT("CoreMessage", "\"%s\" (code %d)"), glyph.Name.c_str(), glyph.Code);
                 font.Ascent = std::max(font.Ascent, top);
                 font.Descent = std::max(font.Descent, -glyph.InkBottom);
             }
         }
         font.Ascent = std::max(font.Ascent, -font.Descent);
         if (font.Height() > MaxSize)
-            throw EBdfError(StrFormat("The BDF font's glyphs need a cell %d pixels high (%d above the baseline, %d "
-                                      "below); a font can be at most %d pixels high.",
-                                      font.Height(), font.Ascent, font.Descent, MaxSize));
+            throw EBdfError(StrFormat(
+                CORE_TEXT("CoreMessage", "The BDF font's glyphs need a cell %d pixels high (%d above the baseline, %d "
+                                         "below); a font can be at most %d pixels high."),
+                font.Height(), font.Ascent, font.Descent, MaxSize));
         if (taller > 0)
-            FWarnings.AddFileProblem(StrFormat("The cell was made %d pixels high instead of FONT_ASCENT + FONT_DESCENT "
-                                               "= %d, to hold the ink of %d glyphs (the first %s).",
-                                               font.Height(), declared, taller, firstTaller.c_str()));
+            FWarnings.AddFileProblem(StrFormat(
+                CORE_TEXT("CoreMessage", "The cell was made %d pixels high instead of FONT_ASCENT + FONT_DESCENT "
+                                         "= %d, to hold the ink of %d glyphs (the first %s)."),
+                font.Height(), declared, taller, firstTaller.c_str()));
         if (FGlyphs.empty())
-            throw EBdfError(JoinWarnings("The BDF font holds no glyph that can be imported.", FWarnings.Lines()));
+            throw EBdfError(JoinWarnings(CORE_TEXT("CoreMessage", "The BDF font holds no glyph that can be imported."),
+                                         FWarnings.Lines()));
 
         FPixels = 0;
         for (const TBdfGlyph& glyph : FGlyphs)

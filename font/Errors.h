@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "font/CoreText.h"
+
 class EGlyphForgeError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -36,7 +38,7 @@ public:
 // "Range check error"
 class ERangeError : public EGlyphForgeError {
 public:
-    ERangeError() : EGlyphForgeError("Range check error") {}
+  ERangeError() : EGlyphForgeError(CORE_TEXT("CoreMessage", "Range check error")) {}
 };
 
 // A line or item index that is not there, e.g. a text that ends inside a glyph.

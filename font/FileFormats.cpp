@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "font/BdfReader.h"
+#include "font/CoreText.h"
 #include "font/Errors.h"
 #include "font/FileIo.h"
 #include "font/Format.h"
@@ -36,7 +37,8 @@ void WriteStripBmp(const TMtkFont& store, const std::string& path, const TFontWr
 void WriteGlyphBmps(const TMtkFont& store, const std::string& path, const TFontWriteSettings&)
 {
     if (!QDir().mkpath(QString::fromStdString(path)))
-        throw EFCreateError(StrFormat("Cannot create file \"%s\". %s", path.c_str(), "The folder cannot be made."));
+        throw EFCreateError(StrFormat(CORE_TEXT("CoreMessage", "Cannot create file \"%s\". %s"), path.c_str(),
+                                      CORE_TEXT("CoreMessage", "The folder cannot be made.")));
     store.SaveGlyphBmps(path.back() == '/' ? path : path + '/');
 }
 
@@ -78,31 +80,40 @@ TFontFormat Entry(TFontFormatId id, TFileKind kind, decltype(TFontFormat::Read) 
 const std::vector<TFontFormat>& Table()
 {
     static const std::vector<TFontFormat> table{
-        Entry(TFontFormatId::Mediatek,
-              {{".mtf", ".bin"},
-               "a Mediatek font",
-               "Font or Binary File (*.mtf,*.bin)|*.mtf;*.bin|Font File (.mtf)|*.mtf|Binary File (*.bin)|*.bin|All "
-               "Files (*.*)|*.*",
-               "Mediatek Font or Binary File (*.mtf,*.bin)|*.mtf;*.bin|Mediatek Font File (*.mtf)|*.mtf|Binary File "
-               "(*.bin)|*.bin|All Files (*.*)|*.*"},
-              ReadMediatek, WriteMediatek, ""),
+        Entry(
+            TFontFormatId::Mediatek,
+            {{".mtf", ".bin"},
+             CORE_TEXT("CoreName", "a Mediatek font"),
+             CORE_TEXT(
+                 "CoreName",
+                 "Font or Binary File (*.mtf,*.bin)|*.mtf;*.bin|Font File (.mtf)|*.mtf|Binary File (*.bin)|*.bin|All "
+                 "Files (*.*)|*.*"),
+             CORE_TEXT(
+                 "CoreName",
+                 "Mediatek Font or Binary File (*.mtf,*.bin)|*.mtf;*.bin|Mediatek Font File (*.mtf)|*.mtf|Binary File "
+                 "(*.bin)|*.bin|All Files (*.*)|*.*")},
+            ReadMediatek, WriteMediatek, ""),
         // Only 8-bit pictures hold glyphs, and those always hold one at least.
         Entry(TFontFormatId::StripBmp,
               {{".bmp"},
-               "a glyph strip BMP",
-               "Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*",
-               "Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*"},
-              ReadStripBmp, WriteStripBmp, "is not an 8-bit palette picture"),
-        Entry(TFontFormatId::GlyphBmps, {{}, "a folder of glyph BMPs", "", ""}, nullptr, WriteGlyphBmps, ""),
+               CORE_TEXT("CoreName", "a glyph strip BMP"),
+               CORE_TEXT("CoreName", "Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*"),
+               CORE_TEXT("CoreName", "Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*")},
+              ReadStripBmp, WriteStripBmp, CORE_TEXT("CoreMessage", "is not an 8-bit palette picture")),
+        Entry(TFontFormatId::GlyphBmps, {{}, CORE_TEXT("CoreName", "a folder of glyph BMPs"), "", ""}, nullptr,
+              WriteGlyphBmps, ""),
         Entry(TFontFormatId::FonToolText,
               {{".txt"},
-               "a FonTool text",
-               "Text Files (*.txt)|*.txt|All Files (*.*)|*.*",
-               "Text Files (*.txt)|*.txt|All Files (*.*)|*.*"},
-              ReadFonToolText, WriteFonToolText, "holds no FonTool font (no glyph starting with \"#G\")"),
+               CORE_TEXT("CoreName", "a FonTool text"),
+               CORE_TEXT("CoreName", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*"),
+               CORE_TEXT("CoreName", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*")},
+              ReadFonToolText, WriteFonToolText,
+              CORE_TEXT("CoreMessage", "holds no FonTool font (no glyph starting with \"#G\")")),
         Entry(TFontFormatId::Bdf,
-              {{".bdf"}, "a BDF font", "BDF Font (*.bdf)|*.bdf|All Files (*.*)|*.*",
-               "BDF Font (*.bdf)|*.bdf|All Files (*.*)|*.*"},
+              {{".bdf"},
+               CORE_TEXT("CoreName", "a BDF font"),
+               CORE_TEXT("CoreName", "BDF Font (*.bdf)|*.bdf|All Files (*.*)|*.*"),
+               CORE_TEXT("CoreName", "BDF Font (*.bdf)|*.bdf|All Files (*.*)|*.*")},
               ReadBdfFont, WriteBdfFont, ""),
     };
     return table;
@@ -110,7 +121,7 @@ const std::vector<TFontFormat>& Table()
 
 [[noreturn]] void RefuseKind(const std::string& path, const std::string& what)
 {
-    throw EGlyphForgeError(StrFormat("\"%s\": %s", path.c_str(), what.c_str()));
+    throw EGlyphForgeError(StrFormat(CORE_TEXT("CoreMessage", "\"%s\": %s"), path.c_str(), what.c_str()));
 }
 
 [[noreturn]] void RefuseUnknownKind(const std::string& path)
@@ -118,7 +129,8 @@ const std::vector<TFontFormat>& Table()
     std::vector<std::string> extensions;
     for (const TFontFormat& format : Table())
         extensions.insert(extensions.end(), format.Extensions.begin(), format.Extensions.end());
-    RefuseKind(path, "use " + JoinTexts(extensions, ", ") + ", or a folder ending in \"/\" for glyph BMPs");
+    RefuseKind(path, StrFormat(CORE_TEXT("CoreMessage", "use %s, or a folder ending in \"/\" for glyph BMPs"),
+                               JoinTexts(extensions, ", ").c_str()));
 }
 
 } // namespace
@@ -133,7 +145,7 @@ const TFontFormat& FontFormat(TFontFormatId id)
     for (const TFontFormat& format : Table())
         if (format.Id == id)
             return format;
-    throw EGlyphForgeError("Unknown font format.");
+    throw EGlyphForgeError(CORE_TEXT("CoreMessage", "Unknown font format."));
 }
 
 const TFontFormat* FontFormatOf(const std::string& path)
@@ -148,7 +160,8 @@ const TFontFormat& FontFormatForReading(const std::string& path)
 {
     const TFontFormat* format = FontFormatOf(path);
     if (format && !format->Read)
-        RefuseKind(path, format->Description + " can be written but not read");
+        RefuseKind(path,
+                   StrFormat(CORE_TEXT("CoreMessage", "%s can be written but not read"), format->Description.c_str()));
     if (!format)
         RefuseUnknownKind(path);
     return *format;

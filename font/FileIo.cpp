@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "font/CoreText.h"
 #include "font/Errors.h"
 #include "font/Format.h"
 
@@ -24,10 +25,12 @@ std::vector<uint8_t> ReadWholeFile(const std::string& fileName)
 {
     QFile file(ToQString(fileName));
     if (!file.open(QIODevice::ReadOnly))
-        throw EFOpenError(StrFormat("Cannot open file \"%s\". %s", fileName.c_str(), Reason(file).c_str()));
+        throw EFOpenError(
+            StrFormat(CORE_TEXT("CoreMessage", "Cannot open file \"%s\". %s"), fileName.c_str(), Reason(file).c_str()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw EFOpenError(StrFormat("Cannot open file \"%s\". %s", fileName.c_str(), Reason(file).c_str()));
+        throw EFOpenError(
+            StrFormat(CORE_TEXT("CoreMessage", "Cannot open file \"%s\". %s"), fileName.c_str(), Reason(file).c_str()));
     return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
@@ -35,15 +38,18 @@ void WriteFileAtomically(const std::string& fileName, std::span<const uint8_t> d
 {
     QSaveFile file(ToQString(fileName));
     if (!file.open(QIODevice::WriteOnly))
-        throw EFCreateError(StrFormat("Cannot create file \"%s\". %s", fileName.c_str(), Reason(file).c_str()));
+        throw EFCreateError(StrFormat(CORE_TEXT("CoreMessage", "Cannot create file \"%s\". %s"), fileName.c_str(),
+                                      Reason(file).c_str()));
     const qint64 size = static_cast<qint64>(data.size());
     if (size > 0 && file.write(reinterpret_cast<const char*>(data.data()), size) != size) {
         const std::string reason = Reason(file);
         file.cancelWriting();
-        throw EWriteError(StrFormat("Error writing file \"%s\". %s", fileName.c_str(), reason.c_str()));
+        throw EWriteError(
+            StrFormat(CORE_TEXT("CoreMessage", "Error writing file \"%s\". %s"), fileName.c_str(), reason.c_str()));
     }
     if (!file.commit())
-        throw EWriteError(StrFormat("Error writing file \"%s\". %s", fileName.c_str(), Reason(file).c_str()));
+        throw EWriteError(StrFormat(CORE_TEXT("CoreMessage", "Error writing file \"%s\". %s"), fileName.c_str(),
+                                    Reason(file).c_str()));
 }
 
 std::vector<std::string> SplitLines(std::span<const uint8_t> text)

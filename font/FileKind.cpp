@@ -1,5 +1,8 @@
 #include "font/FileKind.h"
 
+#include "font/CoreText.h"
+#include "font/Format.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -32,12 +35,15 @@ std::string TFileKind::DefaultExtension() const
 
 std::string TFileKind::DescriptionWithExtensions() const
 {
-    return Description + " (" + JoinTexts(Extensions, ", ") + ")";
+    return StrFormat(CORE_TEXT("CoreName", "%s (%s)"), Description.c_str(), JoinTexts(Extensions, ", ").c_str());
 }
 
 const TFileKind& TableFileKind()
 {
-    static const TFileKind kind{{".ini"}, "a conversion table", "INI Files (*.ini)|*.ini|All Files (*.*)|*.*", ""};
+    static const TFileKind kind{{".ini"},
+                                CORE_TEXT("CoreName", "a conversion table"),
+                                CORE_TEXT("CoreName", "INI Files (*.ini)|*.ini|All Files (*.*)|*.*"),
+                                ""};
     return kind;
 }
 

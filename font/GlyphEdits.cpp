@@ -4,6 +4,7 @@
 #include <numeric>
 #include <stdexcept>
 
+#include "font/CoreText.h"
 #include "font/Format.h"
 #include "font/MtkFont.h"
 
@@ -36,9 +37,12 @@ int EdgeColumn(const TGlyphBitmap& glyph, TGlyphEdge edge, bool inserting)
     return inserting ? glyph.Width() : glyph.Width() - 1;
 }
 
-std::string FixedWidthNote(const TMtkFont& font, const char* what)
+std::string FixedWidthNote(const TMtkFont& font, bool grows)
 {
-    return font.FVariableWidth ? std::string() : StrFormat(" In a fixed-width font every glyph %s with glyph 0.", what);
+    if (font.FVariableWidth)
+        return {};
+    return grows ? CORE_TEXT("CoreMessage", " In a fixed-width font every glyph grows with glyph 0.")
+                 : CORE_TEXT("CoreMessage", " In a fixed-width font every glyph shrinks with glyph 0.");
 }
 
 } // namespace
@@ -93,8 +97,9 @@ void AddEdgeColumns(TMtkFont& font, int index, const TEdgeColumns& columns)
     for (const int k : glyphs) {
         const TGlyphBitmap& glyph = *font.GetGlyph(k);
         if (glyph.Width() >= MaxEditedGlyphWidth)
-            throw EGlyphEditError(StrFormat("Glyph %d is %d pixels wide already, the most a font file can hold.%s", k,
-                                            glyph.Width(), FixedWidthNote(font, "grows").c_str()));
+            throw EGlyphEditError(StrFormat(
+                CORE_TEXT("CoreMessage", "Glyph %d is %d pixels wide already, the most a font file can hold.%s"), k,
+                glyph.Width(), FixedWidthNote(font, true).c_str()));
         pixels += static_cast<size_t>(glyph.Height());
     }
     if (pixels != columns.Pixels.size())
@@ -113,12 +118,13 @@ TEdgeColumns RemoveEdgeColumns(TMtkFont& font, int index, TGlyphEdge edge)
     const std::vector<int> glyphs = Reached(font, index);
     // A fixed-width font of width 0 cannot be saved: its header would read as a variable-width one.
     if (!font.FVariableWidth && font.GetGlyph(0)->Width() == 1)
-        throw EGlyphEditError(StrFormat("Glyph 0 has one column left, the least a fixed-width font can hold.%s",
-                                        FixedWidthNote(font, "shrinks").c_str()));
+        throw EGlyphEditError(
+            StrFormat(CORE_TEXT("CoreMessage", "Glyph 0 has one column left, the least a fixed-width font can hold.%s"),
+                      FixedWidthNote(font, false).c_str()));
     for (const int k : glyphs)
         if (font.GetGlyph(k)->Width() == 0)
-            throw EGlyphEditError(
-                StrFormat("Glyph %d has no column left to remove.%s", k, FixedWidthNote(font, "shrinks").c_str()));
+            throw EGlyphEditError(StrFormat(CORE_TEXT("CoreMessage", "Glyph %d has no column left to remove.%s"), k,
+                                            FixedWidthNote(font, false).c_str()));
     TEdgeColumns removed{edge, {}};
     for (const int k : glyphs) {
         TGlyphBitmap& glyph = Glyph(font, k);

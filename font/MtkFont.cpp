@@ -1,5 +1,6 @@
 #include "font/MtkFont.h"
 
+#include "font/CoreText.h"
 #include "font/Format.h"
 
 TMtkFont::TMtkFont() = default;
@@ -72,10 +73,10 @@ std::string TMtkFont::ErrorMessage(int code, const std::string& detail)
 {
     std::string message;
     switch (code) {
-    case mfeNotMediatek: message = "Not a Mediatek FON file."; break;
-    case mfeUnknownCompression: message = "Unknown compression type."; break;
-    case mfeUnknownFontType: message = "Unknown font type."; break;
-    default: message = StrFormat("Error #%d.", code); break;
+    case mfeNotMediatek: message = CORE_TEXT("CoreMessage", "Not a Mediatek FON file."); break;
+    case mfeUnknownCompression: message = CORE_TEXT("CoreMessage", "Unknown compression type."); break;
+    case mfeUnknownFontType: message = CORE_TEXT("CoreMessage", "Unknown font type."); break;
+    default: message = StrFormat(CORE_TEXT("CoreMessage", "Error #%d."), code); break;
     }
     if (!detail.empty())
         message += " " + detail;

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QList>
 
+#include "font/CoreText.h"
 #include "font/Errors.h"
 #include "font/FileIo.h"
 #include "font/Format.h"
@@ -28,7 +29,8 @@ QImage NewIndexedImage(int width, int height, TPaletteKind kind)
 {
     QImage image(width, height, QImage::Format_Indexed8);
     if (image.isNull())
-        throw EFontLimitError(StrFormat("A picture of %d x %d pixels cannot be made.", width, height));
+        throw EFontLimitError(
+            StrFormat(CORE_TEXT("CoreMessage", "A picture of %d x %d pixels cannot be made."), width, height));
     std::memset(image.bits(), 0, static_cast<size_t>(image.sizeInBytes()));
     image.setDotsPerMeterX(DotsPerMeter);
     image.setDotsPerMeterY(DotsPerMeter);
@@ -62,12 +64,12 @@ void TMtkFont::SaveToBmpFile(const std::string& fileName) const
     if (count == 0)
         return;
     if (FHeight == 0)
-        throw EInvalidGraphic("A font of height 0 cannot be saved as a BMP picture.");
+        throw EInvalidGraphic(CORE_TEXT("CoreMessage", "A font of height 0 cannot be saved as a BMP picture."));
     int64_t width = 0;
     for (int k = 0; k < count; ++k)
         width += GetGlyph(k)->Width() + 1;
     if (width > INT32_MAX)
-        throw EFontLimitError("The glyph strip is too wide for a BMP picture.");
+        throw EFontLimitError(CORE_TEXT("CoreMessage", "The glyph strip is too wide for a BMP picture."));
 
     QImage strip = NewIndexedImage(static_cast<int>(width), FHeight, GlyphPaletteKind());
     strip.fill(BorderIndex);
@@ -90,7 +92,8 @@ void TMtkFont::LoadFromBmpFile(const std::string& fileName)
     const QImage image = QImage::fromData(
         QByteArrayView(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())), "BMP");
     if (image.isNull())
-        throw EInvalidGraphic(StrFormat("Bitmap image is not valid: \"%s\"", fileName.c_str()));
+        throw EInvalidGraphic(
+            StrFormat(CORE_TEXT("CoreMessage", "Bitmap image is not valid: \"%s\""), fileName.c_str()));
     if (BmpBitCount(bytes) != 8) {
         Clear();
         return;
@@ -102,10 +105,11 @@ void TMtkFont::LoadFromBmp(const QImage& bitmap)
 {
     const bool indexed = bitmap.format() == QImage::Format_Indexed8;
     if (bitmap.isNull())
-        throw EInvalidGraphic("Bitmap image is not valid");
+        throw EInvalidGraphic(CORE_TEXT("CoreMessage", "Bitmap image is not valid"));
     if (indexed && bitmap.height() > MaxStripHeight)
-        throw EInvalidGraphic(StrFormat("The picture is %d rows high; a font can be at most %d rows high.",
-                                        bitmap.height(), MaxStripHeight));
+        throw EInvalidGraphic(
+            StrFormat(CORE_TEXT("CoreMessage", "The picture is %d rows high; a font can be at most %d rows high."),
+                      bitmap.height(), MaxStripHeight));
     Clear();
     if (!indexed)
         return;

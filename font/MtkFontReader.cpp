@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "font/CoreText.h"
 #include "font/FileIo.h"
 #include "font/Format.h"
 #include "font/MtkFont.h"
@@ -149,9 +150,11 @@ std::unique_ptr<TGlyphBitmap> DecodeCompressedGlyph(TBitCursor& cursor, int widt
 void TMtkFont::WarnOfCutShortGlyphs() const
 {
     if (FCutShortGlyphs > 0 && FMessageSink)
-        FMessageSink(StrFormat("The glyph data ends early: %d of %d glyphs are cut short, and their missing pixels "
-                               "show as colour 0.",
-                               FCutShortGlyphs, GlyphCount()));
+        FMessageSink(
+            StrFormat(CORE_TEXT("CoreMessage",
+                                "The glyph data ends early: %d of %d glyphs are cut short, and their missing pixels "
+                                "show as colour 0."),
+                      FCutShortGlyphs, GlyphCount()));
 }
 
 bool TMtkFont::LoadFromFile(const std::string& fileName)
@@ -190,7 +193,7 @@ bool TMtkFont::LoadFromStream(std::span<const uint8_t> data)
             return false;
         }
         if (!PixelsFit(uint64_t(count) * charWidth * uint64_t(height), data.size(), UncompressedPixelsPerByte)) {
-            ShowError(mfeNotMediatek, "Glyph data truncated");
+            ShowError(mfeNotMediatek, CORE_TEXT("CoreMessage", "Glyph data truncated"));
             return false;
         }
         TBitCursor cursor(data, DataStart(header));
@@ -224,11 +227,11 @@ bool TMtkFont::LoadFromStream(std::span<const uint8_t> data)
     const bool variableWidth = charWidth == 0;
     const uint64_t tableOffset = MtkOffsetTableStart(header);
     if (variableWidth && MtkHeaderSize + uint64_t(count) > data.size()) {
-        ShowError(mfeNotMediatek, "Width table truncated");
+        ShowError(mfeNotMediatek, CORE_TEXT("CoreMessage", "Width table truncated"));
         return false;
     }
     if (count > 0 && tableOffset + 4 * uint64_t(count) > data.size()) {
-        ShowError(mfeNotMediatek, "Offset table truncated");
+        ShowError(mfeNotMediatek, CORE_TEXT("CoreMessage", "Offset table truncated"));
         return false;
     }
 
@@ -237,7 +240,7 @@ bool TMtkFont::LoadFromStream(std::span<const uint8_t> data)
         pixels +=
             uint64_t(MtkPaddedWidth(variableWidth ? data[MtkHeaderSize + static_cast<size_t>(k)] : charWidth)) * height;
     if (!PixelsFit(pixels, data.size(), CompressedPixelsPerByte)) {
-        ShowError(mfeNotMediatek, "Glyph data truncated");
+        ShowError(mfeNotMediatek, CORE_TEXT("CoreMessage", "Glyph data truncated"));
         return false;
     }
 

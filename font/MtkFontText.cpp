@@ -5,6 +5,7 @@
 #include <charconv>
 #include <optional>
 
+#include "font/CoreText.h"
 #include "font/Errors.h"
 #include "font/Format.h"
 #include "font/Text.h"
@@ -56,7 +57,8 @@ public:
     const std::string& NextLine()
     {
         if (FCurrent + 1 >= FLines.size())
-            throw EListError(StrFormat("List index out of bounds (%d)", static_cast<int>(FCurrent + 1)));
+            throw EListError(
+                StrFormat(CORE_TEXT("CoreMessage", "List index out of bounds (%d)"), static_cast<int>(FCurrent + 1)));
         return FLines[++FCurrent];
     }
 
@@ -137,8 +139,9 @@ void TMtkFont::ImportFonToolText(const std::vector<std::string>& lines, char /*c
     const int32_t count = cursor.FindValue("#C").value_or(0);
     const int32_t height = cursor.FindValue("#H").value_or(0);
     if (count > 0 && height > MaxFontHeight)
-        throw EFontLimitError(StrFormat("The text's glyph height %d is above %d, the largest font height.",
-                                        height, MaxFontHeight));
+        throw EFontLimitError(
+            StrFormat(CORE_TEXT("CoreMessage", "The text's glyph height %d is above %d, the largest font height."),
+                      height, MaxFontHeight));
 
     Clear();
     if (count <= 0 || height <= 0)
@@ -164,8 +167,9 @@ void TMtkFont::ImportFonToolText(const std::vector<std::string>& lines, char /*c
             width = *value;
         }
         if (width < 0 || width > MaxGlyphWidth)
-            throw EFontLimitError(StrFormat("Glyph %d is %d pixels wide; a glyph can be 0 to %d pixels wide.",
-                                            g, width, MaxGlyphWidth));
+            throw EFontLimitError(
+                StrFormat(CORE_TEXT("CoreMessage", "Glyph %d is %d pixels wide; a glyph can be 0 to %d pixels wide."),
+                          g, width, MaxGlyphWidth));
         auto glyph = std::make_unique<TGlyphBitmap>(width, height, TPaletteKind::FourColor);
         for (int y = 0; width > 0 && y < height; ++y) {
             const std::string& row = cursor.NextLine();

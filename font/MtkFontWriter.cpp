@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "font/ByteWords.h"
+#include "font/CoreText.h"
 #include "font/Errors.h"
 #include "font/FileIo.h"
 #include "font/Format.h"
@@ -194,40 +195,51 @@ void CheckWritable(const TMtkFont& font, bool newMode)
 {
     const int count = font.GlyphCount();
     if (font.FBitsPerPixel != 1 && font.FBitsPerPixel != 2)
-        Refuse(StrFormat("Cannot save a font of %d bits per pixel: only 1 (2 colours) and 2 (4 colours) are "
-                         "possible.",
+        Refuse(StrFormat(CORE_TEXT("CoreMessage",
+                                   "Cannot save a font of %d bits per pixel: only 1 (2 colours) and 2 (4 colours) are "
+                                   "possible."),
                          font.FBitsPerPixel));
     if (count > MaxGlyphs)
-        Refuse(StrFormat("The font has %d glyphs; a Mediatek font holds at most %d.", count, MaxGlyphs));
+        Refuse(StrFormat(CORE_TEXT("CoreMessage", "The font has %d glyphs; a Mediatek font holds at most %d."), count,
+                         MaxGlyphs));
     const bool compressed = font.FBitsPerPixel == 2;
     if (compressed && count > MaxCompressedGlyphs)
-        Refuse(StrFormat("The font has %d glyphs; a compressed Mediatek font holds at most %d.", count,
-                         MaxCompressedGlyphs));
+        Refuse(
+            StrFormat(CORE_TEXT("CoreMessage", "The font has %d glyphs; a compressed Mediatek font holds at most %d."),
+                      count, MaxCompressedGlyphs));
 
     for (int k = 0; k < count; ++k) {
         const TGlyphBitmap& glyph = *font.GetGlyph(k);
         if (glyph.Height() > MaxHeight)
-            Refuse(StrFormat("Glyph %d is %d pixels high; a Mediatek font holds at most %d rows.", k, glyph.Height(),
-                             MaxHeight));
+            Refuse(StrFormat(
+                CORE_TEXT("CoreMessage", "Glyph %d is %d pixels high; a Mediatek font holds at most %d rows."), k,
+                glyph.Height(), MaxHeight));
         if (glyph.Height() != font.FHeight)
-            Refuse(StrFormat("Glyph %d is %d pixels high; every glyph of this font must be %d pixels high.", k,
-                             glyph.Height(), font.FHeight));
+            Refuse(StrFormat(CORE_TEXT("CoreMessage",
+                                       "Glyph %d is %d pixels high; every glyph of this font must be %d pixels high."),
+                             k, glyph.Height(), font.FHeight));
         // Only glyph 0 sets the width of a fixed-width font; the others are written at its width.
         if (k > 0 && !(compressed && font.FVariableWidth))
             continue;
         const int width = glyph.Width();
         if (width == 0 && !(compressed && font.FVariableWidth))
-            Refuse("Glyph 0 is 0 pixels wide; the glyphs of a fixed-width font must be at least 1 pixel wide.");
+            Refuse(
+                CORE_TEXT("CoreMessage",
+                          "Glyph 0 is 0 pixels wide; the glyphs of a fixed-width font must be at least 1 pixel wide."));
         if (!compressed && width > MaxWidth)
-            Refuse(StrFormat("Glyph 0 is %d pixels wide; a 2-colour glyph can be at most %d pixels wide.", width,
-                             MaxWidth));
+            Refuse(StrFormat(
+                CORE_TEXT("CoreMessage", "Glyph 0 is %d pixels wide; a 2-colour glyph can be at most %d pixels wide."),
+                width, MaxWidth));
         if (compressed && width > MaxWidth)
-            Refuse(StrFormat("Glyph %d is %d pixels wide; a compressed glyph can be at most %d pixels wide.", k,
-                             width, MaxWidth));
+            Refuse(StrFormat(CORE_TEXT("CoreMessage",
+                                       "Glyph %d is %d pixels wide; a compressed glyph can be at most %d pixels wide."),
+                             k, width, MaxWidth));
         if (compressed && !newMode && width > MaxPaddedWidth)
-            Refuse(StrFormat("Glyph %d is %d pixels wide; in OLD compatibility mode a compressed glyph can be at "
-                             "most %d pixels wide.",
-                             k, width, MaxPaddedWidth));
+            Refuse(StrFormat(
+                CORE_TEXT("CoreMessage",
+                          "Glyph %d is %d pixels wide; in OLD compatibility mode a compressed glyph can be at "
+                          "most %d pixels wide."),
+                k, width, MaxPaddedWidth));
     }
 }
 
@@ -414,7 +426,7 @@ void TEncodedFont::SaveToFile(const std::string& fileName, const std::string& pr
                               std::span<const uint8_t> fontInfo) const
 {
     if (Body.empty())
-        Refuse("The font has no glyphs; there is nothing to save.");
+        Refuse(CORE_TEXT("CoreMessage", "The font has no glyphs; there is nothing to save."));
     std::vector<uint8_t> file;
     AppendFile(file, programStamp, fontInfo);
     WriteFileAtomically(fileName, file);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "font/CoreText.h"
 #include "font/Errors.h"
 #include "font/FileIo.h"
 #include "font/Format.h"
@@ -32,7 +33,8 @@ void AssignTableText(std::string& target, std::string_view text)
 
 [[noreturn]] void ThrowNotAnInteger(std::string_view text)
 {
-    throw EConvertError(StrFormat("'%s' is not a valid integer value", std::string(text).c_str()));
+    throw EConvertError(
+        StrFormat(CORE_TEXT("CoreMessage", "'%s' is not a valid integer value"), std::string(text).c_str()));
 }
 
 int DigitValue(char c, bool hex)
@@ -88,9 +90,10 @@ void TConversionTable::LoadTableFile(const std::string& fileName)
             FPresetIds.Add(StrToInt(inner), true);
         } catch (const EConvertError&) {
             // A settings file, or a table written by hand: say what a table needs.
-            throw EConvertError(StrFormat("\"%s\" holds the section %s, which is no preset: a table file holds only "
-                                          "numbered sections such as [1].",
-                                          fileName.c_str(), line.c_str()));
+            throw EConvertError(StrFormat(
+                CORE_TEXT("CoreMessage", "\"%s\" holds the section %s, which is no preset: a table file holds only "
+                                         "numbered sections such as [1]."),
+                fileName.c_str(), line.c_str()));
         }
     }
     std::vector<std::string> descriptions;

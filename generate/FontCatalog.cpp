@@ -6,6 +6,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include "font/CoreText.h"
 #include "font/Errors.h"
 
 namespace {
@@ -15,7 +16,7 @@ FcConfig* Config()
 {
     static FcConfig* config = [] {
         if (!FcInit())
-            throw EGlyphForgeError("The font configuration could not be loaded.");
+            throw EGlyphForgeError(CORE_TEXT("CoreMessage", "The font configuration could not be loaded."));
         return FcConfigGetCurrent();
     }();
     return config;

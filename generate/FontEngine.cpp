@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "font/CoreText.h"
 #include "font/Errors.h"
 #include "font/Format.h"
 #include "generate/FontCatalog.h"
@@ -92,7 +93,8 @@ TFaceSpec TFontEngine::FaceSpec(const TFontRequest& request, bool nearestFamily)
         const std::optional<TFontLocation> location = nearestFamily ? FindNearestFace(request.Family, bold, italic)
                                                                     : FindInstalledFace(request.Family, bold, italic);
         if (!location)
-            throw EGlyphForgeError(StrFormat("The font \"%s\" is not installed.", request.Family.c_str()));
+            throw EGlyphForgeError(
+                StrFormat(CORE_TEXT("CoreMessage", "The font \"%s\" is not installed."), request.Family.c_str()));
         spec.File = location->File;
         spec.FaceIndex = location->FaceIndex;
     }

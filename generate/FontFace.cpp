@@ -13,6 +13,7 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include "font/ByteWords.h"
+#include "font/CoreText.h"
 #include "font/Errors.h"
 #include "font/Format.h"
 #include "generate/ArabicForms.h"
@@ -25,7 +26,7 @@ public:
     TFontLibrary()
     {
         if (FT_Init_FreeType(&FLibrary) != 0)
-            throw EGlyphForgeError("The font rasteriser could not be started.");
+            throw EGlyphForgeError(CORE_TEXT("CoreMessage", "The font rasteriser could not be started."));
     }
     ~TFontLibrary() { FT_Done_FreeType(FLibrary); }
     TFontLibrary(const TFontLibrary&) = delete;
@@ -262,8 +263,8 @@ struct TFontFace::TImpl {
     {
         if (FT_New_Face(Library->Handle(), Spec.File.c_str(), Spec.FaceIndex, &Face) != 0) {
             Face = nullptr;
-            throw EFOpenError(StrFormat("Cannot open file \"%s\". %s", Spec.File.c_str(),
-                                        "It is not a font file that can be read."));
+            throw EFOpenError(StrFormat(CORE_TEXT("CoreMessage", "Cannot open file \"%s\". %s"), Spec.File.c_str(),
+                                        CORE_TEXT("CoreMessage", "It is not a font file that can be read.")));
         }
         if (FT_Select_Charmap(Face, FT_ENCODING_UNICODE) != 0)
             FT_Select_Charmap(Face, FT_ENCODING_MS_SYMBOL);
@@ -296,8 +297,8 @@ struct TFontFace::TImpl {
             if (FT_Select_Size(Face, best) == 0)
                 return;
         }
-        throw EFOpenError(StrFormat("Cannot open file \"%s\". %s", Spec.File.c_str(),
-                                    "The font cannot be drawn at this size."));
+        throw EFOpenError(StrFormat(CORE_TEXT("CoreMessage", "Cannot open file \"%s\". %s"), Spec.File.c_str(),
+                                    CORE_TEXT("CoreMessage", "The font cannot be drawn at this size.")));
     }
 
     // Ascent and descent as the screen engine rounds them: each scaled value rounded up,

@@ -6,6 +6,7 @@
 #include <mutex>
 #include <stdexcept>
 
+#include "font/CoreText.h"
 #include "font/Errors.h"
 #include "font/Format.h"
 #include "generate/ArabicForms.h"
@@ -361,6 +362,6 @@ std::vector<int32_t> ClippedCodes(const TGenerationStats& stats)
 
 std::string StatusText(const TGenerationStats& stats)
 {
-    return StrFormat("Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes", stats.FMaxGlyphWidth,
-                     stats.FMaxWidthChar, stats.FMaxGlyphHeight, stats.FFontFileSize);
+    return StrFormat(CORE_TEXT("CoreMessage", "Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes"),
+                     stats.FMaxGlyphWidth, stats.FMaxWidthChar, stats.FMaxGlyphHeight, stats.FFontFileSize);
 }

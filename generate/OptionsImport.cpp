@@ -6,6 +6,7 @@
 #include <limits>
 #include <string_view>
 
+#include "font/CoreText.h"
 #include "font/Errors.h"
 #include "font/Format.h"
 #include "font/Text.h"
@@ -115,7 +116,7 @@ int FindOptionValue(const std::string& tail, const std::string& key, bool hasVal
     const std::string digits = tail.substr(digitsAt, digitsEnd - digitsAt);
     const std::optional<int> value = ToInt32(digits);
     if (!value)
-        throw EConvertError(StrFormat("'%s' is not a valid integer value", digits.c_str()));
+        throw EConvertError(StrFormat(CORE_TEXT("CoreMessage", "'%s' is not a valid integer value"), digits.c_str()));
     return *value;
 }
 
@@ -135,7 +136,7 @@ std::optional<int> FindSignedOptionValue(const std::string& tail, const std::str
     const std::string number = tail.substr(numberAt, digitsEnd - numberAt);
     const std::optional<int> value = ToInt32(number);
     if (!value)
-        throw EConvertError(StrFormat("'%s' is not a valid integer value", number.c_str()));
+        throw EConvertError(StrFormat(CORE_TEXT("CoreMessage", "'%s' is not a valid integer value"), number.c_str()));
     return value;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QList>
 
+#include "font/CoreText.h"
 #include "font/Errors.h"
 #include "font/Format.h"
 #include "font/MtkFont.h"
@@ -148,7 +149,8 @@ QImage RenderPreview(const TMtkFont& font, const TPreviewLayout& layout, TPalett
         return QImage();
     QImage image(region.Width, region.Height, QImage::Format_Indexed8);
     if (image.isNull())
-        throw EFontLimitError(StrFormat("A preview of %d x %d pixels cannot be made.", region.Width, region.Height));
+        throw EFontLimitError(StrFormat(CORE_TEXT("CoreMessage", "A preview of %d x %d pixels cannot be made."),
+                                        region.Width, region.Height));
     const TPalette colors = CreatePalette(palette);
     image.setColorTable(QList<QRgb>(colors.Argb.begin(), colors.Argb.end()));
     image.fill(PreviewBackgroundIndex(palette));

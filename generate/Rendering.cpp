@@ -2,15 +2,17 @@
 
 #include <array>
 
+#include "font/CoreText.h"
 #include "font/Text.h"
 
 namespace {
 
-constexpr std::array<TRenderModeName, 4> Names = {{
-    {TRenderMode::Smooth, "Smooth", "smooth", "Smooth"},
-    {TRenderMode::Mono, "Crisp", "mono", "Mono"},
-    {TRenderMode::MonoAuto, "Crisp, auto-hinted", "mono-auto", "Mono-Auto"},
-    {TRenderMode::Light, "Light", "light", "Light"},
+// Made at start, so the captions are remembered before the window lists them.
+const std::array<TRenderModeName, 4> Names = {{
+    {TRenderMode::Smooth, CORE_TEXT("CoreName", "Smooth"), "smooth", "Smooth"},
+    {TRenderMode::Mono, CORE_TEXT("CoreName", "Crisp"), "mono", "Mono"},
+    {TRenderMode::MonoAuto, CORE_TEXT("CoreName", "Crisp, auto-hinted"), "mono-auto", "Mono-Auto"},
+    {TRenderMode::Light, CORE_TEXT("CoreName", "Light"), "light", "Light"},
 }};
 
 } // namespace

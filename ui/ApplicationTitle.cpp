@@ -1,5 +1,7 @@
 #include "ui/ApplicationTitle.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Kept apart from Qt's application display name, which Qt would append to the caption of
@@ -11,6 +13,12 @@ QString& Title()
 }
 
 } // namespace
+
+QString TranslatedProgramTitle()
+{
+    return QCoreApplication::translate("ApplicationTitle", "%1 by %2 (aka %3)")
+        .arg(QLatin1String(ProgramNameAndVersion), QStringLiteral("Brimwick"), QStringLiteral("Sorrel"));
+}
 
 QString ApplicationTitle()
 {

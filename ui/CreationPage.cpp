@@ -37,8 +37,8 @@ TCreationPage::TCreationPage(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("tsCreation"));
     cmbPresets = Named(new TElidingComboBox, "cmbPresets");
     btnOpenTable = PictureButton(nullptr, "btnOpenTable", TIcon::OpenTable,
-                                 QStringLiteral("Select Unicode Conversion Table..."));
-    gbPreset = ListGroup(this, "gbPreset", QStringLiteral("Preset"), cmbPresets, btnOpenTable);
+                                 tr("Select Unicode Conversion Table..."));
+    gbPreset = ListGroup(this, "gbPreset", tr("Preset"), cmbPresets, btnOpenTable);
     // Over the preset list while a generation runs.
     pbFontCreate = Named(new QProgressBar(cmbPresets), "pbFontCreate");
     pbFontCreate->setTextVisible(false);
@@ -48,17 +48,16 @@ TCreationPage::TCreationPage(QWidget* parent) : QWidget(parent)
     pbFontCreate->hide();
 
     cmbFonType = Named(new TElidingComboBox, "cmbFonType");
-    cmbFonType->addItems({QStringLiteral("4 color compr., variable width (OLD compatibility mode)"),
-                          QStringLiteral("4 color compr., variable width (NEW mode)"),
-                          QStringLiteral("2 color uncompr., fix width")});
-    btnSaveFon = PictureButton(nullptr, "btnSaveFon", TIcon::SaveFont, QStringLiteral("Save As Mediatek Font..."));
-    gbSaveFon = ListGroup(this, "gbSaveFon", QStringLiteral("Save Mediatek Font"), cmbFonType, btnSaveFon);
+    cmbFonType->addItems({tr("4 color compr., variable width (OLD compatibility mode)"),
+                          tr("4 color compr., variable width (NEW mode)"), tr("2 color uncompr., fix width")});
+    btnSaveFon = PictureButton(nullptr, "btnSaveFon", TIcon::SaveFont, tr("Save As Mediatek Font..."));
+    gbSaveFon = ListGroup(this, "gbSaveFon", tr("Save Mediatek Font"), cmbFonType, btnSaveFon);
 
     pcFonts = Named(new QTabWidget(this), "pcFonts");
     tsFont01 = new TFontPage(TFontPageKind::Primary);
     tsFont02 = new TFontPage(TFontPageKind::Secondary);
-    pcFonts->addTab(tsFont01, QStringLiteral("Primary Font"));
-    pcFonts->addTab(tsFont02, QStringLiteral("Secondary Font"));
+    pcFonts->addTab(tsFont01, tr("Primary Font"));
+    pcFonts->addTab(tsFont02, tr("Secondary Font"));
     MakePictureButton(tsFont01->btnFont, TIcon::FontDialog);
     MakePictureButton(tsFont02->btnFont, TIcon::FontDialog);
     MakePictureButton(tsFont01->btnImportOptions, TIcon::ImportOptions);

@@ -114,7 +114,7 @@ void TFontFamilyCombo::SelectFamilyOrFirst(const QString& family)
 void TFontFamilyCombo::ShowFamilyHint()
 {
     setToolTip(!FFamily.isEmpty() && currentText() != FFamily
-                   ? QStringLiteral("\"%1\" is not installed: the nearest installed family draws it.").arg(FFamily)
+                   ? tr("\"%1\" is not installed: the nearest installed family draws it.").arg(FFamily)
                    : QString());
 }
 

@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "ui/CoreText.h"
 #include "ui/FontFamilyCombo.h"
 
 TFontPage::TFontPage(TFontPageKind kind, QWidget* parent) : QWidget(parent), FKind(kind)
@@ -30,15 +31,15 @@ void TFontPage::BuildControls()
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 4, 4, 4);
     grid->setVerticalSpacing(0); // six rows fit the page's design height
-    auto button = [this](const QString& name, const char* hint) {
+    auto button = [this](const QString& name, const QString& hint) {
         auto* tool = new QToolButton(this);
         tool->setObjectName(name);
         tool->setText(QStringLiteral("..."));
-        tool->setToolTip(QString::fromLatin1(hint));
+        tool->setToolTip(hint);
         return tool;
     };
-    auto checkBox = [this](const QString& name, const char* caption, bool checked) {
-        auto* box = new QCheckBox(QString::fromLatin1(caption), this);
+    auto checkBox = [this](const QString& name, const QString& caption, bool checked) {
+        auto* box = new QCheckBox(caption, this);
         box->setObjectName(name);
         box->setChecked(checked);
         return box;
@@ -54,7 +55,7 @@ void TFontPage::BuildControls()
     int row = 0;
     if (!primary) {
         cbFont02Try = checkBox(QStringLiteral("cbFont02Try"),
-                               "Try to display Primary Font's invalid chars with this font:", defaults.TryFont2);
+                               tr("Try to display Primary Font's invalid chars with this font:"), defaults.TryFont2);
         grid->addWidget(cbFont02Try, row++, 0, 1, 5);
     }
     cmbFont = new TFontFamilyCombo(this);
@@ -64,54 +65,54 @@ void TFontPage::BuildControls()
     cmbFont->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbFont->setMinimumContentsLength(14);
     grid->addWidget(cmbFont, row, 0, 1, 4);
-    btnFont = button(Named("btnFont"), "Font dialog...");
+    btnFont = button(Named("btnFont"), tr("Font dialog..."));
     grid->addWidget(btnFont, row++, 4);
 
     seFontSize = spinBox(Named("seFontSize"), FontSizeRange, primary ? defaults.FontSize : defaults.Font2Size);
-    grid->addWidget(new QLabel(QStringLiteral("Size:"), this), row, 0);
+    grid->addWidget(new QLabel(tr("Size:"), this), row, 0);
     grid->addWidget(seFontSize, row, 1);
-    cbBold = checkBox(Named("cbBold"), "Bold", false);
+    cbBold = checkBox(Named("cbBold"), tr("Bold"), false);
     grid->addWidget(cbBold, row, 2);
-    cbItalic = checkBox(Named("cbItalic"), "Italic", false);
+    cbItalic = checkBox(Named("cbItalic"), tr("Italic"), false);
     grid->addWidget(cbItalic, row++, 3);
 
     // The minimum of 0 turns a negative entry into 0.
     seOutline = spinBox(Named("seOutline"), PixelRange, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Outline:"), this), row, 0);
+    grid->addWidget(new QLabel(tr("Outline:"), this), row, 0);
     grid->addWidget(seOutline, row, 1);
     seShift = spinBox(Named("seShift"), ShiftRange, 0);
-    seShift->setToolTip(QStringLiteral("Rows the glyphs move up (down when negative)"));
-    grid->addWidget(new QLabel(QStringLiteral("Shift:"), this), row, 2, Qt::AlignRight);
+    seShift->setToolTip(tr("Rows the glyphs move up (down when negative)"));
+    grid->addWidget(new QLabel(tr("Shift:"), this), row, 2, Qt::AlignRight);
     grid->addWidget(seShift, row++, 3, Qt::AlignLeft);
 
     cmbRendering = new QComboBox(this);
     cmbRendering->setObjectName(Named("cmbRendering"));
     for (const TRenderModeName& name : RenderModeNames())
-        cmbRendering->addItem(QString::fromLatin1(name.Caption));
+        cmbRendering->addItem(CoreText(name.Caption));
     seInk = spinBox(Named("seInk"), InkRange, DefaultInk);
-    seInk->setToolTip(QStringLiteral("Coverage from which a pixel is ink: lower is bolder"));
+    seInk->setToolTip(tr("Coverage from which a pixel is ink: lower is bolder"));
     auto* renderingRow = new QHBoxLayout;
     renderingRow->addWidget(cmbRendering);
-    renderingRow->addWidget(new QLabel(QStringLiteral("Ink:"), this));
+    renderingRow->addWidget(new QLabel(tr("Ink:"), this));
     renderingRow->addWidget(seInk);
     renderingRow->addStretch(1);
-    grid->addWidget(new QLabel(QStringLiteral("Rendering:"), this), row, 0);
+    grid->addWidget(new QLabel(tr("Rendering:"), this), row, 0);
     grid->addLayout(renderingRow, row++, 1, 1, 4);
 
     if (primary) {
-        cbShapeArabic = checkBox(QStringLiteral("cbShapeArabic"), "Shape Arabic forms", defaults.ShapeArabic);
-        cbShapeArabic->setToolTip(QStringLiteral("Presentation forms the fonts lack are drawn by their shaping, and "
-                                                 "joining forms stay joined"));
+        cbShapeArabic = checkBox(QStringLiteral("cbShapeArabic"), tr("Shape Arabic forms"), defaults.ShapeArabic);
+        cbShapeArabic->setToolTip(
+            tr("Presentation forms the fonts lack are drawn by their shaping, and joining forms stay joined"));
         grid->addWidget(cbShapeArabic, row++, 0, 1, 5);
-        grid->addWidget(new QLabel(QStringLiteral("Import options from file or filename:"), this), row, 0, 1, 4);
-        btnImportOptions = button(QStringLiteral("btnImportOptions"), "Import options from filename...");
+        grid->addWidget(new QLabel(tr("Import options from file or filename:"), this), row, 0, 1, 4);
+        btnImportOptions = button(QStringLiteral("btnImportOptions"), tr("Import options from filename..."));
         grid->addWidget(btnImportOptions, row++, 4);
     } else {
         cmbBaseline2 = new QComboBox(this);
         cmbBaseline2->setObjectName(QStringLiteral("cmbBaseline2"));
         // In the order of TSecondaryBaseline.
-        cmbBaseline2->addItems({QStringLiteral("centred"), QStringLiteral("primary's")});
-        grid->addWidget(new QLabel(QStringLiteral("Baseline:"), this), row, 0);
+        cmbBaseline2->addItems({tr("centred"), tr("primary's")});
+        grid->addWidget(new QLabel(tr("Baseline:"), this), row, 0);
         grid->addWidget(cmbBaseline2, row++, 1, 1, 2);
     }
     grid->setRowStretch(row, 1);

@@ -21,7 +21,7 @@ TFontSaveDialog::TFontSaveDialog(QWidget* parent) : QFileDialog(parent)
     FBottomPanel->setFrameShape(QFrame::NoFrame);
     auto* panelLayout = new QHBoxLayout(FBottomPanel);
     panelLayout->setContentsMargins(1, 1, 1, 1);
-    FSaveFontInfo = new QCheckBox(QStringLiteral("Save Font Options Into Font"), FBottomPanel);
+    FSaveFontInfo = new QCheckBox(tr("Save Font Options Into Font"), FBottomPanel);
     FSaveFontInfo->setObjectName(QStringLiteral("SaveFontInfo"));
     FSaveFontInfo->setChecked(true);
     FSaveFontInfo->setFocusPolicy(Qt::StrongFocus);

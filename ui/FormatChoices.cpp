@@ -1,7 +1,8 @@
 #include "ui/FormatChoices.h"
 
+#include <QCoreApplication>
+
 #include "font/BdfReader.h"
-#include "font/Format.h"
 #include "font/MtkFont.h"
 #include "ui/DialogSeam.h"
 
@@ -16,10 +17,11 @@ std::optional<TFontReadSettings> AskReadSettings(TDialogSeam& dialogs, QWidget* 
         return TFontReadSettings{};
     const std::optional<int> choice = dialogs.ChooseOne(
         parent,
-        QString::fromStdString(StrFormat("The BDF font has 1 bit per pixel and every glyph is %d pixels wide. "
-                                         "Which font type should it become?",
-                                         bdf.Glyphs.front().Width)),
-        {QStringLiteral("2 color uncompr., fix width"), QStringLiteral("4 color compr., variable width")});
+        QCoreApplication::translate("TFormatChoices", "The BDF font has 1 bit per pixel and every glyph is %1 pixels "
+                                                      "wide. Which font type should it become?")
+            .arg(bdf.Glyphs.front().Width),
+        {QCoreApplication::translate("TCreationPage", "2 color uncompr., fix width"),
+         QCoreApplication::translate("TFormatChoices", "4 color compr., variable width")});
     if (!choice)
         return std::nullopt;
     return TFontReadSettings{*choice == 0};
@@ -31,9 +33,9 @@ std::optional<TBdfDepth> AskWriteDepth(TDialogSeam& dialogs, QWidget* parent, co
     if (format.Id != TFontFormatId::Bdf || font.FBitsPerPixel == 1)
         return TBdfDepth::AsFont;
     const std::optional<int> choice = dialogs.ChooseOne(
-        parent, QStringLiteral("How many bits per pixel should the BDF font have?"),
-        {QStringLiteral("2 bits: all four colours"),
-         QStringLiteral("1 bit: ink and outline, for readers that know only 1 bit")});
+        parent, QCoreApplication::translate("TFormatChoices", "How many bits per pixel should the BDF font have?"),
+        {QCoreApplication::translate("TFormatChoices", "2 bits: all four colours"),
+         QCoreApplication::translate("TFormatChoices", "1 bit: ink and outline, for readers that know only 1 bit")});
     if (!choice)
         return std::nullopt;
     return *choice == 0 ? TBdfDepth::AsFont : TBdfDepth::OneBit;

@@ -7,9 +7,9 @@
 
 namespace {
 
-QCheckBox* NewCheckBox(QWidget* parent, const char* name, const char* caption, bool checked)
+QCheckBox* NewCheckBox(QWidget* parent, const char* name, const QString& caption, bool checked)
 {
-    auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
+    auto* box = new QCheckBox(caption, parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setChecked(checked);
     return box;
@@ -27,7 +27,7 @@ QSpinBox* NewSpinBox(QWidget* parent, const char* name, TSpinRange range, int va
 } // namespace
 
 TGenerationOptionsPanel::TGenerationOptionsPanel(QWidget* parent)
-    : QGroupBox(QStringLiteral("Font Character Generation Options"), parent)
+    : QGroupBox(tr("Font Character Generation Options"), parent)
 {
     setObjectName(QStringLiteral("gbFontOptions"));
     BuildControls();
@@ -45,38 +45,40 @@ void TGenerationOptionsPanel::BuildControls()
         grid->addWidget(left, row, column);
         grid->addWidget(right, row, column + 1);
     };
-    auto label = [this](const char* text) { return new QLabel(QString::fromLatin1(text), this); };
+    auto label = [this](const QString& text) { return new QLabel(text, this); };
 
-    cbExtraNarrow = NewCheckBox(this, "cbExtraNarrow", "Cut left-right background columns", defaults.CutLeftRight);
+    cbExtraNarrow = NewCheckBox(this, "cbExtraNarrow", tr("Cut left-right background columns"), defaults.CutLeftRight);
     span(cbExtraNarrow, 0);
     seMinWidth = NewSpinBox(this, "seMinWidth", PixelRange, defaults.MinWidth);
-    pair(label("Min width:"), seMinWidth, 1, 0);
+    pair(label(tr("Min width:")), seMinWidth, 1, 0);
     seSpaceWidth = NewSpinBox(this, "seSpaceWidth", PixelRange, defaults.SpaceWidth);
-    pair(label("Space chars min width:"), seSpaceWidth, 1, 2);
-    cbSameWidthNumbers = NewCheckBox(this, "cbSameWidthNumbers", "Numbers have same width", defaults.SameWidthNumbers);
+    pair(label(tr("Space chars min width:")), seSpaceWidth, 1, 2);
+    cbSameWidthNumbers =
+        NewCheckBox(this, "cbSameWidthNumbers", tr("Numbers have same width"), defaults.SameWidthNumbers);
     span(cbSameWidthNumbers, 2);
-    cbMinusSameWidth = NewCheckBox(this, "cbMinusSameWidth", "'-' has same width as numbers", defaults.MinusSameWidth);
+    cbMinusSameWidth =
+        NewCheckBox(this, "cbMinusSameWidth", tr("'-' has same width as numbers"), defaults.MinusSameWidth);
     span(cbMinusSameWidth, 3);
-    cbRightMargin = NewCheckBox(this, "cbRightMargin", "Right margin:", defaults.RightMarginOn);
+    cbRightMargin = NewCheckBox(this, "cbRightMargin", tr("Right margin:"), defaults.RightMarginOn);
     seRightMargin = NewSpinBox(this, "seRightMargin", PixelRange, defaults.RightMargin);
     pair(cbRightMargin, seRightMargin, 4, 0);
     seMinHeight = NewSpinBox(this, "seMinHeight", PixelRange, defaults.MinHeight);
-    pair(label("Min height:"), seMinHeight, 4, 2);
-    cbTopCut = NewCheckBox(this, "cbTopCut", "Top cut:", defaults.TopCutOn);
+    pair(label(tr("Min height:")), seMinHeight, 4, 2);
+    cbTopCut = NewCheckBox(this, "cbTopCut", tr("Top cut:"), defaults.TopCutOn);
     seTopCut = NewSpinBox(this, "seTopCut", PixelRange, defaults.TopCut);
     pair(cbTopCut, seTopCut, 5, 0);
-    cbBottomCut = NewCheckBox(this, "cbBottomCut", "Bottom cut:", defaults.BottomCutOn);
+    cbBottomCut = NewCheckBox(this, "cbBottomCut", tr("Bottom cut:"), defaults.BottomCutOn);
     seBottomCut = NewSpinBox(this, "seBottomCut", PixelRange, defaults.BottomCut);
     pair(cbBottomCut, seBottomCut, 5, 2);
-    cbWidth4 = NewCheckBox(this, "cbWidth4", "Widths are div. by", defaults.WidthDivOn);
+    cbWidth4 = NewCheckBox(this, "cbWidth4", tr("Widths are div. by"), defaults.WidthDivOn);
     seWidthDiv = NewSpinBox(this, "seWidthDiv", WidthDivRange, defaults.WidthDiv);
     pair(cbWidth4, seWidthDiv, 6, 0);
-    cbDispInvalidUnicodeChars = NewCheckBox(this, "cbDispInvalidUnicodeChars", "Display Invalid Unicode Chars",
+    cbDispInvalidUnicodeChars = NewCheckBox(this, "cbDispInvalidUnicodeChars", tr("Display Invalid Unicode Chars"),
                                             defaults.DisplayInvalidChars);
     // Beside the divisor: one row less keeps the group within the page's design height.
     grid->addWidget(cbDispInvalidUnicodeChars, 6, 2, 1, 2);
     // Kept for the font-information block; no user can change it.
-    cbBackColor2 = NewCheckBox(this, "cbBackColor2", "Background color2 for 0xA0", defaults.BackColor2);
+    cbBackColor2 = NewCheckBox(this, "cbBackColor2", tr("Background color2 for 0xA0"), defaults.BackColor2);
     cbBackColor2->setEnabled(false);
     cbBackColor2->hide();
     grid->setRowStretch(7, 1);

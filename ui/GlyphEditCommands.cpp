@@ -1,5 +1,7 @@
 #include "ui/GlyphEditCommands.h"
 
+#include <QCoreApplication>
+
 #include "font/MtkFont.h"
 
 namespace {
@@ -48,7 +50,7 @@ QUndoCommand* NewPixelsCommand(TMtkFont& draft, int index, TShowGlyph show, std:
                                std::vector<TPixelChange> undo)
 {
     return new TGlyphCommand(
-        draft, index, std::move(show), QStringLiteral("Drawing"),
+        draft, index, std::move(show), QCoreApplication::translate("TGlyphEditCommands", "Drawing"),
         [undo = std::move(undo)](TMtkFont& font, int glyph) { SetGlyphPixels(font, glyph, undo); },
         [changes = std::move(changes)](TMtkFont& font, int glyph) { SetGlyphPixels(font, glyph, changes); });
 }
@@ -56,7 +58,7 @@ QUndoCommand* NewPixelsCommand(TMtkFont& draft, int index, TShowGlyph show, std:
 QUndoCommand* NewPadColorCommand(TMtkFont& draft, int index, TShowGlyph show, uint8_t oldColor, uint8_t newColor)
 {
     return new TGlyphCommand(
-        draft, index, std::move(show), QStringLiteral("Pad Colour"),
+        draft, index, std::move(show), QCoreApplication::translate("TGlyphEditCommands", "Pad Colour"),
         [oldColor](TMtkFont& font, int glyph) { SetGlyphPadColor(font, glyph, oldColor); },
         [newColor](TMtkFont& font, int glyph) { SetGlyphPadColor(font, glyph, newColor); });
 }
@@ -64,9 +66,12 @@ QUndoCommand* NewPadColorCommand(TMtkFont& draft, int index, TShowGlyph show, ui
 QUndoCommand* NewColumnCommand(TMtkFont& draft, int index, TShowGlyph show, bool added, TEdgeColumns columns)
 {
     const TGlyphEdge edge = columns.Edge;
-    const QString text = QStringLiteral("%1 Column at %2")
-                             .arg(added ? QStringLiteral("Add") : QStringLiteral("Remove"),
-                                  edge == TGlyphEdge::Left ? QStringLiteral("Left") : QStringLiteral("Right"));
+    static const char* const Texts[2][2] = {
+        {QT_TRANSLATE_NOOP("TGlyphEditCommands", "Remove Column at Left"),
+         QT_TRANSLATE_NOOP("TGlyphEditCommands", "Remove Column at Right")},
+        {QT_TRANSLATE_NOOP("TGlyphEditCommands", "Add Column at Left"),
+         QT_TRANSLATE_NOOP("TGlyphEditCommands", "Add Column at Right")}};
+    const QString text = QCoreApplication::translate("TGlyphEditCommands", Texts[added][edge == TGlyphEdge::Right]);
     // The stack redoes a change on the glyphs as they were when it was made: the same columns go.
     TGlyphChange put = [columns = std::move(columns)](TMtkFont& font, int glyph) {
         AddEdgeColumns(font, glyph, columns);

@@ -18,11 +18,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "font/Format.h"
 #include "font/MtkFont.h"
 #include "generate/PreviewLayout.h"
+#include "ui/CoreText.h"
 #include "ui/GlyphEditCommands.h"
 #include "ui/GlyphGrid.h"
+#include "ui/GlyphReadOut.h"
 
 namespace {
 
@@ -36,10 +37,17 @@ struct TColorRole {
     const char* Role;
 };
 
-// What the generator draws with each colour.
+// What the generator draws with each colour; translated where shown.
 constexpr TColorRole FourColorRoles[] = {
-    {"red", "second background"}, {"grey", "background"}, {"black", "outline"}, {"white", "ink"}};
-constexpr TColorRole TwoColorRoles[] = {{"grey", "background"}, {"white", "ink"}};
+    {QT_TRANSLATE_NOOP("TGlyphEditor", "red"), QT_TRANSLATE_NOOP("TGlyphEditor", "second background")},
+    {QT_TRANSLATE_NOOP("TGlyphEditor", "grey"), QT_TRANSLATE_NOOP("TGlyphEditor", "background")},
+    {QT_TRANSLATE_NOOP("TGlyphEditor", "black"), QT_TRANSLATE_NOOP("TGlyphEditor", "outline")},
+    {QT_TRANSLATE_NOOP("TGlyphEditor", "white"), QT_TRANSLATE_NOOP("TGlyphEditor", "ink")},
+};
+constexpr TColorRole TwoColorRoles[] = {
+    {QT_TRANSLATE_NOOP("TGlyphEditor", "grey"), QT_TRANSLATE_NOOP("TGlyphEditor", "background")},
+    {QT_TRANSLATE_NOOP("TGlyphEditor", "white"), QT_TRANSLATE_NOOP("TGlyphEditor", "ink")},
+};
 
 std::span<const TColorRole> Roles(TPaletteKind palette)
 {
@@ -98,7 +106,7 @@ TGlyphEditor::TGlyphEditor(QWidget* parent, TMtkFont& draft, int index, TUnicode
     , FUnicodeOf(std::move(unicodeOf))
 {
     setObjectName(QStringLiteral("GlyphEditor"));
-    setWindowTitle(QStringLiteral("Glyph Editor"));
+    setWindowTitle(tr("Glyph Editor"));
     FCurrentColor = Palette() == TPaletteKind::TwoColor ? 1 : 3; // the ink
     BuildControls();
     SetCurrentColor(FCurrentColor);
@@ -125,10 +133,10 @@ void TGlyphEditor::BuildControls()
     auto* top = new QHBoxLayout;
     FHeader = Named(new QLabel(this), "lblGlyph");
     top->addWidget(FHeader, 1);
-    FPrevious = Named(new QPushButton(QStringLiteral("< Previous"), this), "btnPreviousGlyph");
-    FNext = Named(new QPushButton(QStringLiteral("Next >"), this), "btnNextGlyph");
-    FPrevious->setToolTip(QStringLiteral("Previous glyph (Page Up)"));
-    FNext->setToolTip(QStringLiteral("Next glyph (Page Down)"));
+    FPrevious = Named(new QPushButton(tr("< Previous"), this), "btnPreviousGlyph");
+    FNext = Named(new QPushButton(tr("Next >"), this), "btnNextGlyph");
+    FPrevious->setToolTip(tr("Previous glyph (Page Up)"));
+    FNext->setToolTip(tr("Next glyph (Page Down)"));
     FPrevious->setShortcut(Qt::Key_PageUp);
     FNext->setShortcut(Qt::Key_PageDown);
     for (QPushButton* button : {FPrevious, FNext})
@@ -155,9 +163,8 @@ void TGlyphEditor::BuildControls()
     middle->addLayout(tools);
     layout->addLayout(middle, 1);
 
-    auto* hint = new QLabel(QStringLiteral("Left button: draw in the chosen colour. Right button: draw in the "
-                                           "background colour."),
-                            this);
+    auto* hint =
+        new QLabel(tr("Left button: draw in the chosen colour. Right button: draw in the background colour."), this);
     layout->addWidget(hint);
     FRefusal = Named(new QLabel(this), "lblRefusal");
     FRefusal->setWordWrap(true);
@@ -167,8 +174,8 @@ void TGlyphEditor::BuildControls()
 
     auto* bottom = new QHBoxLayout;
     // Fixed captions keep the buttons in place; the hint names the change.
-    auto* undo = Named(new QPushButton(QStringLiteral("Undo"), this), "btnUndo");
-    auto* redo = Named(new QPushButton(QStringLiteral("Redo"), this), "btnRedo");
+    auto* undo = Named(new QPushButton(tr("Undo"), this), "btnUndo");
+    auto* redo = Named(new QPushButton(tr("Redo"), this), "btnRedo");
     undo->setShortcut(QKeySequence::Undo);
     redo->setShortcut(QKeySequence::Redo);
     auto* redoAlso = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this);
@@ -178,9 +185,9 @@ void TGlyphEditor::BuildControls()
     connect(&FUndo, &QUndoStack::canUndoChanged, undo, &QWidget::setEnabled);
     connect(&FUndo, &QUndoStack::canRedoChanged, redo, &QWidget::setEnabled);
     connect(&FUndo, &QUndoStack::undoTextChanged, undo,
-            [undo](const QString& text) { undo->setToolTip(QStringLiteral("Undo %1 (Ctrl+Z)").arg(text)); });
+            [undo](const QString& text) { undo->setToolTip(tr("Undo %1 (Ctrl+Z)").arg(text)); });
     connect(&FUndo, &QUndoStack::redoTextChanged, redo,
-            [redo](const QString& text) { redo->setToolTip(QStringLiteral("Redo %1 (Ctrl+Y)").arg(text)); });
+            [redo](const QString& text) { redo->setToolTip(tr("Redo %1 (Ctrl+Y)").arg(text)); });
     for (QPushButton* button : {undo, redo}) {
         button->setAutoDefault(false);
         button->setEnabled(false);
@@ -188,9 +195,9 @@ void TGlyphEditor::BuildControls()
     }
     bottom->addStretch(1);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* apply = Named(buttons->addButton(QStringLiteral("Apply"), QDialogButtonBox::AcceptRole), "btnApply");
+    QPushButton* apply = Named(buttons->addButton(tr("Apply"), QDialogButtonBox::AcceptRole), "btnApply");
     Named(buttons->addButton(QDialogButtonBox::Cancel), "btnCancel");
-    apply->setToolTip(QStringLiteral("Put the edited glyphs into the font"));
+    apply->setToolTip(tr("Put the edited glyphs into the font"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     bottom->addWidget(buttons);
@@ -199,7 +206,7 @@ void TGlyphEditor::BuildControls()
 
 QWidget* TGlyphEditor::BuildColorTools()
 {
-    auto* group = new QGroupBox(QStringLiteral("Colour"), this);
+    auto* group = new QGroupBox(tr("Colour"), this);
     auto* grid = new QGridLayout(group);
     FColors = new QButtonGroup(group);
     const TPalette palette = CreatePalette(Palette());
@@ -211,9 +218,8 @@ QWidget* TGlyphEditor::BuildColorTools()
         button->setIcon(Swatch(palette.Argb[color]));
         button->setText(QString::number(color));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        button->setToolTip(QStringLiteral("Colour %1, %2: %3")
-                               .arg(color)
-                               .arg(QString::fromLatin1(roles[color].Name), QString::fromLatin1(roles[color].Role)));
+        button->setToolTip(tr("Colour %1, %2: %3")
+                               .arg(QString::number(color), tr(roles[color].Name), tr(roles[color].Role)));
         FColors->addButton(button, static_cast<int>(color));
         grid->addWidget(button, static_cast<int>(color) / 2, static_cast<int>(color) % 2);
     }
@@ -221,15 +227,14 @@ QWidget* TGlyphEditor::BuildColorTools()
             [this](int color) { SetCurrentColor(static_cast<uint8_t>(color)); });
 
     FPicker = Named(new QToolButton(group), "btnPicker");
-    FPicker->setText(QStringLiteral("Pick Colour"));
-    FPicker->setToolTip(QStringLiteral("Click a pixel to draw on in its colour"));
+    FPicker->setText(tr("Pick Colour"));
+    FPicker->setToolTip(tr("Click a pixel to draw on in its colour"));
     FPicker->setCheckable(true);
     grid->addWidget(FPicker, 2, 0, 1, 2);
 
-    grid->addWidget(new QLabel(QStringLiteral("Pad colour:"), group), 3, 0);
+    grid->addWidget(new QLabel(tr("Pad colour:"), group), 3, 0);
     FPadColor = Named(new QComboBox(group), "cmbPadColor");
-    FPadColor->setToolTip(QStringLiteral("Fills the glyph's rows up to a multiple of 4 pixels in an OLD "
-                                         "compatibility mode file"));
+    FPadColor->setToolTip(tr("Fills the glyph's rows up to a multiple of 4 pixels in an OLD compatibility mode file"));
     for (size_t color = 0; color < roles.size(); ++color)
         FPadColor->addItem(Swatch(palette.Argb[color]), QString::number(color));
     // Only the 4-colour files carry a pad colour.
@@ -241,24 +246,33 @@ QWidget* TGlyphEditor::BuildColorTools()
 
 QWidget* TGlyphEditor::BuildWidthTools()
 {
-    auto* group = new QGroupBox(QStringLiteral("Width"), this);
+    auto* group = new QGroupBox(tr("Width"), this);
+    // The buttons name the glyph's edges, which the grid shows left to right in every language.
+    group->setLayoutDirection(Qt::LeftToRight);
     auto* grid = new QGridLayout(group);
     const struct {
         const char* Name;
         const char* Text;
+        const char* Hint;
         bool Add;
         TGlyphEdge Edge;
-    } changes[] = {{"btnAddLeftColumn", "Add at Left", true, TGlyphEdge::Left},
-                   {"btnRemoveLeftColumn", "Remove at Left", false, TGlyphEdge::Left},
-                   {"btnAddRightColumn", "Add at Right", true, TGlyphEdge::Right},
-                   {"btnRemoveRightColumn", "Remove at Right", false, TGlyphEdge::Right}};
+    } changes[] = {
+        {"btnAddLeftColumn", QT_TRANSLATE_NOOP("TGlyphEditor", "Add at Left"),
+         QT_TRANSLATE_NOOP("TGlyphEditor", "Add a column of background at the glyph's left edge"), true,
+         TGlyphEdge::Left},
+        {"btnRemoveLeftColumn", QT_TRANSLATE_NOOP("TGlyphEditor", "Remove at Left"),
+         QT_TRANSLATE_NOOP("TGlyphEditor", "Remove the column at the glyph's left edge"), false, TGlyphEdge::Left},
+        {"btnAddRightColumn", QT_TRANSLATE_NOOP("TGlyphEditor", "Add at Right"),
+         QT_TRANSLATE_NOOP("TGlyphEditor", "Add a column of background at the glyph's right edge"), true,
+         TGlyphEdge::Right},
+        {"btnRemoveRightColumn", QT_TRANSLATE_NOOP("TGlyphEditor", "Remove at Right"),
+         QT_TRANSLATE_NOOP("TGlyphEditor", "Remove the column at the glyph's right edge"), false, TGlyphEdge::Right},
+    };
     int position = 0;
     for (const auto& change : changes) {
-        auto* button = Named(new QPushButton(QString::fromLatin1(change.Text), group), change.Name);
+        auto* button = Named(new QPushButton(tr(change.Text), group), change.Name);
         button->setAutoDefault(false);
-        const QString side = change.Edge == TGlyphEdge::Left ? QStringLiteral("left") : QStringLiteral("right");
-        button->setToolTip(change.Add ? QStringLiteral("Add a column of background at the glyph's %1 edge").arg(side)
-                                      : QStringLiteral("Remove the column at the glyph's %1 edge").arg(side));
+        button->setToolTip(tr(change.Hint));
         const bool add = change.Add;
         const TGlyphEdge edge = change.Edge;
         connect(button, &QPushButton::clicked, this, [this, add, edge] { ChangeWidth(add, edge); });
@@ -266,9 +280,8 @@ QWidget* TGlyphEditor::BuildWidthTools()
         ++position;
     }
     if (!FDraft.FVariableWidth) {
-        auto* note = new QLabel(QStringLiteral("Fixed-width font: every glyph gains or loses the column, so all "
-                                               "stay as wide as glyph 0."),
-                                group);
+        auto* note = new QLabel(
+            tr("Fixed-width font: every glyph gains or loses the column, so all stay as wide as glyph 0."), group);
         note->setWordWrap(true);
         grid->addWidget(note, 2, 0, 1, 2);
     }
@@ -284,8 +297,7 @@ void TGlyphEditor::ShowGlyph(int index)
     const int height = glyph ? std::max(glyph->Height(), 1) : 1;
     FGrid->SetGlyph(glyph, std::clamp(GridHeight / height, MinCellSize, MaxCellSize));
     const uint16_t unicode = FUnicodeOf ? FUnicodeOf(FIndex) : 0;
-    FHeader->setText(QString::fromStdString(StrFormat("Character = %d (0x%.4X), Unicode = %d (0x%.4X), Width = %d",
-                                                      FIndex, FIndex, unicode, unicode, glyph ? glyph->Width() : 0)));
+    FHeader->setText(GlyphReadOut(FIndex, unicode, glyph ? glyph->Width() : 0));
     const QSignalBlocker blocker(FPadColor);
     FPadColor->setCurrentIndex(std::min<int>(FDraft.GetPadColor(FIndex), FPadColor->count() - 1));
     FPrevious->setEnabled(FIndex > 0);
@@ -380,7 +392,7 @@ void TGlyphEditor::ChangeWidth(bool add, TGlyphEdge edge)
             columns = RemoveEdgeColumns(FDraft, FIndex, edge);
         }
     } catch (const EGlyphEditError& refused) {
-        ShowRefusal(QString::fromStdString(refused.what()));
+        ShowRefusal(CoreText(refused.what()));
         return;
     }
     ShowRefusal({});

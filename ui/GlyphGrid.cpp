@@ -15,6 +15,8 @@ constexpr int Border = 1; // a frame around the glyph, in the preview's frame co
 
 TGlyphGrid::TGlyphGrid(QWidget* parent) : QWidget(parent)
 {
+    // The glyph as the phone draws it, in right-to-left languages too.
+    setLayoutDirection(Qt::LeftToRight);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setCursor(Qt::CrossCursor);
 }

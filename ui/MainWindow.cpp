@@ -20,7 +20,6 @@
 
 #include "font/Errors.h"
 #include "font/FileFormats.h"
-#include "font/Format.h"
 #include "generate/FontEngine.h"
 #include "generate/FontTypeChoice.h"
 #include "generate/OptionsText.h"
@@ -28,17 +27,21 @@
 #include "ui/ApplicationTitle.h"
 #include "ui/BusyCursor.h"
 #include "ui/ControlFactory.h"
+#include "ui/CoreText.h"
 #include "ui/CreationPage.h"
 #include "ui/FileDropGate.h"
 #include "ui/FontFamilyCombo.h"
 #include "ui/FontPage.h"
 #include "ui/FormatChoices.h"
 #include "ui/GlyphEditor.h"
+#include "ui/GlyphReadOut.h"
 #include "ui/PreviewArea.h"
 #include "ui/SampleText.h"
 #include "ui/SplitterBar.h"
 #include "ui/StatusLine.h"
 #include "ui/ToolsPage.h"
+#include "ui/WindowError.h"
+#include "ui/WindowMessages.h"
 #include "ui/ZoomBox.h"
 
 namespace {
@@ -53,20 +56,6 @@ QFont WindowFont()
     return font;
 }
 
-// Why the type just left the fixed width, and the way back to it.
-std::string FixedWidthFallbackMessage(const TGenerationStats& stats, int minWidth, int fixedMinWidth)
-{
-    return StrFormat("Character %d is %d pixels wide, wider than \"Min width:\" %d, so the font type went back to "
-                     "\"4 color compr., variable width (OLD compatibility mode)\". Choose \"2 color uncompr., fix "
-                     "width\" again: it raises \"Min width:\" to %d.",
-                     stats.FMaxWidthChar, stats.FMaxGlyphWidth, minWidth, fixedMinWidth);
-}
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 } // namespace
 
 TfrmMain::TfrmMain(QString defaultTableFile, std::unique_ptr<TDialogSeam> dialogs, QWidget* parent)
@@ -78,7 +67,8 @@ TfrmMain::TfrmMain(QString defaultTableFile, std::unique_ptr<TDialogSeam> dialog
     FCaption = ApplicationTitle();
     setWindowTitle(FCaption);
     setFont(WindowFont());
-    FDocument.SetMessageSink([this](const std::string& message) { ShowMessage(message, TMessageKind::Error); });
+    FDocument.SetMessageSink(
+        [this](const std::string& message) { ShowMessage(CoreText(message), TMessageKind::Error); });
     connect(&FDocument, &TFontDocument::Changed, this, &TfrmMain::DocumentChanged);
     BuildControls();
     // The pages at least as large as their groups need, the preview as high as designed.
@@ -109,8 +99,8 @@ void TfrmMain::BuildControls()
     pcMain = Named(new QTabWidget, "pcMain");
     tsCreation = new TCreationPage;
     tsTools = new TToolsPage;
-    pcMain->addTab(tsCreation, QStringLiteral("Font Creation"));
-    pcMain->addTab(tsTools, QStringLiteral("Font Tools"));
+    pcMain->addTab(tsCreation, tr("Font Creation"));
+    pcMain->addTab(tsTools, tr("Font Tools"));
     FTopPane->setWidget(pcMain);
     connect(pcMain, &QTabWidget::currentChanged, this, &TfrmMain::pcMainChange);
 
@@ -237,11 +227,12 @@ void TfrmMain::FormShow()
     if (QFileInfo::exists(FDefaultTableFile))
         RunHandler([this] { LoadTableFile(FDefaultTableFile); });
     else
-        FPreviewArea->SetPlaceholder(
-            QStringLiteral("No conversion table was found at \"%1\". Load one with the button \"Select Unicode "
-                           "Conversion Table...\" beside the preset list on \"Font Creation\", or drop %2 on the "
-                           "window; then pick a preset.")
-                .arg(FDefaultTableFile, QString::fromStdString(TableFileKind().DescriptionWithExtensions())));
+        FPreviewArea->SetPlaceholder(tr("No conversion table was found at \"%1\". Load one with the button \"%2\" "
+                                        "beside the preset list on \"%3\", or drop %4 on the window; then pick a "
+                                        "preset.")
+                                         .arg(FDefaultTableFile, tsCreation->btnOpenTable->toolTip(),
+                                              pcMain->tabText(pcMain->indexOf(tsCreation)),
+                                              CoreText(TableFileKind().DescriptionWithExtensions())));
     // Closed from the event loop, once this show and the first generation are over.
     QMetaObject::invokeMethod(this, [this] { WMCloseSplash(); }, Qt::QueuedConnection);
 }
@@ -299,7 +290,7 @@ void TfrmMain::LoadTableFile(const QString& fileName)
     } catch (const EGlyphForgeError& error) {
         if (FDocument.Table().PresetIds().Count() == 0)
             throw;
-        throw EGlyphForgeError(error.what() + std::string(" The presets in use are kept."));
+        throw EWindowError(tr("%1 The presets in use are kept.").arg(CoreText(error.what())));
     }
     FPreviewArea->SetPlaceholder(QString());
     tsCreation->cmbPresets->clear();
@@ -384,9 +375,8 @@ void TfrmMain::FormMouseMove(int x, int y)
         return;
     }
     const uint16_t unicode = FDocument.Table().CharUnicode(index);
-    StatusBar->ShowReadOut(QString::fromStdString(
-        StrFormat("Character = %d (0x%.4X), Unicode = %d (0x%.4X), Width = %d", index, index, unicode, unicode,
-                  GlyphRects().GlyphRects()[static_cast<size_t>(index)].GlyphWidth())));
+    StatusBar->ShowReadOut(
+        GlyphReadOut(index, unicode, GlyphRects().GlyphRects()[static_cast<size_t>(index)].GlyphWidth()));
 }
 
 void TfrmMain::DrawSampleText(const QString& text)
@@ -410,8 +400,9 @@ void TfrmMain::DrawSampleText(const QString& text)
             tsTools->ShowSample(QPixmap());
         }
     }
-    tsTools->lblSampleTextWinInfo->setText(QString::fromStdString(
-        StrFormat("Text width: %d | Text window size: %dx%d", total, size.width(), size.height())));
+    tsTools->lblSampleTextWinInfo->setText(
+        tr("Text width: %1 | Text window size: %2x%3")
+            .arg(QString::number(total), QString::number(size.width()), QString::number(size.height())));
 }
 
 void TfrmMain::DocumentChanged(TDocumentChanges changes)
@@ -560,8 +551,8 @@ void TfrmMain::btnFontClick(TFontPage& page)
 void TfrmMain::btnImportOptionsClick()
 {
     const TFontFormat& mediatek = FontFormat(TFontFormatId::Mediatek);
-    OpenDialog.SetUp(QStringLiteral("Select GlyphForgeTool created mediatek font..."),
-                     QString::fromStdString(mediatek.OpenFilter), QString::fromStdString(mediatek.DefaultExtension()));
+    OpenDialog.SetUp(tr("Select GlyphForgeTool created mediatek font..."), CoreText(mediatek.OpenFilter),
+                     QString::fromStdString(mediatek.DefaultExtension()));
     const std::optional<QString> chosen = FDialogs->OpenFile(this, OpenDialog);
     if (!chosen)
         return;
@@ -579,10 +570,9 @@ void TfrmMain::btnImportOptionsClick()
         throw;
     }
     if (origin == TImportOrigin::Nothing) {
-        const std::string name = QFileInfo(*chosen).fileName().toStdString();
-        ShowMessage(StrFormat("\"%s\" holds no options: no options were saved into it, and its name is no options "
-                              "text such as a saved font's proposed name. The options stay as they are.",
-                              name.c_str()),
+        ShowMessage(tr("\"%1\" holds no options: no options were saved into it, and its name is no options text "
+                       "such as a saved font's proposed name. The options stay as they are.")
+                        .arg(QFileInfo(*chosen).fileName()),
                     TMessageKind::Information);
         return;
     }
@@ -593,8 +583,9 @@ void TfrmMain::btnImportOptionsClick()
 void TfrmMain::btnSaveFonClick()
 {
     if (FDocument.Table().LastCharIndex() <= 0) {
-        ShowMessage("Nothing to save: load a conversion table with \"Select Unicode Conversion Table...\" beside the "
-                    "preset list, and pick a preset with more than one character first.",
+        ShowMessage(tr("Nothing to save: load a conversion table with \"%1\" beside the preset list, and pick a "
+                       "preset with more than one character first.")
+                        .arg(tsCreation->btnOpenTable->toolTip()),
                     TMessageKind::Information);
     } else {
         const TFontFormat& mediatek = FontFormat(TFontFormatId::Mediatek);
@@ -602,8 +593,7 @@ void TfrmMain::btnSaveFonClick()
             QString::fromStdString(ProposedFontFileName(FDocument.Options(), FDocument.Stats().FMaxGlyphHeight));
         // The tools page's save commands propose the same name afterwards, with their own extension.
         SaveDialog.FileName = proposed;
-        const TFileDialogSpec spec{QStringLiteral("Save As Mediatek Font..."),
-                                   QString::fromStdString(mediatek.SaveFilter),
+        const TFileDialogSpec spec{tsCreation->btnSaveFon->toolTip(), CoreText(mediatek.SaveFilter),
                                    QString::fromStdString(mediatek.DefaultExtension()), proposed};
         if (const std::optional<TFontSaveChoice> chosen = FDialogs->SaveFont(this, spec, false)) {
             {
@@ -611,8 +601,8 @@ void TfrmMain::btnSaveFonClick()
                 FDocument.SaveFont(chosen->FileName.toStdString(), chosen->SaveOptions);
             }
             if (chosen->SaveOptions && FDocument.EditedSinceGeneration())
-                ShowMessage("The options saved into the font describe it as they generated it, before the glyph "
-                            "edits.",
+                ShowMessage(tr("The options saved into the font describe it as they generated it, before the "
+                               "glyph edits."),
                             TMessageKind::Information);
         }
     }
@@ -650,7 +640,7 @@ void TfrmMain::GenerateFont()
         QMetaObject::invokeMethod(
             this,
             [this, message = FixedWidthFallbackMessage(FDocument.Stats(), FDocument.Options().MinWidth,
-                                                       FDocument.FixedMinWidth())] {
+                                                       FDocument.FixedMinWidth(), *tsCreation->cmbFonType)] {
                 ShowMessage(message, TMessageKind::Information);
             },
             Qt::QueuedConnection);
@@ -667,26 +657,28 @@ void TfrmMain::RunHandler(const std::function<void()>& handler)
     try {
         handler();
     } catch (const std::bad_alloc&) {
-        ShowMessage("Out of memory", TMessageKind::Error);
+        ShowMessage(tr("Out of memory"), TMessageKind::Error);
+    } catch (const EWindowError& error) {
+        ShowMessage(error.Text(), TMessageKind::Error);
     } catch (const std::exception& error) {
-        ShowMessage(error.what(), TMessageKind::Error);
+        ShowMessage(CoreText(error.what()), TMessageKind::Error);
     }
 }
 
-void TfrmMain::ShowMessage(const std::string& text, TMessageKind kind)
+void TfrmMain::ShowMessage(const QString& text, TMessageKind kind)
 {
     // Never hidden under the splash (an error of the first table load), and answered with the
     // normal cursor even inside a busy operation.
     WMCloseSplash();
     const TNormalCursor normal;
-    FDialogs->ShowMessage(this, QString::fromStdString(text), kind);
+    FDialogs->ShowMessage(this, text, kind);
 }
 
 void TfrmMain::btnOpenTableClick()
 {
     const TFileKind& tables = TableFileKind();
-    OpenDialog.SetUp(QStringLiteral("Select Unicode Conversion Table..."), Text(tables.OpenFilter),
-                     Text(tables.DefaultExtension()));
+    OpenDialog.SetUp(tsCreation->btnOpenTable->toolTip(), CoreText(tables.OpenFilter),
+                     QString::fromStdString(tables.DefaultExtension()));
     if (const std::optional<QString> chosen = FDialogs->OpenFile(this, OpenDialog)) {
         OpenDialog.FileName = *chosen;
         LoadTableFile(*chosen);
@@ -696,7 +688,7 @@ void TfrmMain::btnOpenTableClick()
 
 void TfrmMain::OpenFontCommand(const QString& title, const TFontFormat& format)
 {
-    OpenDialog.SetUp(title, Text(format.OpenFilter), Text(format.DefaultExtension()));
+    OpenDialog.SetUp(title, CoreText(format.OpenFilter), QString::fromStdString(format.DefaultExtension()));
     if (const std::optional<QString> chosen = FDialogs->OpenFile(this, OpenDialog))
         OpenFontFile(*chosen, format);
 }
@@ -724,7 +716,8 @@ void TfrmMain::SaveFontCommand(const QString& title, const TFontFormat& format)
 {
     const int glyphs = FDocument.Font().GlyphCount();
     if (glyphs == 0) {
-        ShowMessage("Nothing to save: open a font here, or pick a preset on \"Font Creation\", first.",
+        ShowMessage(tr("Nothing to save: open a font here, or pick a preset on \"%1\", first.")
+                        .arg(pcMain->tabText(pcMain->indexOf(tsCreation))),
                     TMessageKind::Information);
         return;
     }
@@ -737,7 +730,7 @@ void TfrmMain::SaveFontCommand(const QString& title, const TFontFormat& format)
         if (path.empty() || path.back() != '/')
             path += '/';
     } else {
-        SaveDialog.SetUp(title, Text(format.SaveFilter), Text(format.DefaultExtension()));
+        SaveDialog.SetUp(title, CoreText(format.SaveFilter), QString::fromStdString(format.DefaultExtension()));
         const std::optional<QString> chosen = FDialogs->SaveFile(this, SaveDialog);
         if (!chosen)
             return;
@@ -751,20 +744,19 @@ void TfrmMain::SaveFontCommand(const QString& title, const TFontFormat& format)
         TBusyCursor busy;
         FDocument.WriteFontFile(format, path, *depth);
     }
-    StatusBar->ShowNote(QString::fromStdString(format.Extensions.empty()
-                                                   ? StrFormat("Wrote %d glyph BMPs to \"%s\".", glyphs, path.c_str())
-                                                   : StrFormat("Wrote %d glyphs to \"%s\".", glyphs, path.c_str())));
+    StatusBar->ShowNote((format.Extensions.empty() ? tr("Wrote %1 glyph BMPs to \"%2\".")
+                                                   : tr("Wrote %1 glyphs to \"%2\"."))
+                            .arg(QString::number(glyphs), QString::fromStdString(path)));
 }
 
 void TfrmMain::OpenDroppedFiles(const QList<QUrl>& urls)
 {
     if (urls.size() != 1) {
-        ShowMessage("Drop one file at a time.", TMessageKind::Error);
+        ShowMessage(tr("Drop one file at a time."), TMessageKind::Error);
         return;
     }
     if (!urls[0].isLocalFile()) {
-        const std::string shown = urls[0].toDisplayString().toStdString();
-        ShowMessage(StrFormat("\"%s\" is not a file on this computer.", shown.c_str()), TMessageKind::Error);
+        ShowMessage(tr("\"%1\" is not a file on this computer.").arg(urls[0].toDisplayString()), TMessageKind::Error);
         return;
     }
     OpenDroppedFile(urls[0].toLocalFile());
@@ -786,15 +778,7 @@ void TfrmMain::OpenDroppedFile(const QString& fileName)
     }
     const TFontFormat* format = FontFormatOf(path);
     if (!format || !format->Read) {
-        std::vector<std::string> kinds;
-        for (const TFontFormat& readable : FontFormats())
-            if (readable.Read)
-                kinds.push_back(readable.DescriptionWithExtensions());
-        kinds.push_back(TableFileKind().DescriptionWithExtensions());
-        const std::string name = fileName.mid(fileName.lastIndexOf(QLatin1Char('/')) + 1).toStdString();
-        ShowMessage(StrFormat("\"%s\" cannot be opened here. Drop %s.", name.c_str(),
-                              JoinTexts(kinds, ", ", " or ").c_str()),
-                    TMessageKind::Error);
+        ShowMessage(UnopenableDropMessage(fileName), TMessageKind::Error);
         return;
     }
     // Opened fonts belong to "Font Tools", where returning to "Font Creation" is what replaces them.
@@ -821,7 +805,7 @@ bool TfrmMain::MayReplaceFont()
 {
     if (!FDocument.HasUnsavedEdits())
         return true;
-    if (!FDialogs->ConfirmDiscard(this, QStringLiteral("The font has glyph edits that are not saved. Discard them?")))
+    if (!FDialogs->ConfirmDiscard(this, tr("The font has glyph edits that are not saved. Discard them?")))
         return false;
     FDocument.DiscardEdits();
     return true;

@@ -128,7 +128,7 @@ private:
     void OpenDroppedFile(const QString& fileName);
     // The edge of every handler: an error becomes a message box, nothing is thrown on.
     void RunHandler(const std::function<void()>& handler);
-    void ShowMessage(const std::string& text, TMessageKind kind);
+    void ShowMessage(const QString& text, TMessageKind kind);
 
     // --- glyph edits and what keeps them from being lost ---
     // True when the font may be replaced: nothing unsaved is in hand, or the user discards it.

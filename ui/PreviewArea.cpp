@@ -32,6 +32,8 @@ TPreviewArea::TPreviewArea(QWidget* parent)
     , FVertical(new QScrollBar(Qt::Vertical, this))
     , FHorizontal(new QScrollBar(Qt::Horizontal, this))
 {
+    // Glyphs run in code order, as on the phone, in right-to-left languages too.
+    setLayoutDirection(Qt::LeftToRight);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent, false);

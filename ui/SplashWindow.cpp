@@ -51,7 +51,7 @@ void TfrmSplash::FormCreate()
     // The pictures live in the library; a static library needs its resources pulled in.
     Q_INIT_RESOURCE(resources);
 
-    SetApplicationTitle(QString::fromLatin1(ProgramTitle));
+    SetApplicationTitle(TranslatedProgramTitle());
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(ClientWidth, ClientHeight);
 
@@ -67,7 +67,7 @@ void TfrmSplash::FormCreate()
     imgTextBack->setGeometry(QRect(TextBackPos, textBack.size()));
     imgTextBack->setPixmap(QPixmap::fromImage(textBack));
 
-    FStatusText = QStringLiteral("GlyphForgeTool 0.6.4 is starting...");
+    FStatusText = tr("%1 is starting...").arg(QLatin1String(ProgramNameAndVersion));
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->setGeometry(7, 82, 227, 14);
     lblStatus->setAlignment(Qt::AlignCenter);

@@ -6,6 +6,8 @@
 #include <QTimer>
 
 #include "generate/Generator.h"
+#include "ui/CoreText.h"
+#include "ui/GlyphReadOut.h"
 
 namespace {
 
@@ -19,20 +21,16 @@ QLabel* Panel(QWidget* parent)
     return panel;
 }
 
-QString Hex(unsigned value)
-{
-    return QString::number(value, 16).toUpper().rightJustified(4, QLatin1Char('0'));
-}
-
 // "0x0041 U+1EA8 “Ẩ”, top 1", as the command line's report names it.
 QString ClippedGlyphText(const TClippedGlyph& glyph)
 {
-    QString text = QStringLiteral("0x%1 U+%2 \u201C%3\u201D")
-                       .arg(Hex(static_cast<unsigned>(glyph.Code)), Hex(glyph.Unicode), QString(QChar(glyph.Unicode)));
+    QString text = TStatusLine::tr("0x%1 U+%2 \u201C%3\u201D")
+                       .arg(HexCode(static_cast<unsigned>(glyph.Code)), HexCode(glyph.Unicode),
+                            QString(QChar(glyph.Unicode)));
     if (glyph.Rows.Top > 0)
-        text += QStringLiteral(", top %1").arg(glyph.Rows.Top);
+        text += TStatusLine::tr(", top %1").arg(glyph.Rows.Top);
     if (glyph.Rows.Bottom > 0)
-        text += QStringLiteral(", bottom %1").arg(glyph.Rows.Bottom);
+        text += TStatusLine::tr(", bottom %1").arg(glyph.Rows.Bottom);
     return text;
 }
 
@@ -45,7 +43,11 @@ TStatusLine::TStatusLine(QWidget* zoom, QWidget* parent) : QStatusBar(parent)
     FPanels[0] = Panel(this);
     FPanels[1] = Panel(this);
     // Room for the longest statistics line in the window's own font.
-    const QString widestStatus = QStringLiteral("Font: Max Width = 255 (Char 65535), Height = 255, FileSize = 99999999 bytes");
+    TGenerationStats widest;
+    widest.FMaxGlyphWidth = widest.FMaxGlyphHeight = 255;
+    widest.FMaxWidthChar = 65535;
+    widest.FFontFileSize = 99999999;
+    const QString widestStatus = CoreText(StatusText(widest));
     FPanels[0]->setFixedWidth(
         std::max(350, FPanels[0]->fontMetrics().horizontalAdvance(widestStatus) + 2 * FPanels[0]->frameWidth() + 4));
     FPanels[1]->setMinimumWidth(50);
@@ -73,10 +75,10 @@ TStatusLine::TStatusLine(QWidget* zoom, QWidget* parent) : QStatusBar(parent)
 
 void TStatusLine::ShowStatistics(const TGenerationStats& stats)
 {
-    FPanels[0]->setText(QString::fromStdString(StatusText(stats)));
+    FPanels[0]->setText(CoreText(StatusText(stats)));
     const QString refusal = stats.FSizeLimitMessage.empty()
                                 ? QString()
-                                : QStringLiteral("Cannot be saved: ") + QString::fromStdString(stats.FSizeLimitMessage);
+                                : tr("Cannot be saved: %1").arg(CoreText(stats.FSizeLimitMessage));
     FSizeLimitPanel->setText(refusal);
     FSizeLimitPanel->setToolTip(refusal);
     FSizeLimitPanel->setVisible(!refusal.isEmpty());
@@ -85,9 +87,9 @@ void TStatusLine::ShowStatistics(const TGenerationStats& stats)
     FClippedPanel->setVisible(!clipped.empty());
     if (clipped.empty())
         return;
-    FClippedPanel->setText(clipped.size() == 1 ? QStringLiteral("1 glyph clipped")
-                                               : QStringLiteral("%1 glyphs clipped").arg(clipped.size()));
-    FClippedPanel->setToolTip(QStringLiteral("Ink cut at the top or bottom of the cell; the first: %1")
+    const int count = static_cast<int>(clipped.size());
+    FClippedPanel->setText(count == 1 ? tr("1 glyph clipped") : tr("%n glyphs clipped", "", count));
+    FClippedPanel->setToolTip(tr("Ink cut at the top or bottom of the cell; the first: %1")
                                   .arg(ClippedGlyphText(clipped.front())));
 }
 

@@ -103,6 +103,11 @@ else
     fi
     kill "$gui_pid" 2>/dev/null; wait "$gui_pid" 2>/dev/null; gui_pid=""
 
+    for ts in "$source_dir"/translations/*.ts; do
+        qm="share/glyphforgetool/translations/$(basename "$ts" .ts).qm"
+        check "$qm is a compiled translation" sh -c '[ "$(od -An -tx1 -N4 "$1" | tr -d " ")" = 3cb86418 ]' sh "$prefix/$qm"
+    done
+
     desktop="$prefix/share/applications/glyphforgetool.desktop"
     check "desktop entry exists" test -s "$desktop"
     check "desktop entry starts glyphforgetool" grep -qx 'Exec=glyphforgetool' "$desktop"

@@ -1,5 +1,7 @@
 #include "UiTestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QTimer>
 
@@ -9,6 +11,19 @@ void WriteTestTable(const QString& fileName)
     if (!file.open(QIODevice::WriteOnly))
         return;
     file.write("[1]\nDescription=ASCII\nMAX=0x7F\n\n[2]\nDescription=Three\nMAX=2\n0=0x41\n1=0x42\n2=0x43\n");
+}
+
+void ExpectShownWhole(const QWidget* control, const QWidget* page)
+{
+    EXPECT_GE(control->width(), control->sizeHint().width()) << control->objectName().toStdString();
+    ExpectInside(control, page);
+}
+
+void ExpectInside(const QWidget* control, const QWidget* page)
+{
+    for (const QWidget* inner = control; inner != page; inner = inner->parentWidget())
+        EXPECT_TRUE(inner->parentWidget()->rect().contains(inner->geometry()))
+            << control->objectName().toStdString() << " sticks out of " << inner->parentWidget()->objectName().toStdString();
 }
 
 void AnswerNextDialog(std::function<void(QWidget*)> answer)

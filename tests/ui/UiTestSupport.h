@@ -111,6 +111,11 @@ private:
 // A table of 128 characters (identity) and a second preset of 3.
 void WriteTestTable(const QString& fileName);
 
+// Not narrower than its caption needs, and inside every box around it up to the page.
+void ExpectShownWhole(const QWidget* control, const QWidget* page);
+// Inside every box around it up to the page.
+void ExpectInside(const QWidget* control, const QWidget* page);
+
 // Calls Answer with the next modal dialog as soon as it runs.
 void AnswerNextDialog(std::function<void(QWidget*)> answer);
 

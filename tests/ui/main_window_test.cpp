@@ -31,15 +31,6 @@ bool IsCaption(const QWidget* control)
     return qobject_cast<const QLabel*>(control) || qobject_cast<const QCheckBox*>(control);
 }
 
-// Not narrower than its caption needs, and inside every box around it up to the page.
-void ExpectShownWhole(const QWidget* control, const QWidget* page)
-{
-    EXPECT_GE(control->width(), control->sizeHint().width()) << control->objectName().toStdString();
-    for (const QWidget* inner = control; inner != page; inner = inner->parentWidget())
-        EXPECT_TRUE(inner->parentWidget()->rect().contains(inner->geometry()))
-            << control->objectName().toStdString() << " sticks out of " << inner->parentWidget()->objectName().toStdString();
-}
-
 QString SampleInfo(const TWindowFixture& f)
 {
     return f.Find<QLabel>("lblSampleTextWinInfo")->text();
