@@ -61,6 +61,8 @@ public:
 
     // Empties the glyph list (or creates one) and zeroes the font-wide values.
     void Clear();
+    // Clears the store, handing its glyphs over in order: memory to draw the next ones in.
+    std::vector<std::unique_ptr<TGlyphBitmap>> TakeGlyphs();
     // Copies Bitmap; returns the new index.
     int AddGlyph(const TGlyphBitmap& bitmap, uint8_t padColor);
     // Takes Bitmap over; returns the new index.
