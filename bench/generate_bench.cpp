@@ -15,7 +15,7 @@
 #include "generate/FontCatalog.h"
 #include "generate/FontEngine.h"
 #include "generate/Generator.h"
-#include "generate/Workers.h"
+#include "font/Workers.h"
 
 namespace {
 

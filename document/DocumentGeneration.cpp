@@ -4,7 +4,7 @@
 
 #include "document/FontDocument.h"
 #include "generate/FontTypeChoice.h"
-#include "generate/Workers.h"
+#include "font/Workers.h"
 
 std::vector<std::shared_ptr<const TFontFace>> TFontDocument::OpenFonts(const TFontRequest& request, int workers)
 {

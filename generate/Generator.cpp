@@ -12,7 +12,7 @@
 #include "generate/GlyphRules.h"
 #include "generate/ProgramStamp.h"
 #include "generate/WidthLayout.h"
-#include "generate/Workers.h"
+#include "font/Workers.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 
-#include "generate/Workers.h"
+#include "font/Workers.h"
 #include "ui/DialogSeam.h"
 #include "ui/GlyphEditor.h"
 #include "ui/MainWindow.h"

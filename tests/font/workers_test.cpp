@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "generate/Workers.h"
+#include "font/Workers.h"
 
 // The threads outlive each call: a call with another number of workers runs each exactly once,
 // a call from inside a task ends, and the lowest worker's error is the one thrown.

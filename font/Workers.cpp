@@ -1,4 +1,4 @@
-#include "generate/Workers.h"
+#include "font/Workers.h"
 
 #include <algorithm>
 #include <condition_variable>
