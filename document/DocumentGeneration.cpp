@@ -80,7 +80,7 @@ bool TFontDocument::Generate(TGlyphGenerator& generator, const TProgressCallback
     }
     FStats = generator.Stats();
     FSources = generator.Sources();
-    FEncoded = generator.EncodedFont();
+    FEncoded = generator.TakeEncodedFont();
     FStoreHoldsGeneration = true;
     FGenerationPending = false;
     ++FGenerationCount;

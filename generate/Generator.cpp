@@ -299,11 +299,11 @@ void TGlyphGenerator::ReportProgress(int position) const
         FProgress(position, FLastCharIndex);
 }
 
-TEncodedFont MeasureFontFileSize(const TMtkFont& store, bool newMode, TGenerationStats& stats)
+TEncodedFont MeasureFontFileSize(const TMtkFont& store, bool newMode, TGenerationStats& stats, int workers)
 {
     stats.FSizeLimitMessage.clear();
     try {
-        TEncodedFont encoded = store.Encode(newMode);
+        TEncodedFont encoded = store.Encode(newMode, workers);
         stats.FFontFileSize = static_cast<int32_t>(encoded.FileSize(ProgramStamp, {}));
         return encoded;
     } catch (const EFontLimitError& error) {
@@ -351,7 +351,7 @@ void TGlyphGenerator::GenerateFont(TMtkFont& store)
             store.FVariableWidth = true;
         }
         store.FHeight = static_cast<uint8_t>(FStats.FMaxGlyphHeight);
-        FEncoded = MeasureFontFileSize(store, FOptions.NewMode(), FStats);
+        FEncoded = MeasureFontFileSize(store, FOptions.NewMode(), FStats, static_cast<int>(FWorkers.size()));
     } catch (...) {
         decideFallback();
         throw;

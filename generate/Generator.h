@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "font/GlyphBitmap.h"
@@ -56,8 +57,9 @@ struct TGenerationStats {
 };
 
 // The store's saved size in the mode, or 0 and the writer's reason to refuse it, into the
-// statistics; returns the encoding the size was taken from (empty when refused).
-TEncodedFont MeasureFontFileSize(const TMtkFont& store, bool newMode, TGenerationStats& stats);
+// statistics; returns the encoding the size was taken from (empty when refused), made by as
+// many workers.
+TEncodedFont MeasureFontFileSize(const TMtkFont& store, bool newMode, TGenerationStats& stats, int workers = 1);
 
 // The codes of the clipped glyphs, in order.
 std::vector<int32_t> ClippedCodes(const TGenerationStats& stats);
@@ -88,8 +90,8 @@ public:
 
     const TGenerationStats& Stats() const { return FStats; }
     // The store as the size gauge encoded it, to be saved without encoding it again; empty
-    // when the writer refused the store.
-    const TEncodedFont& EncodedFont() const { return FEncoded; }
+    // when the writer refused the store. Handed over: the generator keeps none.
+    TEncodedFont TakeEncodedFont() { return std::move(FEncoded); }
     std::string StatusText() const { return ::StatusText(FStats); }
     // A 2-colour generation left glyphs wider than MinWidth: the caller returns to type 0 and
     // steps the min width and space width by 1.
