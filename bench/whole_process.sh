@@ -21,7 +21,7 @@ dejavu=$(fc-match -f '%{file}' 'DejaVu Sans')
 alternate() {
     echo "round  $4_ms  $5_ms  ratio"
     for round in $(seq "$rounds"); do
-        hyperfine -N $3 -w 2 -r 7 --style none --export-csv round.csv "$1" "$2" > /dev/null
+        hyperfine -N $3 -w 2 -r 7 --style none --export-csv round.csv "$1" "$2" > /dev/null 2>&1
         awk -F, -v round="$round" 'NR == 2 { a = $4 } NR == 3 { b = $4 }
             END { printf "%5d  %8.1f  %8.1f  %5.3f\n", round, a * 1000, b * 1000, a / b }' round.csv
     done | tee rounds.txt
