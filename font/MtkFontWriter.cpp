@@ -240,6 +240,27 @@ uint64_t TwoColorPixelBytes(const TMtkFont& font, int charWidth, bool newMode)
     return (uint64_t(font.GlyphCount()) * font.FHeight * rowBits + 7) / 8;
 }
 
+// Glyphs First..End-1 of a 2-colour font, from the bit where glyph First starts, which must be
+// a byte's first.
+void WriteTwoColorGlyphs(const TMtkFont& font, int first, int end, int charWidth, int fill, TBitWriter bits)
+{
+    for (int k = first; k < end; ++k) {
+        const TGlyphBitmap& glyph = *font.GetGlyph(k);
+        // Columns beyond a narrower glyph's own width are background.
+        const int sourceWidth = std::min(glyph.Width(), charWidth);
+        for (int r = 0; r < font.FHeight; ++r) {
+            const uint8_t* row = glyph.Row(r);
+            int c = 0;
+            for (; c + 8 <= sourceWidth; c += 8)
+                bits.Put(NonZeroBits(row + c), 8);
+            for (; c < sourceWidth; ++c)
+                bits.Put(row[c] != 0, 1);
+            bits.PutZeros(charWidth - sourceWidth + fill);
+        }
+    }
+    bits.Flush();
+}
+
 void WriteTwoColor(const TMtkFont& font, std::vector<uint8_t>& stream, bool newMode, int workers)
 {
     TFontHeader header;
@@ -259,22 +280,8 @@ void WriteTwoColor(const TMtkFont& font, std::vector<uint8_t>& stream, bool newM
     RunOnWorkers(parts, [&](int part) {
         const int first = std::min(count, part * share);
         const int end = std::min(count, first + share);
-        TBitWriter bits(stream, pixelStart + static_cast<size_t>(glyphBits * static_cast<uint64_t>(first) / 8));
-        for (int k = first; k < end; ++k) {
-            const TGlyphBitmap& glyph = *font.GetGlyph(k);
-            // Columns beyond a narrower glyph's own width are background.
-            const int sourceWidth = std::min(glyph.Width(), charWidth);
-            for (int r = 0; r < font.FHeight; ++r) {
-                const uint8_t* row = glyph.Row(r);
-                int c = 0;
-                for (; c + 8 <= sourceWidth; c += 8)
-                    bits.Put(NonZeroBits(row + c), 8);
-                for (; c < sourceWidth; ++c)
-                    bits.Put(row[c] != 0, 1);
-                bits.PutZeros(charWidth - sourceWidth + fill);
-            }
-        }
-        bits.Flush();
+        WriteTwoColorGlyphs(font, first, end, charWidth, fill,
+                            TBitWriter(stream, pixelStart + static_cast<size_t>(glyphBits * uint64_t(first) / 8)));
     });
 }
 
