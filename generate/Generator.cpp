@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <exception>
 #include <mutex>
 #include <stdexcept>
@@ -19,6 +20,9 @@ namespace {
 constexpr uint8_t OutlineIndex = 2;
 constexpr uint8_t FourColorInk = 3;
 constexpr uint16_t NoBreakSpaceCode = 0xA0;
+// A window's progress bar costs more to repaint than a run of glyphs to draw, and the worker
+// that shows it draws its share the later: shown no more often than a screen can follow.
+constexpr std::chrono::milliseconds ProgressPeriod{40};
 
 TPaletteKind GlyphPalette(int fontType)
 {
@@ -236,6 +240,7 @@ void TGlyphGenerator::RunMainPass(TMtkFont& store, std::vector<std::unique_ptr<T
     std::exception_ptr failure;
     std::mutex failureLock;
     std::atomic<int32_t> drawn{0};
+    auto shown = std::chrono::steady_clock::now();
     RunOnWorkers(workers, [&](int worker) {
         for (int32_t start = worker * CodeRun; start < count; start += workers * CodeRun) {
             const int32_t end = std::min(start + CodeRun, count);
@@ -256,13 +261,14 @@ void TGlyphGenerator::RunMainPass(TMtkFont& store, std::vector<std::unique_ptr<T
                 }
             }
             const int32_t done = drawn += end - start;
-            // Shown by the calling thread only, once a run: a window's progress bar costs more
-            // to update than a glyph to draw.
-            if (worker == 0)
+            // Shown by the calling thread only.
+            if (worker == 0 && std::chrono::steady_clock::now() - shown >= ProgressPeriod) {
                 ReportProgress(done - 1);
+                shown = std::chrono::steady_clock::now();
+            }
         }
     });
-    if (workers > 1 && !failure)
+    if (!failure)
         ReportProgress(FLastCharIndex);
 
     FSources.assign(static_cast<size_t>(std::max(count, 0)), TGlyphSource::Primary);
