@@ -3,8 +3,8 @@
 #include <functional>
 
 #include "document/FontDocument.h"
-#include "generate/FontTypeChoice.h"
 #include "font/Workers.h"
+#include "generate/FontTypeChoice.h"
 
 std::vector<std::shared_ptr<const TFontFace>> TFontDocument::OpenFonts(const TFontRequest& request, int workers)
 {

@@ -9,11 +9,11 @@
 
 #include "font/Errors.h"
 #include "font/Format.h"
+#include "font/Workers.h"
 #include "generate/ArabicForms.h"
 #include "generate/GlyphRules.h"
 #include "generate/ProgramStamp.h"
 #include "generate/WidthLayout.h"
-#include "font/Workers.h"
 
 namespace {
 
