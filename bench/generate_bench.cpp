@@ -12,10 +12,10 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include "font/Workers.h"
 #include "generate/FontCatalog.h"
 #include "generate/FontEngine.h"
 #include "generate/Generator.h"
-#include "generate/Workers.h"
 
 namespace {
 

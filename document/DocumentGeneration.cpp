@@ -3,8 +3,8 @@
 #include <functional>
 
 #include "document/FontDocument.h"
+#include "font/Workers.h"
 #include "generate/FontTypeChoice.h"
-#include "generate/Workers.h"
 
 std::vector<std::shared_ptr<const TFontFace>> TFontDocument::OpenFonts(const TFontRequest& request, int workers)
 {
@@ -80,7 +80,7 @@ bool TFontDocument::Generate(TGlyphGenerator& generator, const TProgressCallback
     }
     FStats = generator.Stats();
     FSources = generator.Sources();
-    FEncoded = generator.EncodedFont();
+    FEncoded = generator.TakeEncodedFont();
     FStoreHoldsGeneration = true;
     FGenerationPending = false;
     ++FGenerationCount;

@@ -33,6 +33,14 @@ void TBitmapList::Clear()
     FCount = 0;
 }
 
+std::vector<std::unique_ptr<TGlyphBitmap>> TBitmapList::TakeItems()
+{
+    std::vector<std::unique_ptr<TGlyphBitmap>> items(std::make_move_iterator(FItems.begin()),
+                                                     std::make_move_iterator(FItems.begin() + FCount));
+    Clear();
+    return items;
+}
+
 TGlyphBitmap* TBitmapList::Item(int index) const
 {
     if (index < 0 || index >= FCount)

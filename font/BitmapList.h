@@ -17,6 +17,8 @@ public:
     int Add(std::unique_ptr<TGlyphBitmap> bitmap, uint8_t padColor);
     // Frees every bitmap; the capacity stays.
     void Clear();
+    // Empties the list as Clear does, handing its bitmaps over in order instead of freeing them.
+    std::vector<std::unique_ptr<TGlyphBitmap>> TakeItems();
 
     int Count() const { return FCount; }
     int Capacity() const { return FCapacity; }

@@ -19,6 +19,15 @@ void TMtkFont::Clear()
     FCutShortGlyphs = 0;
 }
 
+std::vector<std::unique_ptr<TGlyphBitmap>> TMtkFont::TakeGlyphs()
+{
+    std::vector<std::unique_ptr<TGlyphBitmap>> glyphs;
+    if (FGlyphs)
+        glyphs = FGlyphs->TakeItems();
+    Clear();
+    return glyphs;
+}
+
 void TMtkFont::NewGlyphList(int growBy)
 {
     FGlyphs = std::make_unique<TBitmapList>(growBy > 0 ? growBy : 1);

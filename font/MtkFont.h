@@ -61,6 +61,8 @@ public:
 
     // Empties the glyph list (or creates one) and zeroes the font-wide values.
     void Clear();
+    // Clears the store, handing its glyphs over in order: memory to draw the next ones in.
+    std::vector<std::unique_ptr<TGlyphBitmap>> TakeGlyphs();
     // Copies Bitmap; returns the new index.
     int AddGlyph(const TGlyphBitmap& bitmap, uint8_t padColor);
     // Takes Bitmap over; returns the new index.
@@ -96,7 +98,8 @@ public:
     // --- Mediatek font file writer (MtkFontWriter.cpp) ---
     void BuildHeader(bool compressed, TFontHeader& header) const;
     // Throws EFontLimitError for a store the format cannot hold.
-    TEncodedFont Encode(bool newMode) const;
+    // Workers: how many may encode parts of it at once.
+    TEncodedFont Encode(bool newMode, int workers = 1) const;
     // Appends the whole file to Stream. Throws EFontLimitError, before writing anything,
     // for a store the format cannot hold.
     void SaveToStream(std::vector<uint8_t>& stream, bool newMode, const std::string& programStamp,

@@ -17,6 +17,7 @@
 #include "font/FileIo.h"
 #include "font/Format.h"
 #include "font/MtkFont.h"
+#include "font/Workers.h"
 
 namespace {
 
@@ -29,6 +30,8 @@ constexpr int MaxPaddedWidth = 252;
 constexpr int MaxRunLength = 255;
 constexpr size_t HeaderSize = 11;
 constexpr uint64_t FixedWidthOffsetTable = 12;
+// Fewer glyphs are not worth waking a worker for.
+constexpr int GlyphsPerWorker = 1024;
 
 int PaddedWidth(int width)
 {
@@ -249,18 +252,11 @@ uint64_t TwoColorPixelBytes(const TMtkFont& font, int charWidth, bool newMode)
     return (uint64_t(font.GlyphCount()) * font.FHeight * rowBits + 7) / 8;
 }
 
-void WriteTwoColor(const TMtkFont& font, std::vector<uint8_t>& stream, bool newMode)
+// Glyphs First..End-1 of a 2-colour font, from the bit where glyph First starts, which must be
+// a byte's first.
+void WriteTwoColorGlyphs(const TMtkFont& font, int first, int end, int charWidth, int fill, TBitWriter bits)
 {
-    TFontHeader header;
-    font.BuildHeader(false, header);
-    const int charWidth = header.Bytes[9];
-    const size_t pixelStart = stream.size() + HeaderSize;
-    stream.insert(stream.end(), header.Bytes.begin(), header.Bytes.begin() + HeaderSize);
-    stream.resize(pixelStart + TwoColorPixelBytes(font, charWidth, newMode));
-
-    const int fill = TwoColorRowFill(charWidth, newMode);
-    TBitWriter bits(stream, pixelStart);
-    for (int k = 0; k < font.GlyphCount(); ++k) {
+    for (int k = first; k < end; ++k) {
         const TGlyphBitmap& glyph = *font.GetGlyph(k);
         // Columns beyond a narrower glyph's own width are background.
         const int sourceWidth = std::min(glyph.Width(), charWidth);
@@ -275,6 +271,30 @@ void WriteTwoColor(const TMtkFont& font, std::vector<uint8_t>& stream, bool newM
         }
     }
     bits.Flush();
+}
+
+void WriteTwoColor(const TMtkFont& font, std::vector<uint8_t>& stream, bool newMode, int workers)
+{
+    TFontHeader header;
+    font.BuildHeader(false, header);
+    const int charWidth = header.Bytes[9];
+    const size_t pixelStart = stream.size() + HeaderSize;
+    stream.insert(stream.end(), header.Bytes.begin(), header.Bytes.begin() + HeaderSize);
+    stream.resize(pixelStart + TwoColorPixelBytes(font, charWidth, newMode));
+
+    const int fill = TwoColorRowFill(charWidth, newMode);
+    // Every glyph takes the same bits, so eight glyphs take whole bytes: each worker writes
+    // a share of a multiple of eight glyphs, from the byte where its first glyph starts.
+    const uint64_t glyphBits = uint64_t(font.FHeight) * static_cast<uint64_t>(charWidth + fill);
+    const int count = font.GlyphCount();
+    const int parts = std::clamp(count / GlyphsPerWorker, 1, std::max(workers, 1));
+    const int share = ((count + parts - 1) / parts + 7) & ~7;
+    RunOnWorkers(parts, [&](int part) {
+        const int first = std::min(count, part * share);
+        const int end = std::min(count, first + share);
+        WriteTwoColorGlyphs(font, first, end, charWidth, fill,
+                            TBitWriter(stream, pixelStart + static_cast<size_t>(glyphBits * uint64_t(first) / 8)));
+    });
 }
 
 void PutLongWord(uint8_t* at, uint32_t value)
@@ -372,14 +392,14 @@ void TMtkFont::BuildHeader(bool compressed, TFontHeader& header) const
         bytes[HeaderSize + static_cast<size_t>(k)] = static_cast<uint8_t>(GetGlyph(k)->Width());
 }
 
-TEncodedFont TMtkFont::Encode(bool newMode) const
+TEncodedFont TMtkFont::Encode(bool newMode, int workers) const
 {
     TEncodedFont encoded;
     if (GlyphCount() == 0)
         return encoded;
     CheckWritable(*this, newMode);
     if (FBitsPerPixel == 1)
-        WriteTwoColor(*this, encoded.Body, newMode);
+        WriteTwoColor(*this, encoded.Body, newMode, workers);
     else
         WriteCompressed(*this, encoded.Body, newMode);
     return encoded;

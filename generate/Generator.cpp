@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <exception>
 #include <mutex>
 #include <stdexcept>
@@ -9,17 +10,20 @@
 #include "font/CoreText.h"
 #include "font/Errors.h"
 #include "font/Format.h"
+#include "font/Workers.h"
 #include "generate/ArabicForms.h"
 #include "generate/GlyphRules.h"
 #include "generate/ProgramStamp.h"
 #include "generate/WidthLayout.h"
-#include "generate/Workers.h"
 
 namespace {
 
 constexpr uint8_t OutlineIndex = 2;
 constexpr uint8_t FourColorInk = 3;
 constexpr uint16_t NoBreakSpaceCode = 0xA0;
+// A window's progress bar costs more to repaint than a run of glyphs to draw, and the worker
+// that shows it draws its share the later: shown no more often than a screen can follow.
+constexpr std::chrono::milliseconds ProgressPeriod{40};
 
 TPaletteKind GlyphPalette(int fontType)
 {
@@ -163,8 +167,8 @@ const TGlyphCell& TGlyphGenerator::Cell(const TDrawingFont& font, uint16_t chara
 }
 
 TGlyphGenerator::TGlyphResult TGlyphGenerator::RenderGlyph(const TDrawingFont& font, std::optional<int> code,
-                                                           uint16_t character, bool sameWidthChar,
-                                                           bool covered) const
+                                                           uint16_t character, bool sameWidthChar, bool covered,
+                                                           std::unique_ptr<TGlyphBitmap> memory) const
 {
     const bool secondBackground = !FOptions.IsTwoColor() && code == NoBreakSpaceCode && FOptions.BackColor2;
     const uint8_t background = FOptions.IsTwoColor() || secondBackground ? 0 : 1;
@@ -190,8 +194,10 @@ TGlyphGenerator::TGlyphResult TGlyphGenerator::RenderGlyph(const TDrawingFont& f
     const TWidthPlan plan = PlanWidthRules(cell.InkColumns, static_cast<uint16_t>(cell.Bitmap.Width()), input);
     TGlyphResult result{plan.W, static_cast<uint16_t>(cell.Bitmap.Height()), cell.Clipped, nullptr};
     // The stored glyph is built once, in its final width; the cell stays as drawn.
-    if (code)
-        result.Bitmap = std::make_unique<TGlyphBitmap>(plan.Layout.Build(cell.Bitmap, background));
+    if (code) {
+        result.Bitmap = memory ? std::move(memory) : std::make_unique<TGlyphBitmap>();
+        plan.Layout.Build(cell.Bitmap, background, *result.Bitmap);
+    }
     return result;
 }
 
@@ -207,18 +213,19 @@ void TGlyphGenerator::MeasureDigitWidth()
     }
 }
 
-TGlyphGenerator::TCodeGlyph TGlyphGenerator::DrawCode(const TWorkerFonts& fonts, int32_t code) const
+TGlyphGenerator::TCodeGlyph TGlyphGenerator::DrawCode(const TWorkerFonts& fonts, int32_t code,
+                                                      std::unique_ptr<TGlyphBitmap> memory) const
 {
     const uint16_t unicode = FCharUnicode[static_cast<size_t>(code)];
     const bool primaryCovers = PrimaryCovers(fonts, unicode);
     const bool secondary = UsesSecondary(fonts, unicode, primaryCovers);
     const bool covered = primaryCovers || secondary;
     const bool sameWidthChar = IsDigit(unicode) || (FOptions.EffectiveMinusSameWidth() && unicode == u'-');
-    return {RenderGlyph(ChooseFont(fonts, secondary), code, unicode, sameWidthChar, covered),
+    return {RenderGlyph(ChooseFont(fonts, secondary), code, unicode, sameWidthChar, covered, std::move(memory)),
             secondary ? TGlyphSource::Secondary : (covered ? TGlyphSource::Primary : TGlyphSource::NotCovered)};
 }
 
-void TGlyphGenerator::RunMainPass(TMtkFont& store)
+void TGlyphGenerator::RunMainPass(TMtkFont& store, std::vector<std::unique_ptr<TGlyphBitmap>> spare)
 {
     const int32_t count = FLastCharIndex + 1;
     const int workers = static_cast<int>(FWorkers.size());
@@ -226,10 +233,15 @@ void TGlyphGenerator::RunMainPass(TMtkFont& store)
     // even out, and each worker meets the same characters again in the next generation, whose
     // cells its own faces keep.
     std::vector<TCodeGlyph> glyphs(static_cast<size_t>(std::max(count, 0)));
+    // Drawing into the replaced glyphs' memory spares a window's refresh freeing and allocating
+    // every glyph again, which also leaves the memory of each worker's thread in pieces.
+    for (size_t c = 0; c < std::min(glyphs.size(), spare.size()); ++c)
+        glyphs[c].Glyph.Bitmap = std::move(spare[c]);
     std::atomic<int32_t> firstFailure{count};
     std::exception_ptr failure;
     std::mutex failureLock;
     std::atomic<int32_t> drawn{0};
+    auto shown = std::chrono::steady_clock::now();
     RunOnWorkers(workers, [&](int worker) {
         for (int32_t start = worker * CodeRun; start < count; start += workers * CodeRun) {
             const int32_t end = std::min(start + CodeRun, count);
@@ -238,7 +250,8 @@ void TGlyphGenerator::RunMainPass(TMtkFont& store)
                 if (c > firstFailure.load())
                     return;
                 try {
-                    glyphs[static_cast<size_t>(c)] = DrawCode(FWorkers[static_cast<size_t>(worker)], c);
+                    TCodeGlyph& glyph = glyphs[static_cast<size_t>(c)];
+                    glyph = DrawCode(FWorkers[static_cast<size_t>(worker)], c, std::move(glyph.Glyph.Bitmap));
                 } catch (...) {
                     const std::lock_guard lock(failureLock);
                     if (c < firstFailure.load()) {
@@ -249,13 +262,14 @@ void TGlyphGenerator::RunMainPass(TMtkFont& store)
                 }
             }
             const int32_t done = drawn += end - start;
-            // Shown by the calling thread only, once a run: a window's progress bar costs more
-            // to update than a glyph to draw.
-            if (worker == 0)
+            // Shown by the calling thread only.
+            if (worker == 0 && std::chrono::steady_clock::now() - shown >= ProgressPeriod) {
                 ReportProgress(done - 1);
+                shown = std::chrono::steady_clock::now();
+            }
         }
     });
-    if (workers > 1 && !failure)
+    if (!failure)
         ReportProgress(FLastCharIndex);
 
     FSources.assign(static_cast<size_t>(std::max(count, 0)), TGlyphSource::Primary);
@@ -292,11 +306,11 @@ void TGlyphGenerator::ReportProgress(int position) const
         FProgress(position, FLastCharIndex);
 }
 
-TEncodedFont MeasureFontFileSize(const TMtkFont& store, bool newMode, TGenerationStats& stats)
+TEncodedFont MeasureFontFileSize(const TMtkFont& store, bool newMode, TGenerationStats& stats, int workers)
 {
     stats.FSizeLimitMessage.clear();
     try {
-        TEncodedFont encoded = store.Encode(newMode);
+        TEncodedFont encoded = store.Encode(newMode, workers);
         stats.FFontFileSize = static_cast<int32_t>(encoded.FileSize(ProgramStamp, {}));
         return encoded;
     } catch (const EFontLimitError& error) {
@@ -325,14 +339,14 @@ void TGlyphGenerator::GenerateFont(TMtkFont& store)
     };
 
     try {
-        store.Clear();
+        std::vector<std::unique_ptr<TGlyphBitmap>> spare = store.TakeGlyphs();
         ReportProgress(0);
         FCommonHeight = static_cast<uint16_t>(std::max<int32_t>(MeasureCommonHeight(), FMinHeight));
         // The cuts never take more rows than the cell has.
         FTopCutRows = std::min<int>(FTopCutRows, FCommonHeight);
         FBottomCutRows = std::min<int>(FBottomCutRows, FCommonHeight - std::max(FTopCutRows, 0));
         MeasureDigitWidth();
-        RunMainPass(store);
+        RunMainPass(store, std::move(spare));
 
         if (FOptions.IsTwoColor()) {
             store.FCompression = 0;
@@ -344,7 +358,7 @@ void TGlyphGenerator::GenerateFont(TMtkFont& store)
             store.FVariableWidth = true;
         }
         store.FHeight = static_cast<uint8_t>(FStats.FMaxGlyphHeight);
-        FEncoded = MeasureFontFileSize(store, FOptions.NewMode(), FStats);
+        FEncoded = MeasureFontFileSize(store, FOptions.NewMode(), FStats, static_cast<int>(FWorkers.size()));
     } catch (...) {
         decideFallback();
         throw;

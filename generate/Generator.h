@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "font/GlyphBitmap.h"
@@ -56,8 +57,9 @@ struct TGenerationStats {
 };
 
 // The store's saved size in the mode, or 0 and the writer's reason to refuse it, into the
-// statistics; returns the encoding the size was taken from (empty when refused).
-TEncodedFont MeasureFontFileSize(const TMtkFont& store, bool newMode, TGenerationStats& stats);
+// statistics; returns the encoding the size was taken from (empty when refused), made by as
+// many workers.
+TEncodedFont MeasureFontFileSize(const TMtkFont& store, bool newMode, TGenerationStats& stats, int workers = 1);
 
 // The codes of the clipped glyphs, in order.
 std::vector<int32_t> ClippedCodes(const TGenerationStats& stats);
@@ -88,8 +90,8 @@ public:
 
     const TGenerationStats& Stats() const { return FStats; }
     // The store as the size gauge encoded it, to be saved without encoding it again; empty
-    // when the writer refused the store.
-    const TEncodedFont& EncodedFont() const { return FEncoded; }
+    // when the writer refused the store. Handed over: the generator keeps none.
+    TEncodedFont TakeEncodedFont() { return std::move(FEncoded); }
     std::string StatusText() const { return ::StatusText(FStats); }
     // A 2-colour generation left glyphs wider than MinWidth: the caller returns to type 0 and
     // steps the min width and space width by 1.
@@ -134,12 +136,13 @@ private:
     bool PrimaryCovers(const TWorkerFonts& fonts, uint16_t unicode) const;
     bool SecondaryCovers(const TWorkerFonts& fonts, uint16_t unicode) const;
     bool UsesSecondary(const TWorkerFonts& fonts, uint16_t unicode, bool primaryCovers) const;
-    // The glyph of one character code, drawn with a worker's own faces; safe to call from
-    // several threads at once, each with its own faces.
-    TCodeGlyph DrawCode(const TWorkerFonts& fonts, int32_t code) const;
-    // Sizes one glyph and, outside the digit pass (Code none), builds it in its final width.
+    // The glyph of one character code, drawn with a worker's own faces into Memory (none: new
+    // memory); safe to call from several threads at once, each with its own faces.
+    TCodeGlyph DrawCode(const TWorkerFonts& fonts, int32_t code, std::unique_ptr<TGlyphBitmap> memory) const;
+    // Sizes one glyph and, outside the digit pass (Code none), builds it in its final width, in
+    // Memory when given.
     TGlyphResult RenderGlyph(const TDrawingFont& font, std::optional<int> code, uint16_t character,
-                             bool sameWidthChar, bool covered) const;
+                             bool sameWidthChar, bool covered, std::unique_ptr<TGlyphBitmap> memory = {}) const;
     // The character drawn, cut and outlined, from the face's cells when kept.
     const TGlyphCell& Cell(const TDrawingFont& font, uint16_t character, uint8_t background) const;
     void DrawCell(const TDrawingFont& font, uint16_t character, const TCellContext& context, TGlyphCell& cell) const;
@@ -148,8 +151,9 @@ private:
     bool TriesSecondary() const { return FOptions.TryFont2 && FFonts.Font2; }
     uint8_t ForegroundIndex() const { return FOptions.IsTwoColor() ? 1 : 3; }
     void MeasureDigitWidth();
-    // Every code drawn by the workers, then taken into the store and the statistics in code order.
-    void RunMainPass(TMtkFont& store);
+    // Every code drawn by the workers, then taken into the store and the statistics in code
+    // order. Code k is drawn in the memory of Spare[k] where there is one.
+    void RunMainPass(TMtkFont& store, std::vector<std::unique_ptr<TGlyphBitmap>> spare);
     void ReportProgress(int position) const;
 
     TGenerationOptions FOptions;

@@ -91,13 +91,19 @@ int TColumnLayout::RightBackground() const
 
 TGlyphBitmap TColumnLayout::Build(const TGlyphBitmap& drawn, uint8_t backgroundIndex) const
 {
-    TGlyphBitmap result(FWidth, drawn.Height(), drawn.PaletteKind(), backgroundIndex);
+    TGlyphBitmap result;
+    Build(drawn, backgroundIndex, result);
+    return result;
+}
+
+void TColumnLayout::Build(const TGlyphBitmap& drawn, uint8_t backgroundIndex, TGlyphBitmap& result) const
+{
+    result.Reset(FWidth, drawn.Height(), drawn.PaletteKind(), backgroundIndex);
     const int columns = FEnd - FFirst;
     if (columns <= 0)
-        return result;
+        return;
     for (int y = 0; y < drawn.Height(); ++y)
         std::memcpy(result.Row(y) + FFirst + FShift, drawn.Row(y) + FFirst, static_cast<size_t>(columns));
-    return result;
 }
 
 TWidthPlan PlanWidthRules(std::span<const uint8_t> inkColumns, uint16_t width, const TWidthRuleInput& input)

@@ -30,6 +30,8 @@ public:
     int RightBackground() const;
 
     TGlyphBitmap Build(const TGlyphBitmap& drawn, uint8_t backgroundIndex) const;
+    // The same into Result, in its memory where that fits.
+    void Build(const TGlyphBitmap& drawn, uint8_t backgroundIndex, TGlyphBitmap& result) const;
 
 private:
     struct TExtent {

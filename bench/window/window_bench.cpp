@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <sched.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 
+#include "font/Workers.h"
 #include "ui/DialogSeam.h"
 #include "ui/GlyphEditor.h"
 #include "ui/MainWindow.h"
@@ -111,8 +113,33 @@ QString FullPlaneTable()
     return table;
 }
 
+// The calling thread limited to its first Cores allowed cores while it lives: the window then
+// draws with as many workers, its first generation included.
+class TCoreLimit {
+public:
+    explicit TCoreLimit(int cores)
+    {
+        sched_getaffinity(0, sizeof(FAllowed), &FAllowed);
+        cpu_set_t limited;
+        CPU_ZERO(&limited);
+        for (int cpu = 0; cpu < CPU_SETSIZE && CPU_COUNT(&limited) < cores; ++cpu)
+            if (CPU_ISSET(cpu, &FAllowed))
+                CPU_SET(cpu, &limited);
+        sched_setaffinity(0, sizeof(limited), &limited);
+    }
+    ~TCoreLimit() { sched_setaffinity(0, sizeof(FAllowed), &FAllowed); }
+    TCoreLimit(const TCoreLimit&) = delete;
+    TCoreLimit& operator=(const TCoreLimit&) = delete;
+
+private:
+    cpu_set_t FAllowed;
+};
+
+// Argument: the cores, so one worker and every core are measured alike. Peak memory needs a
+// process of its own for each: --benchmark_filter='BM_WindowFullPlane/cores:1'.
 void RefreshFullPlane(benchmark::State& state, const TToggle& toggle)
 {
+    const TCoreLimit cores(static_cast<int>(state.range(0)));
     const QString table = FullPlaneTable();
     if (table.isEmpty()) {
         state.SkipWithError("cannot write the table");
@@ -125,13 +152,13 @@ void BM_WindowFullPlane(benchmark::State& state)
 {
     RefreshFullPlane(state, ToggleMinWidth);
 }
-BENCHMARK(BM_WindowFullPlane)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK(BM_WindowFullPlane)->Arg(1)->Arg(AvailableCores())->ArgName("cores")->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
 void BM_WindowFullPlaneRendering(benchmark::State& state)
 {
     RefreshFullPlane(state, ToggleRendering);
 }
-BENCHMARK(BM_WindowFullPlaneRendering)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK(BM_WindowFullPlaneRendering)->Arg(1)->Arg(AvailableCores())->ArgName("cores")->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
 // The full plane's preview in a window of the design size, at a zoom; null when it did not generate.
 std::unique_ptr<TfrmMain> FullPlaneWindow(benchmark::State& state, int zoom)

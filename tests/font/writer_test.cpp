@@ -4,6 +4,7 @@
 #include <QFile>
 #include <random>
 
+#include "RandomFont.h"
 #include "font/Errors.h"
 #include "font/MtkFont.h"
 
@@ -121,6 +122,16 @@ TEST(MtkWriter, TwoColorRowsWiderThanEightPixelsKeepTheirOrder)
                   0);
     SetTwoColor(font, 2);
     EXPECT_EQ(Slice(Save(font, true), 11, 3), (TBytes{0x9A, 0x6F, 0xF4}));
+}
+
+// Workers write shares of the glyphs; glyphs of 21 bits start inside a byte, and the last
+// share is shorter than the others.
+TEST(MtkWriter, TwoColorFontsEncodedByWorkersHaveTheSameBytes)
+{
+    TMtkFont font;
+    FillRandomFont(font, true, 5001, 3, 7);
+    for (const bool newMode : {false, true})
+        EXPECT_EQ(font.Encode(newMode, 3).Body, font.Encode(newMode, 1).Body) << newMode;
 }
 
 TEST(MtkWriter, RunsAreCutAt255AndCodedInTheShortestForm)
