@@ -33,3 +33,10 @@ std::vector<std::pair<std::string, std::string>> RememberedCoreTexts()
     const std::lock_guard<std::mutex> hold(texts.Lock);
     return {texts.Texts.begin(), texts.Texts.end()};
 }
+
+size_t RememberedCoreTextCount()
+{
+    TCoreTexts& texts = CoreTexts();
+    const std::lock_guard<std::mutex> hold(texts.Lock);
+    return texts.Texts.size();
+}

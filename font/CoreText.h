@@ -13,5 +13,6 @@ const char* RememberCoreText(const char* context, const char* pattern);
 
 #define CORE_TEXT(context, pattern) RememberCoreText(context, pattern)
 
-// Every (context, pattern) remembered so far.
+// Every (context, pattern) remembered so far, and how many there are: the list only grows.
 std::vector<std::pair<std::string, std::string>> RememberedCoreTexts();
+size_t RememberedCoreTextCount();

@@ -59,15 +59,12 @@ TPattern MakePattern(const std::string& context, const std::string& source)
 const std::vector<TPattern>& Patterns()
 {
     static std::vector<TPattern> patterns;
-    static size_t known = 0;
-    const auto remembered = RememberedCoreTexts();
-    if (remembered.size() != known) {
+    if (patterns.size() != RememberedCoreTextCount()) {
         patterns.clear();
-        for (const auto& [context, source] : remembered)
+        for (const auto& [context, source] : RememberedCoreTexts())
             patterns.push_back(MakePattern(context, source));
         std::stable_sort(patterns.begin(), patterns.end(),
                          [](const TPattern& a, const TPattern& b) { return a.Literals > b.Literals; });
-        known = remembered.size();
     }
     return patterns;
 }
