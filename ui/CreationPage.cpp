@@ -1,6 +1,7 @@
 #include "ui/CreationPage.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QProgressBar>
@@ -39,13 +40,12 @@ TCreationPage::TCreationPage(QWidget* parent) : QWidget(parent)
     btnOpenTable = PictureButton(nullptr, "btnOpenTable", TIcon::OpenTable,
                                  tr("Select Unicode Conversion Table..."));
     gbPreset = ListGroup(this, "gbPreset", tr("Preset"), cmbPresets, btnOpenTable);
-    // Over the preset list while a generation runs.
+    // Over the preset list while a generation runs. Kept out of any layout: showing or hiding a
+    // laid-out widget lays out every parent again, and the tabs then repaint the whole page.
     pbFontCreate = Named(new QProgressBar(cmbPresets), "pbFontCreate");
     pbFontCreate->setTextVisible(false);
-    auto* cover = new QHBoxLayout(cmbPresets);
-    cover->setContentsMargins(0, 0, 0, 0);
-    cover->addWidget(pbFontCreate);
     pbFontCreate->hide();
+    cmbPresets->installEventFilter(this);
 
     cmbFonType = Named(new TElidingComboBox, "cmbFonType");
     cmbFonType->addItems({tr("4 color compr., variable width (OLD compatibility mode)"),
@@ -75,4 +75,11 @@ TCreationPage::TCreationPage(QWidget* parent) : QWidget(parent)
     row->addLayout(left, 1);
     row->addWidget(pcFonts);
     row->addWidget(gbFontOptions);
+}
+
+bool TCreationPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == cmbPresets && event->type() == QEvent::Resize)
+        pbFontCreate->setGeometry(cmbPresets->rect());
+    return QWidget::eventFilter(watched, event);
 }

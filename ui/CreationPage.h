@@ -29,4 +29,7 @@ public:
     TFontPage* tsFont01 = nullptr;
     TFontPage* tsFont02 = nullptr;
     TGenerationOptionsPanel* gbFontOptions = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
