@@ -1,7 +1,10 @@
 #include "generate/FontCatalog.h"
 
 #include <algorithm>
+#include <map>
 #include <memory>
+#include <mutex>
+#include <tuple>
 #include <strings.h>
 
 #include <fontconfig/fontconfig.h>
@@ -69,6 +72,28 @@ TPattern Match(const std::string& family, bool bold, bool italic)
     return TPattern(FcFontMatch(Config(), pattern.get(), &result));
 }
 
+// What fontconfig matched for a family and style. The configuration is loaded once, so the
+// answer stays the same for the process, and a window asks on every generation.
+struct TMatchResult {
+    std::vector<std::string> Families;
+    std::optional<TFontLocation> Location;
+};
+
+TMatchResult MatchResult(const std::string& family, bool bold, bool italic)
+{
+    static std::mutex lock;
+    static std::map<std::tuple<std::string, bool, bool>, TMatchResult> known;
+    const std::lock_guard guard(lock);
+    const auto [entry, added] = known.try_emplace({family, bold, italic});
+    if (added) {
+        if (const TPattern match = Match(family, bold, italic)) {
+            entry->second.Families = FamiliesOf(match.get());
+            entry->second.Location = LocationOf(match.get());
+        }
+    }
+    return entry->second;
+}
+
 } // namespace
 
 std::vector<std::string> InstalledFamilies()
@@ -94,29 +119,21 @@ bool IsFamilyInstalled(const std::string& family)
 
 std::optional<TFontLocation> FindInstalledFace(const std::string& family, bool bold, bool italic)
 {
-    const TPattern match = Match(family, bold, italic);
-    if (!match)
-        return std::nullopt;
+    const TMatchResult match = MatchResult(family, bold, italic);
     // fontconfig always offers something; only a face of the asked family counts.
-    const std::vector<std::string> names = FamiliesOf(match.get());
-    if (std::none_of(names.begin(), names.end(), [&](const std::string& name) { return SameName(name, family); }))
+    if (std::none_of(match.Families.begin(), match.Families.end(),
+                     [&](const std::string& name) { return SameName(name, family); }))
         return std::nullopt;
-    return LocationOf(match.get());
+    return match.Location;
 }
 
 std::optional<TFontLocation> FindNearestFace(const std::string& family, bool bold, bool italic)
 {
-    const TPattern match = Match(family, bold, italic);
-    if (!match)
-        return std::nullopt;
-    return LocationOf(match.get());
+    return MatchResult(family, bold, italic).Location;
 }
 
 std::string MatchedFamily(const std::string& pattern)
 {
-    const TPattern match = Match(pattern, false, false);
-    FcChar8* name = nullptr;
-    if (!match || FcPatternGetString(match.get(), FC_FAMILY, 0, &name) != FcResultMatch)
-        return {};
-    return reinterpret_cast<const char*>(name);
+    const TMatchResult match = MatchResult(pattern, false, false);
+    return match.Families.empty() ? std::string() : match.Families.front();
 }
