@@ -127,3 +127,13 @@ void RunOnWorkers(int workers, const std::function<void(int worker)>& task)
         if (error)
             std::rethrow_exception(error);
 }
+
+void RunOnShares(int workers, int count, int minimumShare, const std::function<void(int first, int end)>& task)
+{
+    const int parts = std::clamp(count / std::max(minimumShare, 1), 1, std::max(workers, 1));
+    const int share = (count + parts - 1) / parts;
+    RunOnWorkers(parts, [&](int part) {
+        const int first = std::min(count, part * share);
+        task(first, std::min(count, first + share));
+    });
+}

@@ -10,18 +10,24 @@
 #include "font/Errors.h"
 #include "font/Format.h"
 #include "font/MtkFont.h"
+#include "font/Workers.h"
 
 namespace {
 
-std::vector<TGlyphSize> StoreSizes(const TMtkFont& font, int count)
+// Shares of work below these sizes cost more to hand to a worker than to do.
+constexpr int SizesPerWorker = 4096;
+constexpr int RowsPerWorker = 64;
+
+std::vector<TGlyphSize> StoreSizes(const TMtkFont& font, int count, int workers)
 {
-    std::vector<TGlyphSize> sizes;
-    const int n = std::clamp(count, 0, font.GlyphCount());
-    sizes.reserve(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        const TGlyphBitmap& glyph = *font.GetGlyph(i);
-        sizes.push_back({glyph.Width(), glyph.Height()});
-    }
+    // Each glyph lies apart in memory: reading the sizes is a wait for memory per glyph.
+    std::vector<TGlyphSize> sizes(static_cast<size_t>(std::clamp(count, 0, font.GlyphCount())));
+    RunOnShares(workers, static_cast<int>(sizes.size()), SizesPerWorker, [&](int first, int end) {
+        for (int i = first; i < end; ++i) {
+            const TGlyphBitmap& glyph = *font.GetGlyph(i);
+            sizes[static_cast<size_t>(i)] = {glyph.Width(), glyph.Height()};
+        }
+    });
     return sizes;
 }
 
@@ -58,17 +64,27 @@ struct TClip {
     int Left, Top, Right, Bottom;
 };
 
-void FillClipped(QImage& image, const TClip& clip, int left, int top, int right, int bottom, uint8_t value)
+// The image's pixels, written by several workers at once, each in rows of its own: QImage's
+// own row access is not safe from several threads.
+struct TPixels {
+    uint8_t* Bits;
+    qsizetype BytesPerLine;
+    int Left, Top; // the client point of the image's first pixel
+
+    uint8_t* At(int x, int y) const { return Bits + (y - Top) * BytesPerLine + (x - Left); }
+};
+
+void FillClipped(const TPixels& image, const TClip& clip, int left, int top, int right, int bottom, uint8_t value)
 {
     left = std::max(left, clip.Left);
     top = std::max(top, clip.Top);
     right = std::min(right, clip.Right);
     bottom = std::min(bottom, clip.Bottom);
     for (int y = top; y < bottom; ++y)
-        std::fill_n(image.scanLine(y - clip.Top) + (left - clip.Left), std::max(right - left, 0), value);
+        std::fill_n(image.At(left, y), std::max(right - left, 0), value);
 }
 
-void DrawFrame(QImage& image, const TClip& clip, const TGlyphRect& rect, uint8_t index)
+void DrawFrame(const TPixels& image, const TClip& clip, const TGlyphRect& rect, uint8_t index)
 {
     // The border lies on x-1 and x+w, y-1 and y+h: the rectangle without its right column and bottom row.
     FillClipped(image, clip, rect.Left, rect.Top, rect.Right, rect.Top + 1, index);
@@ -77,7 +93,7 @@ void DrawFrame(QImage& image, const TClip& clip, const TGlyphRect& rect, uint8_t
     FillClipped(image, clip, rect.Right - 1, rect.Top, rect.Right, rect.Bottom, index);
 }
 
-void DrawGlyph(QImage& image, const TClip& clip, const TGlyphRect& rect, const TGlyphBitmap& glyph,
+void DrawGlyph(const TPixels& image, const TClip& clip, const TGlyphRect& rect, const TGlyphBitmap& glyph,
                const std::array<uint8_t, 256>& match)
 {
     const int x0 = rect.Left + 1;
@@ -88,9 +104,9 @@ void DrawGlyph(QImage& image, const TClip& clip, const TGlyphRect& rect, const T
     const int bottom = std::min({y0 + glyph.Height(), rect.Bottom - 1, clip.Bottom});
     for (int y = top; y < bottom; ++y) {
         const uint8_t* source = glyph.Row(y - y0);
-        uint8_t* target = image.scanLine(y - clip.Top);
+        uint8_t* target = image.At(left, y);
         for (int x = left; x < right; ++x)
-            target[x - clip.Left] = match[source[x - x0]];
+            target[x - left] = match[source[x - x0]];
     }
 }
 
@@ -114,8 +130,8 @@ TPreviewLayout::TPreviewLayout(std::span<const TGlyphSize> sizes, int clientWidt
     }
 }
 
-TPreviewLayout::TPreviewLayout(const TMtkFont& font, int count, int clientWidth, int splitterBottom)
-    : TPreviewLayout(StoreSizes(font, count), clientWidth, splitterBottom)
+TPreviewLayout::TPreviewLayout(const TMtkFont& font, int count, int clientWidth, int splitterBottom, int workers)
+    : TPreviewLayout(StoreSizes(font, count, workers), clientWidth, splitterBottom)
 {
 }
 
@@ -143,7 +159,7 @@ uint8_t PreviewBackgroundIndex(TPaletteKind palette)
 }
 
 QImage RenderPreview(const TMtkFont& font, const TPreviewLayout& layout, TPaletteKind palette,
-                     const TPreviewRegion& region, std::span<const int32_t> marked)
+                     const TPreviewRegion& region, std::span<const int32_t> marked, int workers)
 {
     if (region.Width <= 0 || region.Height <= 0)
         return QImage();
@@ -157,19 +173,24 @@ QImage RenderPreview(const TMtkFont& font, const TPreviewLayout& layout, TPalett
 
     const std::array<std::array<uint8_t, 256>, 2> matches = {ColorMatch(TPaletteKind::TwoColor, palette),
                                                               ColorMatch(TPaletteKind::FourColor, palette)};
-    const TClip clip{region.Left, region.Top, region.Left + region.Width, region.Top + region.Height};
+    const TPixels pixels{image.bits(), image.bytesPerLine(), region.Left, region.Top};
     const std::vector<TGlyphRect>& rects = layout.GlyphRects();
-    for (size_t i = 0; i < rects.size(); ++i) {
-        const TGlyphRect& rect = rects[i];
-        // Rows only move down, so nothing after this frame can reach the region.
-        if (rect.Top >= clip.Bottom)
-            break;
-        if (rect.Bottom <= clip.Top || rect.Right <= clip.Left || rect.Left >= clip.Right)
-            continue;
-        const bool isMarked = std::binary_search(marked.begin(), marked.end(), static_cast<int32_t>(i));
-        DrawFrame(image, clip, rect, isMarked ? MarkedFrameIndex : BorderIndex);
-        if (const TGlyphBitmap* glyph = font.GetGlyph(static_cast<int>(i)))
-            DrawGlyph(image, clip, rect, *glyph, matches[glyph->PaletteKind() == TPaletteKind::TwoColor ? 0 : 1]);
-    }
+    // Each worker draws a band of rows, every frame and glyph in it in the order of the glyphs.
+    RunOnShares(workers, region.Height, RowsPerWorker, [&](int first, int end) {
+        const TClip clip{region.Left, region.Top + first, region.Left + region.Width, region.Top + end};
+        for (size_t i = 0; i < rects.size(); ++i) {
+            const TGlyphRect& rect = rects[i];
+            // Rows only move down, so nothing after this frame can reach the band.
+            if (rect.Top >= clip.Bottom)
+                break;
+            if (rect.Bottom <= clip.Top || rect.Right <= clip.Left || rect.Left >= clip.Right)
+                continue;
+            const bool isMarked = std::binary_search(marked.begin(), marked.end(), static_cast<int32_t>(i));
+            DrawFrame(pixels, clip, rect, isMarked ? MarkedFrameIndex : BorderIndex);
+            if (const TGlyphBitmap* glyph = font.GetGlyph(static_cast<int>(i)))
+                DrawGlyph(pixels, clip, rect, *glyph,
+                          matches[glyph->PaletteKind() == TPaletteKind::TwoColor ? 0 : 1]);
+        }
+    });
     return image;
 }

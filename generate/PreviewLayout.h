@@ -44,8 +44,9 @@ class TPreviewLayout {
 public:
     TPreviewLayout() = default;
     TPreviewLayout(std::span<const TGlyphSize> sizes, int clientWidth, int splitterBottom);
-    // Lays out glyphs 0..count-1 of the store; count is clipped to the glyphs it holds.
-    TPreviewLayout(const TMtkFont& font, int count, int clientWidth, int splitterBottom);
+    // Lays out glyphs 0..count-1 of the store; count is clipped to the glyphs it holds. Their
+    // sizes are read by as many workers.
+    TPreviewLayout(const TMtkFont& font, int count, int clientWidth, int splitterBottom, int workers = 1);
 
     const std::vector<TGlyphRect>& GlyphRects() const { return FGlyphRects; }
     // The lowest index whose frame contains the point, bounds inclusive; -1 when none.
@@ -64,9 +65,9 @@ constexpr uint8_t MarkedFrameIndex = 254;
 // Renders Region of the laid-out preview: grey background, BorderIndex frames (MarkedFrameIndex
 // for the glyphs in Marked, sorted), the glyphs colour-matched into Palette. Pixel (0, 0) of the
 // result is client point (Region.Left, Region.Top). Only glyphs whose frames meet the region are
-// drawn. A region without area gives a null image.
+// drawn, by as many workers. A region without area gives a null image.
 QImage RenderPreview(const TMtkFont& font, const TPreviewLayout& layout, TPaletteKind palette,
-                     const TPreviewRegion& region, std::span<const int32_t> marked = {});
+                     const TPreviewRegion& region, std::span<const int32_t> marked = {}, int workers = 1);
 
 // Preview background index: grey in both palettes.
 uint8_t PreviewBackgroundIndex(TPaletteKind palette);

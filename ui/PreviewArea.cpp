@@ -10,6 +10,7 @@
 #include <QShortcut>
 
 #include "font/MtkFont.h"
+#include "font/Workers.h"
 
 namespace {
 
@@ -136,7 +137,7 @@ void TPreviewArea::LayOutAtWidth(int viewWidth)
 {
     FLayoutTop = y();
     FLayoutWidth = std::max(viewWidth / FZoom, 0);
-    FLayout = TPreviewLayout(*FFont, FCount, FLayoutWidth, FLayoutTop + FSplitterOffset);
+    FLayout = TPreviewLayout(*FFont, FCount, FLayoutWidth, FLayoutTop + FSplitterOffset, AvailableCores());
     int right = 0;
     for (const TGlyphRect& rect : FLayout.GlyphRects())
         right = std::max(right, rect.Right);
@@ -210,7 +211,8 @@ void TPreviewArea::UpdateBand(bool force)
     int height = bottom - top;
     if (const QScreen* display = screen())
         height = std::max(height, display->geometry().height() / FZoom);
-    FBand = RenderPreview(*FFont, FLayout, FPalette, {0, top, FContentSize.width(), height}, FMarked);
+    FBand = RenderPreview(*FFont, FLayout, FPalette, {0, top, FContentSize.width(), height}, FMarked,
+                          AvailableCores());
     FBandTop = top;
     FScreenBand = FBand.isNull() ? QImage() : FBand.convertToFormat(QImage::Format_RGB32);
     update();

@@ -124,3 +124,23 @@ TEST_F(PreviewRender, ARegionIsTheSameAsThatPartOfTheWhole)
             EXPECT_EQ(part.pixelIndex(x, y), whole.pixelIndex(x + 9, y + 8)) << x << "," << y;
     EXPECT_TRUE(RenderPreview(FFont, FLayout, TPaletteKind::FourColor, {0, 0, 0, 5}).isNull());
 }
+
+TEST(PreviewWorkers, SeveralWorkersLayOutAndDrawWhatOneDoes)
+{
+    // Enough glyphs for several shares of sizes, and bands of rows that split frames and glyphs.
+    TMtkFont font;
+    font.Clear();
+    for (int i = 0; i < 9000; ++i) {
+        TGlyphBitmap glyph(i % 7, 4 + i % 3, i % 5 ? TPaletteKind::FourColor : TPaletteKind::TwoColor, 1);
+        for (int x = 0; x < glyph.Width(); ++x)
+            glyph.SetPixel(x, (i + x) % glyph.Height(), static_cast<uint8_t>(x % 4));
+        font.AddGlyph(glyph, 1);
+    }
+    const TPreviewLayout one(font, font.GlyphCount(), 300, 0, 1);
+    const TPreviewLayout three(font, font.GlyphCount(), 300, 0, 3);
+    EXPECT_EQ(three.GlyphRects(), one.GlyphRects());
+    const int32_t marked[] = {5, 400, 401};
+    const TPreviewRegion region{3, 5, 290, 300};
+    EXPECT_EQ(RenderPreview(font, one, TPaletteKind::FourColor, region, marked, 3),
+              RenderPreview(font, one, TPaletteKind::FourColor, region, marked, 1));
+}
