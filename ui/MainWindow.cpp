@@ -625,7 +625,10 @@ void TfrmMain::GenerateFont()
     bool fixedWidthFallback = false;
     try {
         // QProgressBar repaints itself, and only when the bar visibly grows; no events are processed.
+        // The bar is hidden as soon as the last glyph is drawn, so a full bar is not painted.
         fixedWidthFallback = FDocument.Generate([this](int position, int maximum) {
+            if (position >= maximum)
+                return;
             tsCreation->pbFontCreate->setMaximum(maximum);
             tsCreation->pbFontCreate->setValue(position);
         });
