@@ -221,7 +221,10 @@ TEST(UiRefresh, AnOptionChangeRegeneratesAndEnablesItsValueBox)
     auto* spaceWidth = f.Find<QSpinBox>("seSpaceWidth");
     spaceWidth->setValue(21);
     EXPECT_GE(f.Window->MtkFont().GetGlyph(32)->Width(), 21);
-    EXPECT_FALSE(f.Find<QProgressBar>("pbFontCreate")->isVisible());
+    auto* progress = f.Find<QProgressBar>("pbFontCreate");
+    EXPECT_FALSE(progress->isVisible());
+    // Shown during a generation, it covers the preset list whatever the list's size.
+    EXPECT_EQ(progress->geometry(), f.Find<QComboBox>("cmbPresets")->rect());
 
     auto* topCut = f.Find<QCheckBox>("cbTopCut");
     EXPECT_FALSE(f.Find<QSpinBox>("seTopCut")->isEnabled());
