@@ -188,8 +188,7 @@ QImage RenderPreview(const TMtkFont& font, const TPreviewLayout& layout, TPalett
             const bool isMarked = std::binary_search(marked.begin(), marked.end(), static_cast<int32_t>(i));
             DrawFrame(pixels, clip, rect, isMarked ? MarkedFrameIndex : BorderIndex);
             if (const TGlyphBitmap* glyph = font.GetGlyph(static_cast<int>(i)))
-                DrawGlyph(pixels, clip, rect, *glyph,
-                          matches[glyph->PaletteKind() == TPaletteKind::TwoColor ? 0 : 1]);
+                DrawGlyph(pixels, clip, rect, *glyph, matches[glyph->PaletteKind() == TPaletteKind::TwoColor ? 0 : 1]);
         }
     });
     return image;

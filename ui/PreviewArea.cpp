@@ -211,8 +211,7 @@ void TPreviewArea::UpdateBand(bool force)
     int height = bottom - top;
     if (const QScreen* display = screen())
         height = std::max(height, display->geometry().height() / FZoom);
-    FBand = RenderPreview(*FFont, FLayout, FPalette, {0, top, FContentSize.width(), height}, FMarked,
-                          AvailableCores());
+    FBand = RenderPreview(*FFont, FLayout, FPalette, {0, top, FContentSize.width(), height}, FMarked, AvailableCores());
     FBandTop = top;
     FScreenBand = FBand.isNull() ? QImage() : FBand.convertToFormat(QImage::Format_RGB32);
     update();
