@@ -8,8 +8,9 @@
 #include <utility>
 #include <vector>
 
-// Remembers the pattern (a printf format or a plain text) under its context and returns it.
-const char* RememberCoreText(const char* context, const char* pattern);
+// Remembers the pattern (a printf format or a plain text) under its context and returns it; the
+// compiler checks a format's arguments through it.
+[[gnu::format_arg(2)]] const char* RememberCoreText(const char* context, const char* pattern);
 
 #define CORE_TEXT(context, pattern) RememberCoreText(context, pattern)
 
