@@ -22,10 +22,11 @@ TGlyphBitmap::TGlyphBitmap(int width, int height, TPaletteKind palette, uint8_t 
 void TGlyphBitmap::Reset(int width, int height, TPaletteKind palette, uint8_t fill)
 {
     CheckSize(width, height);
+    // The memory first: a glyph whose allocation fails keeps the size of the memory it has.
+    FBits.assign(static_cast<size_t>(width) * height, fill);
     FWidth = width;
     FHeight = height;
     FPalette = palette;
-    FBits.assign(static_cast<size_t>(width) * height, fill);
 }
 
 void TGlyphBitmap::Fill(uint8_t value)
