@@ -286,15 +286,13 @@ void WriteTwoColor(const TMtkFont& font, std::vector<uint8_t>& stream, bool newM
     // Every glyph takes the same bits, so eight glyphs take whole bytes: each worker writes
     // a share of a multiple of eight glyphs, from the byte where its first glyph starts.
     const uint64_t glyphBits = uint64_t(font.FHeight) * static_cast<uint64_t>(charWidth + fill);
-    const int count = font.GlyphCount();
-    const int parts = std::clamp(count / GlyphsPerWorker, 1, std::max(workers, 1));
-    const int share = ((count + parts - 1) / parts + 7) & ~7;
-    RunOnWorkers(parts, [&](int part) {
-        const int first = std::min(count, part * share);
-        const int end = std::min(count, first + share);
-        WriteTwoColorGlyphs(font, first, end, charWidth, fill,
-                            TBitWriter(stream, pixelStart + static_cast<size_t>(glyphBits * uint64_t(first) / 8)));
-    });
+    RunOnShares(
+        workers, font.GlyphCount(), GlyphsPerWorker,
+        [&](int first, int end) {
+            WriteTwoColorGlyphs(font, first, end, charWidth, fill,
+                                TBitWriter(stream, pixelStart + static_cast<size_t>(glyphBits * uint64_t(first) / 8)));
+        },
+        8);
 }
 
 void PutLongWord(uint8_t* at, uint32_t value)

@@ -115,23 +115,33 @@ void RunOnWorkers(int workers, const std::function<void(int worker)>& task)
         }
     };
     static TKeptThreads threads;
-    const std::unique_lock call = threads.Claim();
-    // A call made while another is served runs every worker on its own thread.
+    // The thread that has the kept threads must not claim them again: locking a mutex twice
+    // from one thread is undefined.
+    static thread_local bool holdsThreads = false;
+    std::unique_lock<std::mutex> call;
+    if (!holdsThreads)
+        call = threads.Claim();
+    // A call made while another is served runs every worker on the calling thread.
     const int started = call.owns_lock() && workers > 1 ? threads.Start(workers, run) : 1;
+    holdsThreads = call.owns_lock() || holdsThreads;
     run(0);
     for (int worker = started; worker < workers; ++worker)
         run(worker);
     if (started > 1)
         threads.Wait();
+    if (call.owns_lock())
+        holdsThreads = false;
     for (const std::exception_ptr& error : errors)
         if (error)
             std::rethrow_exception(error);
 }
 
-void RunOnShares(int workers, int count, int minimumShare, const std::function<void(int first, int end)>& task)
+void RunOnShares(int workers, int count, int minimumShare, const std::function<void(int first, int end)>& task,
+                 int step)
 {
     const int parts = std::clamp(count / std::max(minimumShare, 1), 1, std::max(workers, 1));
-    const int share = (count + parts - 1) / parts;
+    step = std::max(step, 1);
+    const int share = ((count + parts - 1) / parts + step - 1) / step * step;
     RunOnWorkers(parts, [&](int part) {
         const int first = std::min(count, part * share);
         task(first, std::min(count, first + share));

@@ -15,5 +15,7 @@ void RunOnWorkers(int workers, const std::function<void(int worker)>& task);
 
 // Runs Task(first, end) for contiguous shares of the items 0..Count-1, one share per worker and
 // at least MinimumShare items in each (a single share when there are fewer), in the order of
-// the workers; returns once every share is done.
-void RunOnShares(int workers, int count, int minimumShare, const std::function<void(int first, int end)>& task);
+// the workers; every share but the last is a multiple of Step items. Returns once every share
+// is done.
+void RunOnShares(int workers, int count, int minimumShare, const std::function<void(int first, int end)>& task,
+                 int step = 1);
