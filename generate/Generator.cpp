@@ -24,6 +24,8 @@ constexpr uint16_t NoBreakSpaceCode = 0xA0;
 // A window's progress bar costs more to repaint than a run of glyphs to draw, and the worker
 // that shows it draws its share the later: shown no more often than a screen can follow.
 constexpr std::chrono::milliseconds ProgressPeriod{40};
+// A replaced glyph's memory this much larger than twice the new glyph's is not kept for it.
+constexpr size_t SpareSlackBytes = 256;
 
 TPaletteKind GlyphPalette(int fontType)
 {
@@ -195,6 +197,10 @@ TGlyphGenerator::TGlyphResult TGlyphGenerator::RenderGlyph(const TDrawingFont& f
     TGlyphResult result{plan.W, static_cast<uint16_t>(cell.Bitmap.Height()), cell.Clipped, nullptr};
     // The stored glyph is built once, in its final width; the cell stays as drawn.
     if (code) {
+        // The memory of a much larger glyph (drawn at a larger size before) is given back.
+        const size_t bytes = static_cast<size_t>(plan.Layout.Width()) * cell.Bitmap.Height();
+        if (memory && memory->Bits().capacity() > 2 * bytes + SpareSlackBytes)
+            memory.reset();
         result.Bitmap = memory ? std::move(memory) : std::make_unique<TGlyphBitmap>();
         plan.Layout.Build(cell.Bitmap, background, *result.Bitmap);
     }

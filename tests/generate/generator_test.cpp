@@ -720,3 +720,14 @@ TEST_F(GeneratorTest, GoldenEveryBmpCharacterOfDejaVuSans)
 }
 
 } // namespace
+
+TEST_F(GeneratorTest, SmallerGlyphsDoNotKeepTheMemoryOfLargerOnes)
+{
+    // Each glyph is drawn in the memory of the one it replaces: after a large size, a small one
+    // must not hold on to the large glyphs' memory.
+    const std::shared_ptr<const TFontFace> large = Engine.OpenFont({"DejaVu Sans", 96, 0});
+    Generate(PlainOptions(), u"ABCW", *large);
+    Generate(PlainOptions(), u"ABCW", *DejaVu);
+    for (int code = 0; code < 4; ++code)
+        EXPECT_LE(Glyph(code).Bits().capacity(), 2 * Glyph(code).Bits().size() + 256) << code;
+}
