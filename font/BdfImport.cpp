@@ -13,6 +13,9 @@
 namespace {
 
 constexpr uint8_t FourColorBackground = 1;
+// The blank cells a fixed-width import may add for the codes a font leaves out: they cost
+// memory no byte of the file describes.
+constexpr uint64_t MaxBlankPixels = uint64_t{1} << 28;
 constexpr uint8_t FourColorPadColor = 1;
 
 // Level -> palette index for every level of the font's depth.
@@ -55,6 +58,13 @@ void LoadBdf(TMtkFont& store, const TBdfFont& font, TBdfTarget target)
     const uint8_t padColor = twoColor ? 0 : FourColorPadColor;
     // A fixed-width font has no room for a glyph of width 0: a missing code is a blank cell.
     const int missingWidth = twoColor ? font.Glyphs.front().Width : 0;
+    const int missingCodes = font.Glyphs.empty() ? 0 : font.Glyphs.back().Code + 1 - static_cast<int>(font.Glyphs.size());
+    if (uint64_t(missingCodes) * uint64_t(missingWidth) * uint64_t(font.Height()) > MaxBlankPixels)
+        throw EBdfError(StrFormat(
+            CORE_TEXT("CoreMessage", "In the 2-colour type the %d codes the BDF font leaves out below its last glyph "
+                                     "would be blank cells of %d x %d pixels, more than the %llu pixels such cells "
+                                     "may take."),
+            missingCodes, missingWidth, font.Height(), static_cast<unsigned long long>(MaxBlankPixels)));
     const std::array<uint8_t, 256> colour = ColourOfLevel(font.BitsPerPixel, target);
 
     store.Clear();

@@ -197,12 +197,18 @@ private:
     {
         std::string_view line;
         int count = 0;
-        while (FLines.Next(line)) {
+        TLineCursor before = FLines;
+        for (; FLines.Next(line); before = FLines) {
             const TTokens tokens = Tokenize(line);
             if (tokens.empty())
                 continue;
             if (tokens[0] == "ENDPROPERTIES")
                 break;
+            // Without ENDPROPERTIES the header goes on: its glyphs are not properties.
+            if (tokens[0] == "CHARS" || tokens[0] == "STARTCHAR" || tokens[0] == "ENDFONT") {
+                FLines = before;
+                break;
+            }
             ++count;
             if (tokens[0] == "FONT_ASCENT")
                 FAscent = Number(tokens, 1);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "font/CoreText.h"
 #include "font/Errors.h"
 #include "font/FileIo.h"
 #include "font/Format.h"
@@ -208,6 +209,6 @@ std::vector<uint8_t> EncodeBdf(const TMtkFont& font, const TBdfDescription& desc
 void SaveBdfFile(const TMtkFont& font, const TBdfDescription& description, TBdfDepth depth, const std::string& fileName)
 {
     if (font.GlyphCount() == 0)
-        throw EFontLimitError("The font holds no glyphs; a BDF font needs at least one.");
+        throw EFontLimitError(CORE_TEXT("CoreMessage", "The font holds no glyphs; a BDF font needs at least one."));
     WriteFileAtomically(fileName, EncodeBdf(font, description, depth));
 }

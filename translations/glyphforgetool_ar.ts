@@ -12,12 +12,17 @@
 <context>
     <name>CoreMessage</name>
     <message>
-        <location filename="../font/BdfImport.cpp" line="+49"/>
+        <location filename="../font/BdfImport.cpp" line="+52"/>
         <source>The 2-colour type needs one width for every glyph; the BDF font&apos;s glyphs are %d (&quot;%s&quot;, code %d) to %d (&quot;%s&quot;, code %d) pixels wide.</source>
         <translation>يحتاج النوع ذو اللونين عرضًا واحدًا لكل أشكال الحروف؛ وعروض أشكال حروف خط BDF تمتد من %d (&quot;%s&quot;، الرمز %d) إلى %d (&quot;%s&quot;، الرمز %d) بكسل.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+12"/>
+        <source>In the 2-colour type the %d codes the BDF font leaves out below its last glyph would be blank cells of %d x %d pixels, more than the %llu pixels such cells may take.</source>
+        <translation>في النوع ذي اللونين ستصبح الرموز الـ %d التي يتركها خط BDF قبل آخر شكل حرف فيه خلايا فارغة بحجم %d x %d بكسل، أي أكثر من %llu بكسل يُسمح لهذه الخلايا بشغلها.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>The BDF font was imported, with these changes:</source>
         <translation>استُورد خط BDF مع هذه التغييرات:</translation>
     </message>
@@ -42,7 +47,7 @@
         <translation>ليس ملف خط BDF: لا يبدأ بـ STARTFONT.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+27"/>
         <source>STARTPROPERTIES does not count the %d properties that follow.</source>
         <translation>لا يطابق STARTPROPERTIES عدد الخصائص التي تليه، وهو %d.</translation>
     </message>
@@ -233,7 +238,7 @@
         <translation>تعذّر إنشاء الملف &quot;%s&quot;. تعذّر ترميز صورة %s.</translation>
     </message>
     <message>
-        <location filename="../font/MtkFont.cpp" line="+76"/>
+        <location filename="../font/MtkFont.cpp" line="+85"/>
         <source>Not a Mediatek FON file.</source>
         <translation>ليس ملف FON من Mediatek.</translation>
     </message>
@@ -319,7 +324,7 @@
         <translation>عرض شكل الحرف %d هو %d بكسل؛ ويمكن أن يكون عرض شكل الحرف من 0 إلى %d بكسل.</translation>
     </message>
     <message>
-        <location filename="../font/MtkFontWriter.cpp" line="+198"/>
+        <location filename="../font/MtkFontWriter.cpp" line="+201"/>
         <source>Cannot save a font of %d bits per pixel: only 1 (2 colours) and 2 (4 colours) are possible.</source>
         <translation>تعذّر حفظ خط بـ %d بت لكل بكسل: الممكن فقط 1 (لونان) و2 (4 ألوان).</translation>
     </message>
@@ -364,7 +369,7 @@
         <translation>عرض شكل الحرف %d هو %d بكسل؛ وفي وضع التوافق OLD أقصى عرض لشكل حرف مضغوط %d بكسل.</translation>
     </message>
     <message>
-        <location line="+190"/>
+        <location line="+205"/>
         <source>The font has no glyphs; there is nothing to save.</source>
         <translation>لا أشكال حروف في الخط؛ فلا شيء للحفظ.</translation>
     </message>
@@ -381,7 +386,7 @@
         <translation>يحوي &quot;%s&quot; القسم %s، وهو ليس إعدادًا مسبقًا: لا يحوي ملف الجدول إلا أقسامًا مرقّمة مثل [1].</translation>
     </message>
     <message>
-        <location filename="../generate/FontCatalog.cpp" line="+19"/>
+        <location filename="../generate/FontCatalog.cpp" line="+22"/>
         <source>The font configuration could not be loaded.</source>
         <translation>تعذّر تحميل تهيئة الخطوط.</translation>
     </message>
@@ -406,12 +411,12 @@
         <translation>تعذّر رسم الخط بهذا الحجم.</translation>
     </message>
     <message>
-        <location filename="../generate/Generator.cpp" line="+365"/>
+        <location filename="../generate/Generator.cpp" line="+385"/>
         <source>Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes</source>
         <translation>الخط: أقصى عرض = %d (المحرف %d)، الارتفاع = %d، حجم الملف = %d بايت</translation>
     </message>
     <message>
-        <location filename="../generate/PreviewLayout.cpp" line="+152"/>
+        <location filename="../generate/PreviewLayout.cpp" line="+168"/>
         <source>A preview of %d x %d pixels cannot be made.</source>
         <translation>لا يمكن إنشاء معاينة بحجم %d x %d بكسل.</translation>
     </message>
@@ -424,6 +429,11 @@
         <location line="+80"/>
         <source>&quot;%s&quot; holds no presets (numbered sections such as [1]).</source>
         <translation>لا يحوي &quot;%s&quot; إعدادات مسبقة (أقسامًا مرقّمة مثل [1]).</translation>
+    </message>
+    <message>
+        <location filename="../font/BdfWriter.cpp" line="+212"/>
+        <source>The font holds no glyphs; a BDF font needs at least one.</source>
+        <translation>لا يحوي الخط أي شكل حرف؛ يحتاج خط BDF إلى شكل حرف واحد على الأقل.</translation>
     </message>
 </context>
 <context>
@@ -538,7 +548,7 @@
 <context>
     <name>TCreationPage</name>
     <message>
-        <location filename="../ui/CreationPage.cpp" line="+40"/>
+        <location filename="../ui/CreationPage.cpp" line="+41"/>
         <source>Select Unicode Conversion Table...</source>
         <translation>اختيار جدول تحويل Unicode...</translation>
     </message>
@@ -548,7 +558,7 @@
         <translation>إعداد مسبق</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>4 color compr., variable width (OLD compatibility mode)</source>
         <translation>4 ألوان مضغوط، عرض متغير (وضع التوافق OLD)</translation>
     </message>
@@ -1222,7 +1232,7 @@
         <translation>تصف الخيارات المحفوظة في الخط الخطَّ كما ولّدته، قبل تعديلات أشكال الحروف.</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+59"/>
         <source>Out of memory</source>
         <translation>نفدت الذاكرة</translation>
     </message>

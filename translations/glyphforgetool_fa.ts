@@ -12,12 +12,17 @@
 <context>
     <name>CoreMessage</name>
     <message>
-        <location filename="../font/BdfImport.cpp" line="+49"/>
+        <location filename="../font/BdfImport.cpp" line="+52"/>
         <source>The 2-colour type needs one width for every glyph; the BDF font&apos;s glyphs are %d (&quot;%s&quot;, code %d) to %d (&quot;%s&quot;, code %d) pixels wide.</source>
         <translation>نوع 2 رنگ برای همهٔ گلیف‌ها یک عرض لازم دارد؛ عرض گلیف‌های فونت BDF از %d («%s»، کد %d) تا %d («%s»، کد %d) پیکسل است.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+12"/>
+        <source>In the 2-colour type the %d codes the BDF font leaves out below its last glyph would be blank cells of %d x %d pixels, more than the %llu pixels such cells may take.</source>
+        <translation>در نوع 2 رنگ، %d کدی که فونت BDF پیش از آخرین گلیفش جا انداخته به خانه‌های خالی %d x %d پیکسلی تبدیل می‌شوند، بیش از %llu پیکسلی که چنین خانه‌هایی می‌توانند بگیرند.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>The BDF font was imported, with these changes:</source>
         <translation>فونت BDF با این تغییرات وارد شد:</translation>
     </message>
@@ -42,7 +47,7 @@
         <translation>فایل فونت BDF نیست: با STARTFONT شروع نمی‌شود.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+27"/>
         <source>STARTPROPERTIES does not count the %d properties that follow.</source>
         <translation>STARTPROPERTIES %d ویژگی بعدی را به حساب نمی‌آورد.</translation>
     </message>
@@ -233,7 +238,7 @@
         <translation>فایل «%s» ساخته نمی‌شود. تصویر %s رمزگذاری نشد.</translation>
     </message>
     <message>
-        <location filename="../font/MtkFont.cpp" line="+76"/>
+        <location filename="../font/MtkFont.cpp" line="+85"/>
         <source>Not a Mediatek FON file.</source>
         <translation>فایل FON از نوع Mediatek نیست.</translation>
     </message>
@@ -319,7 +324,7 @@
         <translation>عرض گلیف %d برابر %d پیکسل است؛ عرض گلیف می‌تواند 0 تا %d پیکسل باشد.</translation>
     </message>
     <message>
-        <location filename="../font/MtkFontWriter.cpp" line="+198"/>
+        <location filename="../font/MtkFontWriter.cpp" line="+201"/>
         <source>Cannot save a font of %d bits per pixel: only 1 (2 colours) and 2 (4 colours) are possible.</source>
         <translation>فونت %d بیت بر پیکسل ذخیره نمی‌شود: فقط 1 (2 رنگ) و 2 (4 رنگ) ممکن است.</translation>
     </message>
@@ -364,7 +369,7 @@
         <translation>عرض گلیف %d برابر %d پیکسل است؛ در حالت سازگاری OLD عرض گلیف فشرده حداکثر %d پیکسل می‌تواند باشد.</translation>
     </message>
     <message>
-        <location line="+190"/>
+        <location line="+205"/>
         <source>The font has no glyphs; there is nothing to save.</source>
         <translation>فونت هیچ گلیفی ندارد؛ چیزی برای ذخیره نیست.</translation>
     </message>
@@ -381,7 +386,7 @@
         <translation>«%s» بخش %s را دارد که پیش‌تنظیم نیست: فایل جدول فقط بخش‌های شماره‌دار مانند [1] دارد.</translation>
     </message>
     <message>
-        <location filename="../generate/FontCatalog.cpp" line="+19"/>
+        <location filename="../generate/FontCatalog.cpp" line="+22"/>
         <source>The font configuration could not be loaded.</source>
         <translation>پیکربندی فونت‌ها بار نشد.</translation>
     </message>
@@ -406,12 +411,12 @@
         <translation>فونت در این اندازه رسم نمی‌شود.</translation>
     </message>
     <message>
-        <location filename="../generate/Generator.cpp" line="+365"/>
+        <location filename="../generate/Generator.cpp" line="+385"/>
         <source>Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes</source>
         <translation>فونت: بیشترین عرض = %d (نویسهٔ %d)، ارتفاع = %d، اندازهٔ فایل = %d بایت</translation>
     </message>
     <message>
-        <location filename="../generate/PreviewLayout.cpp" line="+152"/>
+        <location filename="../generate/PreviewLayout.cpp" line="+168"/>
         <source>A preview of %d x %d pixels cannot be made.</source>
         <translation>پیش‌نمایشی به اندازهٔ %d x %d پیکسل ساخته نمی‌شود.</translation>
     </message>
@@ -424,6 +429,11 @@
         <location line="+80"/>
         <source>&quot;%s&quot; holds no presets (numbered sections such as [1]).</source>
         <translation>«%s» هیچ پیش‌تنظیمی ندارد (بخش‌های شماره‌دار مانند [1]).</translation>
+    </message>
+    <message>
+        <location filename="../font/BdfWriter.cpp" line="+212"/>
+        <source>The font holds no glyphs; a BDF font needs at least one.</source>
+        <translation>فونت هیچ گلیفی ندارد؛ فونت BDF دست‌کم یک گلیف لازم دارد.</translation>
     </message>
 </context>
 <context>
@@ -538,7 +548,7 @@
 <context>
     <name>TCreationPage</name>
     <message>
-        <location filename="../ui/CreationPage.cpp" line="+40"/>
+        <location filename="../ui/CreationPage.cpp" line="+41"/>
         <source>Select Unicode Conversion Table...</source>
         <translation>انتخاب جدول تبدیل Unicode...</translation>
     </message>
@@ -548,7 +558,7 @@
         <translation>پیش‌تنظیم</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>4 color compr., variable width (OLD compatibility mode)</source>
         <translation>4 رنگ فشرده، عرض متغیر (حالت سازگاری OLD)</translation>
     </message>
@@ -1217,7 +1227,7 @@
         <translation>گزینه‌های ذخیره‌شده در فونت، آن را همان‌طور توصیف می‌کنند که ساخته‌اند، یعنی پیش از ویرایش گلیف‌ها.</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+59"/>
         <source>Out of memory</source>
         <translation>حافظه کافی نیست</translation>
     </message>

@@ -12,12 +12,17 @@
 <context>
     <name>CoreMessage</name>
     <message>
-        <location filename="../font/BdfImport.cpp" line="+49"/>
+        <location filename="../font/BdfImport.cpp" line="+52"/>
         <source>The 2-colour type needs one width for every glyph; the BDF font&apos;s glyphs are %d (&quot;%s&quot;, code %d) to %d (&quot;%s&quot;, code %d) pixels wide.</source>
         <translation>Двухцветному типу нужна одна ширина для всех глифов; ширина глифов шрифта BDF — от %d (&quot;%s&quot;, код %d) до %d (&quot;%s&quot;, код %d) пикс.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+12"/>
+        <source>In the 2-colour type the %d codes the BDF font leaves out below its last glyph would be blank cells of %d x %d pixels, more than the %llu pixels such cells may take.</source>
+        <translation>В двухцветном типе %d кодов, пропущенных шрифтом BDF ниже последнего глифа, стали бы пустыми ячейками %d x %d пикс. — больше тех %llu пикселей, что могут занять такие ячейки.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>The BDF font was imported, with these changes:</source>
         <translation>Шрифт BDF импортирован со следующими изменениями:</translation>
     </message>
@@ -42,7 +47,7 @@
         <translation>Это не файл шрифта BDF: он не начинается с STARTFONT.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+27"/>
         <source>STARTPROPERTIES does not count the %d properties that follow.</source>
         <translation>STARTPROPERTIES не соответствует числу следующих за ним свойств (%d).</translation>
     </message>
@@ -233,7 +238,7 @@
         <translation>Не удаётся создать файл &quot;%s&quot;. Не удалось закодировать изображение %s.</translation>
     </message>
     <message>
-        <location filename="../font/MtkFont.cpp" line="+76"/>
+        <location filename="../font/MtkFont.cpp" line="+85"/>
         <source>Not a Mediatek FON file.</source>
         <translation>Это не файл Mediatek FON.</translation>
     </message>
@@ -319,7 +324,7 @@
         <translation>Ширина глифа %d — %d пикс.; ширина глифа может быть от 0 до %d пикс.</translation>
     </message>
     <message>
-        <location filename="../font/MtkFontWriter.cpp" line="+198"/>
+        <location filename="../font/MtkFontWriter.cpp" line="+201"/>
         <source>Cannot save a font of %d bits per pixel: only 1 (2 colours) and 2 (4 colours) are possible.</source>
         <translation>Нельзя сохранить шрифт с %d бит на пиксель: возможны только 1 (2 цвета) и 2 (4 цвета).</translation>
     </message>
@@ -364,7 +369,7 @@
         <translation>Ширина глифа %d — %d пикс.; в режиме совместимости OLD сжатый глиф может быть шириной не более %d пикс.</translation>
     </message>
     <message>
-        <location line="+190"/>
+        <location line="+205"/>
         <source>The font has no glyphs; there is nothing to save.</source>
         <translation>В шрифте нет глифов; сохранять нечего.</translation>
     </message>
@@ -381,7 +386,7 @@
         <translation>&quot;%s&quot; содержит раздел %s, который не является пресетом: файл таблицы содержит только нумерованные разделы, например [1].</translation>
     </message>
     <message>
-        <location filename="../generate/FontCatalog.cpp" line="+19"/>
+        <location filename="../generate/FontCatalog.cpp" line="+22"/>
         <source>The font configuration could not be loaded.</source>
         <translation>Не удалось загрузить конфигурацию шрифтов.</translation>
     </message>
@@ -406,12 +411,12 @@
         <translation>Шрифт нельзя отрисовать в этом размере.</translation>
     </message>
     <message>
-        <location filename="../generate/Generator.cpp" line="+365"/>
+        <location filename="../generate/Generator.cpp" line="+385"/>
         <source>Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes</source>
         <translation>Шрифт: макс. ширина = %d (символ %d), высота = %d, размер файла = %d байт</translation>
     </message>
     <message>
-        <location filename="../generate/PreviewLayout.cpp" line="+152"/>
+        <location filename="../generate/PreviewLayout.cpp" line="+168"/>
         <source>A preview of %d x %d pixels cannot be made.</source>
         <translation>Не удаётся создать предпросмотр размером %d x %d пикселей.</translation>
     </message>
@@ -424,6 +429,11 @@
         <location line="+80"/>
         <source>&quot;%s&quot; holds no presets (numbered sections such as [1]).</source>
         <translation>&quot;%s&quot; не содержит пресетов (нумерованных разделов, например [1]).</translation>
+    </message>
+    <message>
+        <location filename="../font/BdfWriter.cpp" line="+212"/>
+        <source>The font holds no glyphs; a BDF font needs at least one.</source>
+        <translation>В шрифте нет глифов; шрифту BDF нужен хотя бы один.</translation>
     </message>
 </context>
 <context>
@@ -538,7 +548,7 @@
 <context>
     <name>TCreationPage</name>
     <message>
-        <location filename="../ui/CreationPage.cpp" line="+40"/>
+        <location filename="../ui/CreationPage.cpp" line="+41"/>
         <source>Select Unicode Conversion Table...</source>
         <translation>Выбрать таблицу перекодировки Unicode...</translation>
     </message>
@@ -548,7 +558,7 @@
         <translation>Пресет</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>4 color compr., variable width (OLD compatibility mode)</source>
         <translation>4 цвета, сжатие, перем. ширина (режим совместимости OLD)</translation>
     </message>
@@ -1219,7 +1229,7 @@
         <translation>Параметры, сохранённые в шрифт, описывают его таким, каким они его создали, — до правки глифов.</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+59"/>
         <source>Out of memory</source>
         <translation>Недостаточно памяти</translation>
     </message>

@@ -12,12 +12,17 @@
 <context>
     <name>CoreMessage</name>
     <message>
-        <location filename="../font/BdfImport.cpp" line="+49"/>
+        <location filename="../font/BdfImport.cpp" line="+52"/>
         <source>The 2-colour type needs one width for every glyph; the BDF font&apos;s glyphs are %d (&quot;%s&quot;, code %d) to %d (&quot;%s&quot;, code %d) pixels wide.</source>
         <translation>Loại 2 màu cần một độ rộng chung cho mọi hình chữ; các hình chữ của phông BDF rộng từ %d (&quot;%s&quot;, mã %d) đến %d (&quot;%s&quot;, mã %d) điểm ảnh.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+12"/>
+        <source>In the 2-colour type the %d codes the BDF font leaves out below its last glyph would be blank cells of %d x %d pixels, more than the %llu pixels such cells may take.</source>
+        <translation>Ở loại 2 màu, %d mã mà phông BDF bỏ trống trước hình chữ cuối cùng sẽ thành các ô trống %d x %d điểm ảnh, vượt quá %llu điểm ảnh mà các ô như vậy được phép chiếm.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>The BDF font was imported, with these changes:</source>
         <translation>Phông BDF đã được nhập, với các thay đổi sau:</translation>
     </message>
@@ -42,7 +47,7 @@
         <translation>Không phải tệp phông BDF: tệp không bắt đầu bằng STARTFONT.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+27"/>
         <source>STARTPROPERTIES does not count the %d properties that follow.</source>
         <translation>STARTPROPERTIES không tính đến %d thuộc tính ở phía sau.</translation>
     </message>
@@ -233,7 +238,7 @@
         <translation>Không thể tạo tệp &quot;%s&quot;. Không mã hóa được ảnh %s.</translation>
     </message>
     <message>
-        <location filename="../font/MtkFont.cpp" line="+76"/>
+        <location filename="../font/MtkFont.cpp" line="+85"/>
         <source>Not a Mediatek FON file.</source>
         <translation>Không phải tệp FON Mediatek.</translation>
     </message>
@@ -319,7 +324,7 @@
         <translation>Hình chữ %d rộng %d điểm ảnh; một hình chữ chỉ rộng được từ 0 đến %d điểm ảnh.</translation>
     </message>
     <message>
-        <location filename="../font/MtkFontWriter.cpp" line="+198"/>
+        <location filename="../font/MtkFontWriter.cpp" line="+201"/>
         <source>Cannot save a font of %d bits per pixel: only 1 (2 colours) and 2 (4 colours) are possible.</source>
         <translation>Không thể lưu phông %d bit trên mỗi điểm ảnh: chỉ có thể là 1 (2 màu) hoặc 2 (4 màu).</translation>
     </message>
@@ -364,7 +369,7 @@
         <translation>Hình chữ %d rộng %d điểm ảnh; ở chế độ tương thích OLD, một hình chữ nén chỉ rộng tối đa %d điểm ảnh.</translation>
     </message>
     <message>
-        <location line="+190"/>
+        <location line="+205"/>
         <source>The font has no glyphs; there is nothing to save.</source>
         <translation>Phông không có hình chữ nào; không có gì để lưu.</translation>
     </message>
@@ -381,7 +386,7 @@
         <translation>&quot;%s&quot; chứa mục %s, không phải thiết lập sẵn: tệp bảng chỉ chứa các mục đánh số như [1].</translation>
     </message>
     <message>
-        <location filename="../generate/FontCatalog.cpp" line="+19"/>
+        <location filename="../generate/FontCatalog.cpp" line="+22"/>
         <source>The font configuration could not be loaded.</source>
         <translation>Không nạp được cấu hình phông.</translation>
     </message>
@@ -406,12 +411,12 @@
         <translation>Không thể vẽ phông ở cỡ này.</translation>
     </message>
     <message>
-        <location filename="../generate/Generator.cpp" line="+365"/>
+        <location filename="../generate/Generator.cpp" line="+385"/>
         <source>Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes</source>
         <translation>Phông: Rộng tối đa = %d (Ký tự %d), Cao = %d, Cỡ tệp = %d byte</translation>
     </message>
     <message>
-        <location filename="../generate/PreviewLayout.cpp" line="+152"/>
+        <location filename="../generate/PreviewLayout.cpp" line="+168"/>
         <source>A preview of %d x %d pixels cannot be made.</source>
         <translation>Không thể tạo bản xem trước %d x %d điểm ảnh.</translation>
     </message>
@@ -424,6 +429,11 @@
         <location line="+80"/>
         <source>&quot;%s&quot; holds no presets (numbered sections such as [1]).</source>
         <translation>&quot;%s&quot; không chứa thiết lập sẵn nào (các mục đánh số như [1]).</translation>
+    </message>
+    <message>
+        <location filename="../font/BdfWriter.cpp" line="+212"/>
+        <source>The font holds no glyphs; a BDF font needs at least one.</source>
+        <translation>Phông chữ không có hình chữ nào; phông BDF cần ít nhất một hình chữ.</translation>
     </message>
 </context>
 <context>
@@ -538,7 +548,7 @@
 <context>
     <name>TCreationPage</name>
     <message>
-        <location filename="../ui/CreationPage.cpp" line="+40"/>
+        <location filename="../ui/CreationPage.cpp" line="+41"/>
         <source>Select Unicode Conversion Table...</source>
         <translation>Chọn bảng chuyển đổi Unicode...</translation>
     </message>
@@ -548,7 +558,7 @@
         <translation>Thiết lập sẵn</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>4 color compr., variable width (OLD compatibility mode)</source>
         <translation>4 màu nén, rộng thay đổi (chế độ tương thích OLD)</translation>
     </message>
@@ -1217,7 +1227,7 @@
         <translation>Các tùy chọn lưu trong phông mô tả phông đúng như lúc chúng tạo ra nó, trước khi sửa hình chữ.</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+59"/>
         <source>Out of memory</source>
         <translation>Hết bộ nhớ</translation>
     </message>

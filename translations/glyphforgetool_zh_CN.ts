@@ -12,12 +12,17 @@
 <context>
     <name>CoreMessage</name>
     <message>
-        <location filename="../font/BdfImport.cpp" line="+49"/>
+        <location filename="../font/BdfImport.cpp" line="+52"/>
         <source>The 2-colour type needs one width for every glyph; the BDF font&apos;s glyphs are %d (&quot;%s&quot;, code %d) to %d (&quot;%s&quot;, code %d) pixels wide.</source>
         <translation>2 色类型要求所有字形宽度相同；而该 BDF 字体的字形宽度为 %d（“%s”，编码 %d）到 %d（“%s”，编码 %d）像素。</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+12"/>
+        <source>In the 2-colour type the %d codes the BDF font leaves out below its last glyph would be blank cells of %d x %d pixels, more than the %llu pixels such cells may take.</source>
+        <translation>在 2 色类型中，该 BDF 字体在最后一个字形之前缺少的 %d 个编码将成为 %d x %d 像素的空白单元格，超过了此类单元格可占用的 %llu 个像素。</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>The BDF font was imported, with these changes:</source>
         <translation>BDF 字体已导入，但有以下改动：</translation>
     </message>
@@ -42,7 +47,7 @@
         <translation>不是 BDF 字体文件：文件不是以 STARTFONT 开头。</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+27"/>
         <source>STARTPROPERTIES does not count the %d properties that follow.</source>
         <translation>STARTPROPERTIES 与其后的 %d 个属性数目不符。</translation>
     </message>
@@ -233,7 +238,7 @@
         <translation>无法创建文件“%s”。无法编码 %s 图片。</translation>
     </message>
     <message>
-        <location filename="../font/MtkFont.cpp" line="+76"/>
+        <location filename="../font/MtkFont.cpp" line="+85"/>
         <source>Not a Mediatek FON file.</source>
         <translation>不是 Mediatek FON 文件。</translation>
     </message>
@@ -319,7 +324,7 @@
         <translation>字形 %d 宽 %d 像素；字形宽度只能为 0 到 %d 像素。</translation>
     </message>
     <message>
-        <location filename="../font/MtkFontWriter.cpp" line="+198"/>
+        <location filename="../font/MtkFontWriter.cpp" line="+201"/>
         <source>Cannot save a font of %d bits per pixel: only 1 (2 colours) and 2 (4 colours) are possible.</source>
         <translation>无法保存每像素 %d 位的字体：只能为 1 位（2 色）或 2 位（4 色）。</translation>
     </message>
@@ -364,7 +369,7 @@
         <translation>字形 %d 宽 %d 像素；在 OLD 兼容模式下，压缩字形最多只能为 %d 像素宽。</translation>
     </message>
     <message>
-        <location line="+190"/>
+        <location line="+205"/>
         <source>The font has no glyphs; there is nothing to save.</source>
         <translation>该字体没有字形；没有可保存的内容。</translation>
     </message>
@@ -381,7 +386,7 @@
         <translation>“%s”包含节 %s，它不是预设：转换表文件只能包含编号的节，例如 [1]。</translation>
     </message>
     <message>
-        <location filename="../generate/FontCatalog.cpp" line="+19"/>
+        <location filename="../generate/FontCatalog.cpp" line="+22"/>
         <source>The font configuration could not be loaded.</source>
         <translation>无法加载字体配置。</translation>
     </message>
@@ -406,12 +411,12 @@
         <translation>无法以此大小绘制该字体。</translation>
     </message>
     <message>
-        <location filename="../generate/Generator.cpp" line="+365"/>
+        <location filename="../generate/Generator.cpp" line="+385"/>
         <source>Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes</source>
         <translation>字体：最大宽度 = %d（字符 %d），高度 = %d，文件大小 = %d 字节</translation>
     </message>
     <message>
-        <location filename="../generate/PreviewLayout.cpp" line="+152"/>
+        <location filename="../generate/PreviewLayout.cpp" line="+168"/>
         <source>A preview of %d x %d pixels cannot be made.</source>
         <translation>无法生成 %d x %d 像素的预览。</translation>
     </message>
@@ -424,6 +429,11 @@
         <location line="+80"/>
         <source>&quot;%s&quot; holds no presets (numbered sections such as [1]).</source>
         <translation>“%s”中没有预设（即 [1] 这样的编号节）。</translation>
+    </message>
+    <message>
+        <location filename="../font/BdfWriter.cpp" line="+212"/>
+        <source>The font holds no glyphs; a BDF font needs at least one.</source>
+        <translation>该字体中没有字形；BDF 字体至少需要一个字形。</translation>
     </message>
 </context>
 <context>
@@ -538,7 +548,7 @@
 <context>
     <name>TCreationPage</name>
     <message>
-        <location filename="../ui/CreationPage.cpp" line="+40"/>
+        <location filename="../ui/CreationPage.cpp" line="+41"/>
         <source>Select Unicode Conversion Table...</source>
         <translation>选择 Unicode 转换表...</translation>
     </message>
@@ -548,7 +558,7 @@
         <translation>预设</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>4 color compr., variable width (OLD compatibility mode)</source>
         <translation>4 色压缩，可变宽度（OLD 兼容模式）</translation>
     </message>
@@ -1217,7 +1227,7 @@
         <translation>保存到字体中的选项描述的是生成该字体时的设置，不包含之后的字形编辑。</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+59"/>
         <source>Out of memory</source>
         <translation>内存不足</translation>
     </message>

@@ -28,7 +28,13 @@ std::string Import(TMtkFont& font, std::string_view text, TBdfTarget target = TB
 {
     std::string messages;
     font.SetMessageSink([&](const std::string& message) { messages += message; });
-    LoadBdf(font, ReadBdf(Text(text)), target);
+    try {
+        LoadBdf(font, ReadBdf(Text(text)), target);
+    } catch (...) {
+        font.SetMessageSink({});
+        throw;
+    }
+    font.SetMessageSink({});
     return messages;
 }
 
@@ -134,6 +140,12 @@ TEST(BdfReader, DamagedGlyphsImportWhatIsSoundAndAreNamed)
                                  "ending without ENDCHAR, read as far as they go: 1, the first \"last\" (code 6)",
                                  "CHARS does not count the 6 glyphs", "without ENDFONT"})
         EXPECT_NE(messages.find(expected), std::string::npos) << expected << "\nin\n" << messages;
+
+    // Without ENDPROPERTIES the glyphs are still glyphs, not properties.
+    Import(font, "STARTFONT 2.1\nFONTBOUNDINGBOX 4 4 0 -1\nSTARTPROPERTIES 2\nFONT_ASCENT 3\nFONT_DESCENT 1\nCHARS 1\n" +
+                     Glyph("A", 0, "2 2 1 0", "80\nC0\n") + "ENDFONT\n");
+    ASSERT_EQ(font.GlyphCount(), 1);
+    EXPECT_EQ(Column(font, 0, 1), (std::vector<uint8_t>{1, 3, 3, 1}));
 }
 
 TEST(BdfReader, RefusalsLeaveTheStoreAsItWas)
@@ -155,6 +167,11 @@ TEST(BdfReader, RefusalsLeaveTheStoreAsItWas)
         {std::string(Head) + "CHARS 1\n" + Glyph("x", 1, "1 1 0 300", "80\n") + "ENDFONT\n", TBdfTarget::FourColor,
          "need a cell 302 pixels high (301 above the baseline, 1 below)"},
         {twoWidths, TBdfTarget::TwoColorFixed, "glyphs are 4 (\"a\", code 0) to 6 (\"wide\", code 1) pixels wide"},
+        // A few bytes naming one high code would fill gigabytes with blank fixed-width cells.
+        {"STARTFONT 2.1\nFONTBOUNDINGBOX 255 255 0 -5\nSTARTPROPERTIES 2\nFONT_ASCENT 250\nFONT_DESCENT 5\n"
+         "ENDPROPERTIES\nCHARS 1\nSTARTCHAR w\nENCODING 65534\nDWIDTH 255 0\nBBX 1 1 0 0\nBITMAP\n80\nENDCHAR\n"
+         "ENDFONT\n",
+         TBdfTarget::TwoColorFixed, "the 65534 codes the BDF font leaves out below its last glyph would be blank cells"},
     };
     for (const auto& refused : cases) {
         try {
