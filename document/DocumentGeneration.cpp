@@ -16,10 +16,14 @@ std::shared_ptr<const TFontFace> TFontDocument::OpenFont(const TFontRequest& req
     return OpenFonts(request, 1).front();
 }
 
+int TFontDocument::GenerationWorkers() const
+{
+    return TGlyphGenerator::WorkersWorthStarting(FWorkers > 0 ? FWorkers : AvailableCores(), FTable.LastCharIndex() + 1);
+}
+
 void TFontDocument::RunGenerator(const TGenerationOptions& options, const std::function<void(TGlyphGenerator&)>& use)
 {
-    const int workers = TGlyphGenerator::WorkersWorthStarting(FWorkers > 0 ? FWorkers : AvailableCores(),
-                                                              FTable.LastCharIndex() + 1);
+    const int workers = GenerationWorkers();
     const std::vector<std::shared_ptr<const TFontFace>> font1 = OpenFonts(PrimaryFontRequest(options), workers);
     std::vector<std::shared_ptr<const TFontFace>> font2(font1.size());
     // No secondary family named: the primary font draws every character.
@@ -118,7 +122,7 @@ void TFontDocument::ChooseFontType(int type)
         (FStoreHoldsGeneration && FFont->FBitsPerPixel != typeBits))
         FGenerationPending = true;
     // The file to be saved changes with the type.
-    FEncoded = MeasureFontFileSize(*FFont, FOptions.NewMode(), FStats);
+    FEncoded = MeasureFontFileSize(*FFont, FOptions.NewMode(), FStats, GenerationWorkers());
     emit Changed(dcStatistics);
     KeepOptions();
 }

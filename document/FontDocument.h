@@ -137,6 +137,8 @@ signals:
 private:
     // A generator for Options, with their fonts open while Use runs.
     void RunGenerator(const TGenerationOptions& options, const std::function<void(TGlyphGenerator&)>& use);
+    // Workers for a generation of the table, or for encoding its font.
+    int GenerationWorkers() const;
     bool Generate(TGlyphGenerator& generator, const TProgressCallback& progress);
     // The widest glyph a generation with Options makes, the store left as it is.
     int WidestGlyph(const TGenerationOptions& options);

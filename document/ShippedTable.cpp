@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "font/FileFormats.h"
+#include "font/FileKind.h"
 
 std::string ShippedTableFile()
 {

@@ -67,11 +67,6 @@ std::shared_ptr<const TFontFace> TFontEngine::OpenFont(const TFontRequest& reque
     return Face(FaceSpec(request, false), 0);
 }
 
-std::shared_ptr<const TFontFace> TFontEngine::OpenNearestFont(const TFontRequest& request)
-{
-    return Face(FaceSpec(request, true), 0);
-}
-
 std::vector<std::shared_ptr<const TFontFace>> TFontEngine::OpenWorkerFonts(const TFontRequest& request,
                                                                            bool nearestFamily, int workers)
 {

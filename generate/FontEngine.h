@@ -61,12 +61,11 @@ public:
     // EGlyphForgeError for a family that is not installed and EFOpenError for a file that is
     // not a readable font.
     std::shared_ptr<const TFontFace> OpenFont(const TFontRequest& request);
-    // As OpenFont, but a family that is not installed is drawn with the nearest installed one,
-    // as the desktop's font mapper would; only a bad font file, or no font at all, throws.
-    std::shared_ptr<const TFontFace> OpenNearestFont(const TFontRequest& request);
-    // The font for each of Workers workers drawing at once, as OpenFont (or OpenNearestFont)
-    // gives it to the first: a face serves one thread at a time, so every worker gets a face of
-    // its own, opened on a rasteriser instance of its own and kept as long as the others.
+    // The font for each of Workers workers drawing at once, as OpenFont gives it to the first,
+    // or with NearestFamily a family that is not installed drawn with the nearest installed one,
+    // as the desktop's font mapper would (then only a bad font file, or no font at all, throws).
+    // A face serves one thread at a time, so every worker gets a face of its own, opened on a
+    // rasteriser instance of its own and kept as long as the others.
     std::vector<std::shared_ptr<const TFontFace>> OpenWorkerFonts(const TFontRequest& request, bool nearestFamily,
                                                                   int workers);
 

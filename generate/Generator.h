@@ -99,7 +99,7 @@ public:
     // One entry per character code of the last generation.
     const std::vector<TGlyphSource>& Sources() const { return FSources; }
 
-    // The steps of a generation, public for the window and for tests.
+    // The steps of a generation, public for tests.
     // Kind 1: the primary font; kind 2: the secondary one while it is tried, else the primary;
     // any other kind: none.
     const TFontFace* SelectRenderFont(int kind) const;
