@@ -18,7 +18,8 @@ std::shared_ptr<const TFontFace> TFontDocument::OpenFont(const TFontRequest& req
 
 int TFontDocument::GenerationWorkers() const
 {
-    return TGlyphGenerator::WorkersWorthStarting(FWorkers > 0 ? FWorkers : AvailableCores(), FTable.LastCharIndex() + 1);
+    return TGlyphGenerator::WorkersWorthStarting(FWorkers > 0 ? FWorkers : AvailableCores(),
+                                                 FTable.LastCharIndex() + 1);
 }
 
 void TFontDocument::RunGenerator(const TGenerationOptions& options, const std::function<void(TGlyphGenerator&)>& use)
