@@ -10,6 +10,7 @@
 #include "font/MtkFont.h"
 #include "generate/FontEngine.h"
 #include "generate/FontFace.h"
+#include "generate/Generator.h"
 
 namespace {
 
@@ -98,9 +99,9 @@ int GenerationBaseline(const TGenerationOptions& options, const TFontFace& prima
     const int topCut = options.TopCutOn ? options.TopCut : 0;
     const int bottomCut = options.BottomCutOn ? options.BottomCut : 0;
     const int outline = std::max(options.Outline, 0);
-    const int cellHeight = storeHeight + topCut + bottomCut;
-    const int textHeight = primary.Ascent() + primary.Descent() + 2 * outline;
-    const int top = outline + (cellHeight - textHeight) / 2 - topCut - ShiftRange.Clamp(options.Shift);
+    // The cell as the generator centred the text in it, before the cuts.
+    const int top =
+        CentredTextTop(storeHeight + topCut + bottomCut, primary, outline) - topCut - ShiftRange.Clamp(options.Shift);
     return std::clamp(top + primary.Ascent(), 0, storeHeight);
 }
 

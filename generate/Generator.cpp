@@ -120,16 +120,20 @@ int32_t TGlyphGenerator::MeasureCommonHeight() const
     return height;
 }
 
+int CentredTextTop(int cellHeight, const TFontFace& face, int outline)
+{
+    // Truncating division: an odd row left over goes below.
+    return outline + (cellHeight - (face.TextHeightW(0) + 2 * outline)) / 2;
+}
+
 int TGlyphGenerator::TextTop(const TDrawingFont& font) const
 {
-    // Centred in the cell (truncating division), or with its baseline on the primary's.
-    const auto centredTop = [this](const TFontFace& face, int outline) {
-        return outline + (FCommonHeight - (face.TextHeightW(0) + 2 * outline)) / 2;
-    };
+    // Centred in the cell, or with its baseline on the primary's.
     const TFontFace& primary = *FFonts.Font1; // every worker's face of it has the same metrics
-    const int top = font.OnPrimaryBaseline ? centredTop(primary, std::max(FOptions.Outline, 0)) + primary.Ascent() -
-                                                 font.Face->Ascent()
-                                           : centredTop(*font.Face, font.Outline);
+    const int top = font.OnPrimaryBaseline
+                        ? CentredTextTop(FCommonHeight, primary, std::max(FOptions.Outline, 0)) + primary.Ascent() -
+                              font.Face->Ascent()
+                        : CentredTextTop(FCommonHeight, *font.Face, font.Outline);
     // Then raised by the top cut and the font's shift.
     return top - FTopCutRows - font.ShiftRows;
 }

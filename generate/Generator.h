@@ -67,6 +67,10 @@ std::vector<int32_t> ClippedCodes(const TGenerationStats& stats);
 // "Font: Max Width = %d (Char %d), Height = %d, FileSize = %d bytes"
 std::string StatusText(const TGenerationStats& stats);
 
+// The row where a face's line box starts, with Outline rows around it, centred in a cell of
+// CellHeight rows; cuts and shifts move it from there.
+int CentredTextTop(int cellHeight, const TFontFace& face, int outline);
+
 // Which font drew a character code; NotCovered is drawn with the primary font.
 enum class TGlyphSource : uint8_t { Primary, Secondary, NotCovered };
 
