@@ -98,16 +98,6 @@ private:
     uint64_t FBitPosition;
 };
 
-uint32_t ReadLongWord(std::span<const uint8_t> data, uint64_t offset)
-{
-    return data[offset] | (uint32_t{data[offset + 1]} << 8) | (uint32_t{data[offset + 2]} << 16) |
-           (uint32_t{data[offset + 3]} << 24);
-}
-
-uint64_t DataStart(const TMtkHeader& header)
-{
-    return uint64_t{header.DataOffset} + 1;
-}
 
 bool PixelsFit(uint64_t pixels, size_t fileSize, uint64_t pixelsPerByte)
 {
@@ -196,7 +186,7 @@ bool TMtkFont::LoadFromStream(std::span<const uint8_t> data)
             ShowError(mfeNotMediatek, CORE_TEXT("CoreMessage", "Glyph data truncated"));
             return false;
         }
-        TBitCursor cursor(data, DataStart(header));
+        TBitCursor cursor(data, MtkDataStart(header));
         NewGlyphList(count);
         for (int k = 0; k < count; ++k) {
             auto glyph = std::make_unique<TGlyphBitmap>(charWidth, height, TPaletteKind::TwoColor);
@@ -244,10 +234,10 @@ bool TMtkFont::LoadFromStream(std::span<const uint8_t> data)
         return false;
     }
 
-    const uint64_t dataStart = DataStart(header);
+    const uint64_t dataStart = MtkDataStart(header);
     NewGlyphList(count);
     for (int k = 0; k < count; ++k) {
-        TBitCursor cursor(data, dataStart + ReadLongWord(data, tableOffset + 4 * uint64_t(k)));
+        TBitCursor cursor(data, dataStart + MtkLongWord(data, tableOffset + 4 * uint64_t(k)));
         const int width = variableWidth ? data[MtkHeaderSize + static_cast<size_t>(k)] : charWidth;
         uint8_t padColor;
         auto glyph = DecodeCompressedGlyph(cursor, width, height, padColor);

@@ -17,6 +17,7 @@
 #include "font/FileIo.h"
 #include "font/Format.h"
 #include "font/MtkFont.h"
+#include "font/MtkLayout.h"
 #include "font/Workers.h"
 
 namespace {
@@ -28,30 +29,18 @@ constexpr int MaxWidth = 255;
 constexpr int MaxHeight = 255;
 constexpr int MaxPaddedWidth = 252;
 constexpr int MaxRunLength = 255;
-constexpr size_t HeaderSize = 11;
-constexpr uint64_t FixedWidthOffsetTable = 12;
 // Fewer glyphs are not worth waking a worker for.
 constexpr int GlyphsPerWorker = 1024;
 
-int PaddedWidth(int width)
-{
-    return (width + 3) & ~3;
-}
-
-uint64_t OffsetTableStart(uint64_t count, bool variableWidth)
-{
-    return variableWidth ? (count + 14) & ~uint64_t{3} : FixedWidthOffsetTable;
-}
-
 uint64_t CompressedDataStart(uint64_t count, bool variableWidth)
 {
-    return OffsetTableStart(count, variableWidth) + 4 * (count + 1);
+    return MtkOffsetTableStart(count, variableWidth) + 4 * (count + 1);
 }
 
 // Zero bits that end each 2-colour row in OLD mode, up to a multiple of 4 bits.
 int TwoColorRowFill(int charWidth, bool newMode)
 {
-    return newMode ? 0 : PaddedWidth(charWidth) - charWidth;
+    return newMode ? 0 : MtkPaddedWidth(charWidth) - charWidth;
 }
 
 // Run-length code of every length 1..255: the leading zero pairs make each form just the
@@ -173,7 +162,7 @@ void EncodeCompressedGlyph(const TMtkFont& font, int index, bool newMode, std::v
     const TGlyphBitmap& glyph = *font.GetGlyph(index);
     const int width = font.FVariableWidth ? glyph.Width() : font.GetGlyph(0)->Width();
     const int sourceWidth = std::min(glyph.Width(), width);
-    const int rowLength = newMode ? width : PaddedWidth(width);
+    const int rowLength = newMode ? width : MtkPaddedWidth(width);
     const std::span<const uint8_t> pixels =
         StoredPixels(glyph, sourceWidth, rowLength, font.GetPadColor(index), scratch);
 
@@ -278,8 +267,8 @@ void WriteTwoColor(const TMtkFont& font, std::vector<uint8_t>& stream, bool newM
     TFontHeader header;
     font.BuildHeader(false, header);
     const int charWidth = header.Bytes[9];
-    const size_t pixelStart = stream.size() + HeaderSize;
-    stream.insert(stream.end(), header.Bytes.begin(), header.Bytes.begin() + HeaderSize);
+    const size_t pixelStart = stream.size() + MtkHeaderSize;
+    stream.insert(stream.end(), header.Bytes.begin(), header.Bytes.begin() + MtkHeaderSize);
     stream.resize(pixelStart + TwoColorPixelBytes(font, charWidth, newMode));
 
     const int fill = TwoColorRowFill(charWidth, newMode);
@@ -307,7 +296,7 @@ void PutLongWord(uint8_t* at, uint32_t value)
 uint64_t GlyphDataBound(const TMtkFont& font, int index, bool newMode)
 {
     const int width = font.FVariableWidth ? font.GetGlyph(index)->Width() : font.GetGlyph(0)->Width();
-    const uint64_t rowLength = newMode ? width : PaddedWidth(width);
+    const uint64_t rowLength = newMode ? width : MtkPaddedWidth(width);
     return (rowLength * font.FHeight + 1) / 2;
 }
 
@@ -322,7 +311,7 @@ uint64_t CompressedDataBound(const TMtkFont& font, bool newMode)
 void WriteCompressed(const TMtkFont& font, std::vector<uint8_t>& stream, bool newMode)
 {
     const uint64_t count = static_cast<uint64_t>(font.GlyphCount());
-    const uint64_t tableStart = OffsetTableStart(count, font.FVariableWidth);
+    const uint64_t tableStart = MtkOffsetTableStart(count, font.FVariableWidth);
     const uint64_t dataStart = CompressedDataStart(count, font.FVariableWidth);
     TFontHeader header;
     font.BuildHeader(true, header);
@@ -374,7 +363,7 @@ void TMtkFont::BuildHeader(bool compressed, TFontHeader& header) const
     bytes[10] = FHeight;
     if (!compressed) {
         bytes[3] = 0;
-        putWord(4, HeaderSize - 1);
+        putWord(4, MtkHeaderSize - 1);
         bytes[6] = 1;
         bytes[9] = firstWidth;
         return;
@@ -385,9 +374,9 @@ void TMtkFont::BuildHeader(bool compressed, TFontHeader& header) const
     bytes[9] = FVariableWidth ? 0 : firstWidth;
     if (!FVariableWidth)
         return;
-    const int tableEntries = std::min(count, static_cast<int>(bytes.size() - HeaderSize));
+    const int tableEntries = std::min(count, static_cast<int>(bytes.size() - MtkHeaderSize));
     for (int k = 0; k < tableEntries; ++k)
-        bytes[HeaderSize + static_cast<size_t>(k)] = static_cast<uint8_t>(GetGlyph(k)->Width());
+        bytes[MtkHeaderSize + static_cast<size_t>(k)] = static_cast<uint8_t>(GetGlyph(k)->Width());
 }
 
 TEncodedFont TMtkFont::Encode(bool newMode, int workers) const

@@ -24,9 +24,25 @@ TMtkHeader DecodeMtkHeader(std::span<const uint8_t> bytes)
             bytes[10]};
 }
 
+uint64_t MtkDataStart(const TMtkHeader& header)
+{
+    return uint64_t{header.DataOffset} + 1;
+}
+
+uint32_t MtkLongWord(std::span<const uint8_t> bytes, uint64_t offset)
+{
+    return bytes[offset] | (uint32_t{bytes[offset + 1]} << 8) | (uint32_t{bytes[offset + 2]} << 16) |
+           (uint32_t{bytes[offset + 3]} << 24);
+}
+
 uint64_t MtkOffsetTableStart(const TMtkHeader& header)
 {
-    return header.CharWidth != 0 ? FixedWidthOffsetTable : ((uint64_t(header.Count) + 14) & ~uint64_t{3});
+    return MtkOffsetTableStart(header.Count, header.CharWidth == 0);
+}
+
+uint64_t MtkOffsetTableStart(uint64_t count, bool variableWidth)
+{
+    return variableWidth ? (count + 14) & ~uint64_t{3} : FixedWidthOffsetTable;
 }
 
 int MtkPaddedWidth(int width)
@@ -36,7 +52,7 @@ int MtkPaddedWidth(int width)
 
 uint64_t MtkGlyphDataEnd(std::span<const uint8_t> bytes, const TMtkHeader& header)
 {
-    const uint64_t start = uint64_t(header.DataOffset) + 1;
+    const uint64_t start = MtkDataStart(header);
     uint64_t end;
     if (header.Compression == 0) {
         const uint64_t rows = uint64_t(header.Count) * header.Height;
@@ -48,8 +64,7 @@ uint64_t MtkGlyphDataEnd(std::span<const uint8_t> bytes, const TMtkHeader& heade
         const uint64_t last = MtkOffsetTableStart(header) + 4 * uint64_t(header.Count);
         end = bytes.size();
         if (last + 4 <= bytes.size())
-            end = start + (bytes[last] | (bytes[last + 1] << 8) | (bytes[last + 2] << 16) |
-                           (uint64_t(bytes[last + 3]) << 24));
+            end = start + MtkLongWord(bytes, last);
     }
     return std::min<uint64_t>(end, bytes.size());
 }

@@ -19,9 +19,14 @@ struct TMtkHeader {
 
 // Bytes must hold the header at least.
 TMtkHeader DecodeMtkHeader(std::span<const uint8_t> bytes);
+// Where the glyph data begins.
+uint64_t MtkDataStart(const TMtkHeader& header);
+// The little-endian 32-bit word at Offset; Bytes must hold it.
+uint32_t MtkLongWord(std::span<const uint8_t> bytes, uint64_t offset);
 // The offset table of compressed fonts: after the width table, on a 4-byte boundary, when the
 // width is variable; at byte 12 when it is fixed.
 uint64_t MtkOffsetTableStart(const TMtkHeader& header);
+uint64_t MtkOffsetTableStart(uint64_t count, bool variableWidth);
 // Rows of compressed glyphs, and uncompressed ones in OLD mode, are padded to 4 pixels.
 int MtkPaddedWidth(int width);
 // Where the glyph data ends. Uncompressed rows may or may not be padded (OLD or NEW mode),
