@@ -1,5 +1,7 @@
 #include "generate/CellCache.h"
 
+#include <utility>
+
 #include "generate/RasterCache.h"
 
 namespace {
@@ -31,16 +33,20 @@ const TGlyphCell& TCellCache::KeepDraft(uint16_t character)
     if (FCells.empty())
         FCells.resize(CharacterCount);
     std::unique_ptr<TGlyphCell>& slot = FCells[character];
-    // A cell of an older context gives its room to the new one.
+    // A cell of an older context gives its room to the new one, and its memory to the next draft.
     if (slot) {
         FBytes -= slot->Bytes();
         FBudget->Release(slot->Bytes());
-        slot.reset();
     }
     const size_t bytes = FDraft.Bytes();
-    if (!FBudget->Reserve(bytes))
+    if (!FBudget->Reserve(bytes)) {
+        slot.reset();
         return FDraft;
+    }
     FBytes += bytes;
-    slot = std::make_unique<TGlyphCell>(std::move(FDraft));
+    if (slot)
+        std::swap(*slot, FDraft);
+    else
+        slot = std::make_unique<TGlyphCell>(std::move(FDraft));
     return *slot;
 }
