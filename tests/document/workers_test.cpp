@@ -41,7 +41,7 @@ TEST(GenerationWorkers, SeveralWorkersDrawWhatOneDraws)
 {
     QTemporaryDir folder;
     const std::string fullPlane = folder.filePath(QStringLiteral("full.ini")).toStdString();
-    const std::string text = "[1]\nDescription=Full plane\nMAX=0xFFFF\n";
+    const std::string text = "[1]\nDescription=Full plane\nMAX=0xFFFE\n";
     WriteFileAtomically(fullPlane, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 
     struct TCase {
