@@ -119,20 +119,29 @@ class TCoreLimit {
 public:
     explicit TCoreLimit(int cores)
     {
-        sched_getaffinity(0, sizeof(FAllowed), &FAllowed);
+        if (sched_getaffinity(0, sizeof(FAllowed), &FAllowed) != 0)
+            return;
         cpu_set_t limited;
         CPU_ZERO(&limited);
         for (int cpu = 0; cpu < CPU_SETSIZE && CPU_COUNT(&limited) < cores; ++cpu)
             if (CPU_ISSET(cpu, &FAllowed))
                 CPU_SET(cpu, &limited);
-        sched_setaffinity(0, sizeof(limited), &limited);
+        FLimited = CPU_COUNT(&limited) == cores && sched_setaffinity(0, sizeof(limited), &limited) == 0;
     }
-    ~TCoreLimit() { sched_setaffinity(0, sizeof(FAllowed), &FAllowed); }
+    ~TCoreLimit()
+    {
+        if (FLimited)
+            sched_setaffinity(0, sizeof(FAllowed), &FAllowed);
+    }
     TCoreLimit(const TCoreLimit&) = delete;
     TCoreLimit& operator=(const TCoreLimit&) = delete;
 
+    // False when the process may not run on exactly that many cores.
+    bool Limited() const { return FLimited; }
+
 private:
     cpu_set_t FAllowed;
+    bool FLimited = false;
 };
 
 // Argument: the cores, so one worker and every core are measured alike. Peak memory needs a
@@ -140,6 +149,10 @@ private:
 void RefreshFullPlane(benchmark::State& state, const TToggle& toggle)
 {
     const TCoreLimit cores(static_cast<int>(state.range(0)));
+    if (!cores.Limited()) {
+        state.SkipWithError("cannot run on exactly that many cores");
+        return;
+    }
     const QString table = FullPlaneTable();
     if (table.isEmpty()) {
         state.SkipWithError("cannot write the table");
