@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <functional>
 #include <optional>
 
 #include "font/BdfWarnings.h"
@@ -306,7 +307,8 @@ private:
 
     void AddGlyph(TGlyphRecord& record)
     {
-        const std::string label = Label(record);
+        // Named only for the first glyph of a kind of problem.
+        const std::function<std::string()> label = [this, &record] { return Label(record); };
         if (!record.Ended)
             FWarnings.Add(TBdfProblem::CutShort, label);
         if (!record.Encoding) {
@@ -354,7 +356,7 @@ private:
     }
 
     // The box's levels, trimmed to the ink.
-    void ReadLevels(const TGlyphRecord& record, TBdfGlyph& glyph, const std::string& label)
+    void ReadLevels(const TGlyphRecord& record, TBdfGlyph& glyph, const std::function<std::string()>& label)
     {
         const TBox& box = *record.Box;
         const size_t digits = (static_cast<size_t>(box.Width) * FBitsPerPixel + 7) / 8 * 2;

@@ -39,11 +39,11 @@ const char* Description(TBdfProblem problem)
 
 } // namespace
 
-void TBdfWarnings::Add(TBdfProblem problem, const std::string& label)
+void TBdfWarnings::Add(TBdfProblem problem, const std::function<std::string()>& label)
 {
     TTally& tally = FTallies[static_cast<size_t>(problem)];
     if (tally.Count++ == 0)
-        tally.First = label;
+        tally.First = label();
 }
 
 std::vector<std::string> TBdfWarnings::Lines() const

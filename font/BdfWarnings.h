@@ -2,6 +2,7 @@
 // The BDF reader's warnings: each kind of glyph problem once, with a count and the first glyph.
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,8 @@ enum class TBdfProblem {
 
 class TBdfWarnings {
 public:
-    // Label names the glyph, e.g. "A" (code 65).
-    void Add(TBdfProblem problem, const std::string& label);
+    // Label names the glyph, e.g. "A" (code 65); it is asked only for the first of a kind.
+    void Add(TBdfProblem problem, const std::function<std::string()>& label);
     void AddFileProblem(std::string text) { FFileProblems.push_back(std::move(text)); }
     std::vector<std::string> Lines() const;
 
