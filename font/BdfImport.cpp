@@ -58,7 +58,8 @@ void LoadBdf(TMtkFont& store, const TBdfFont& font, TBdfTarget target)
     const uint8_t padColor = twoColor ? 0 : FourColorPadColor;
     // A fixed-width font has no room for a glyph of width 0: a missing code is a blank cell.
     const int missingWidth = twoColor ? font.Glyphs.front().Width : 0;
-    const int missingCodes = font.Glyphs.empty() ? 0 : font.Glyphs.back().Code + 1 - static_cast<int>(font.Glyphs.size());
+    const int missingCodes =
+        font.Glyphs.empty() ? 0 : font.Glyphs.back().Code + 1 - static_cast<int>(font.Glyphs.size());
     if (uint64_t(missingCodes) * uint64_t(missingWidth) * uint64_t(font.Height()) > MaxBlankPixels)
         throw EBdfError(StrFormat(
             CORE_TEXT("CoreMessage", "In the 2-colour type the %d codes the BDF font leaves out below its last glyph "
